@@ -1,0 +1,620 @@
+#include "store/recordstore.h"
+
+#include "platform/clock.h"
+#include "store/cp932.h"
+#include "store/helpers.h"
+#include "store/oledate.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <algorithm>
+#include <cstring>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+using namespace RecordBytes;
+
+namespace {
+
+// Sequential scans read this many bytes at a time (rounded down to whole records).
+constexpr qint64 kScanChunk = 8 * 1024 * 1024;
+
+// Whole records in a file; a torn last record (a write cut short) is not counted, so the next
+// append lands right after the last whole record and never overwrites one.
+qint64 wholeRecords(qint64 fileLength, int recordLength)
+{
+    return fileLength / recordLength;
+}
+
+// Calls fn(recordBytes, recordNo) for every whole record of the open file.
+template <typename Fn>
+bool scanRecords(QFile &file, int length, Fn &&fn, const ProgressFn &progress = {})
+{
+    const qint64 total = wholeRecords(file.size(), length);
+    const qint64 perChunk = std::max<qint64>(1, kScanChunk / length);
+    std::vector<char> buffer(size_t(perChunk * length));
+    if (!file.seek(0))
+        return false;
+    qint64 recordNo = 1;
+    while (recordNo <= total) {
+        const qint64 want = std::min(perChunk, total - recordNo + 1);
+        const qint64 bytes = want * length;
+        qint64 got = 0;
+        while (got < bytes) {
+            const qint64 n = file.read(buffer.data() + got, bytes - got);
+            if (n <= 0)
+                return false;
+            got += n;
+        }
+        for (qint64 i = 0; i < want; ++i)
+            fn(buffer.data() + i * length, qint32(recordNo + i));
+        recordNo += want;
+        if (progress)
+            progress(recordNo, total + 10);
+    }
+    return true;
+}
+
+bool syncFile(const QString &path)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY);
+    if (fd < 0)
+        return false;
+    const bool ok = ::fsync(fd) == 0;
+    ::close(fd);
+    return ok;
+}
+
+bool isAllDigits(const char *p, int n)
+{
+    for (int i = 0; i < n; ++i) {
+        if (p[i] < '0' || p[i] > '9')
+            return false;
+    }
+    return true;
+}
+
+template <typename Entry>
+void removeEntry(std::vector<Entry> &table, int &pos)
+{
+    if (pos >= 1 && pos < int(table.size()))
+        table.erase(table.begin() + pos);
+    const int count = int(table.size()) - 1;
+    if (pos > count)
+        pos = count;
+}
+
+} // namespace
+
+// ---- SalesIndexEntry
+
+QString SalesIndexEntry::OrderDate() const
+{
+    int n = 0;
+    char buf[8];
+    for (char c : OrderDateBytes) {
+        if (c != '\0')
+            buf[n++] = c;
+    }
+    while (n > 0 && buf[n - 1] == ' ')
+        --n;
+    return QString::fromLatin1(buf, n);
+}
+
+void SalesIndexEntry::SetOrderDate(const QString &date)
+{
+    const QByteArray bytes = date.toLatin1().left(8);
+    OrderDateBytes.fill(' ');
+    std::memcpy(OrderDateBytes.data(), bytes.constData(), size_t(bytes.size()));
+}
+
+// ---- RecordStore
+
+RecordStore::RecordStore(const QString &folder)
+    : m_folder(folder)
+{
+}
+
+RecordStore::~RecordStore()
+{
+    CloseRecordFiles();
+}
+
+QString RecordStore::filePath(const QString &name) const
+{
+    return m_folder.isEmpty() ? name : QDir(m_folder).filePath(name);
+}
+
+bool RecordStore::OpenRecordFiles()
+{
+    CloseRecordFiles();
+    m_customers.setFileName(filePath(kCustomerFile));
+    m_sales.setFileName(filePath(kSalesFile));
+    m_phoneBook.setFileName(filePath(kPhoneBookFile));
+    const auto mode = QIODevice::ReadWrite | QIODevice::Unbuffered;
+    if (!m_customers.open(mode) || !m_sales.open(mode) || !m_phoneBook.open(mode)) {
+        CloseRecordFiles();
+        ShowErrorBox(1, QStringLiteral("ファイルオープンエラー"));
+        return false;
+    }
+    return true;
+}
+
+void RecordStore::CloseRecordFiles()
+{
+    m_customers.close();
+    m_sales.close();
+    m_phoneBook.close();
+}
+
+bool RecordStore::IsOpen() const
+{
+    return m_customers.isOpen() && m_sales.isOpen() && m_phoneBook.isOpen();
+}
+
+bool RecordStore::BuildIndexes()
+{
+    CustomerIndex.assign(1, {});
+    SalesIndex.assign(1, {});
+    PhoneBookIndex.assign(1, {});
+    OldestSalesDate = kDefaultOldestSalesDate;
+    if (!IsOpen()) {
+        ShowErrorBox(2, QStringLiteral("インデックステーブル作成エラー"));
+        return false;
+    }
+
+    // Customers
+    const qint64 customerRecords = wholeRecords(m_customers.size(), kCustomerRecordLength);
+    CustomerIndex.reserve(size_t(customerRecords + 2));
+    bool ok = scanRecords(m_customers, kCustomerRecordLength, [this](const char *rec, qint32 recordNo) {
+        namespace O = CustomerOffsets;
+        const qint32 id = GetInt32(rec + O::CustomerId);
+        if (id <= 0)
+            return;
+        CustomerIndex.push_back({id, GetCp932Field(rec + O::Tel, 14), GetCp932Field(rec + O::NameKana, 30),
+                                 GetCp932Field(rec + O::Zip, 8), recordNo});
+    });
+    NextCustomerRecordNo = qint32(customerRecords + 1);
+
+    // Sales: only the key fields are picked out of each record.
+    char oldest[8];
+    std::memcpy(oldest, kDefaultOldestSalesDate.toLatin1().constData(), 8);
+    bool oldestChanged = false;
+    const qint64 salesRecords = wholeRecords(m_sales.size(), kSalesRecordLength);
+    SalesIndex.reserve(size_t(salesRecords + 2));
+    ok = ok && scanRecords(m_sales, kSalesRecordLength, [&](const char *rec, qint32 recordNo) {
+        namespace O = SalesOffsets;
+        const qint16 status = GetInt16(rec + O::Status);
+        const qint16 orderNo = GetInt16(rec + O::OrderNo);
+        if (status < 0 || orderNo == 0)
+            return;
+        SalesIndexEntry e;
+        std::memcpy(e.OrderDateBytes.data(), rec + O::OrderDate, 8);
+        e.OrderNo = orderNo;
+        e.Status = status;
+        e.CustomerId = GetInt32(rec + O::CustomerId);
+        e.RecordNo = recordNo;
+        e.DoneTime = GetDouble(rec + O::DoneTime);
+        // Only a real date can be the oldest one: a blank or damaged date would otherwise
+        // become "oldest" and empty the year lists built from it.
+        if (isAllDigits(rec + O::OrderDate, 8) && std::memcmp(rec + O::OrderDate, oldest, 8) < 0) {
+            std::memcpy(oldest, rec + O::OrderDate, 8);
+            oldestChanged = true;
+        }
+        SalesIndex.push_back(e);
+    });
+    if (oldestChanged)
+        OldestSalesDate = QString::fromLatin1(oldest, 8);
+    NextSalesRecordNo = qint32(salesRecords + 1);
+
+    // Phone book
+    const qint64 phoneRecords = wholeRecords(m_phoneBook.size(), kPhoneBookRecordLength);
+    PhoneBookIndex.reserve(size_t(phoneRecords + 2));
+    ok = ok && scanRecords(m_phoneBook, kPhoneBookRecordLength, [this](const char *rec, qint32 recordNo) {
+        PhoneBookIndex.push_back({GetCp932Field(rec + PhoneBookOffsets::Tel, 11), recordNo});
+    });
+    NextPhoneBookRecordNo = qint32(phoneRecords + 1);
+
+    if (!ok) {
+        ShowErrorBox(2, QStringLiteral("インデックステーブル作成エラー"));
+        return false;
+    }
+    return true;
+}
+
+qint32 RecordStore::MaxCustomerId() const
+{
+    qint32 max = 0;
+    for (size_t i = 1; i < CustomerIndex.size(); ++i)
+        max = std::max(max, CustomerIndex[i].CustomerId);
+    return max;
+}
+
+qint16 RecordStore::MaxOrderNoToday() const
+{
+    const QByteArray today = Clock::Today().toString(QStringLiteral("yyyyMMdd")).toLatin1();
+    qint16 max = 0;
+    for (size_t i = 1; i < SalesIndex.size(); ++i) {
+        const SalesIndexEntry &e = SalesIndex[i];
+        if (std::memcmp(e.OrderDateBytes.data(), today.constData(), 8) == 0)
+            max = std::max(max, e.OrderNo);
+    }
+    return max;
+}
+
+bool RecordStore::readRecord(QFile &file, int length, qint32 recordNo, char *out)
+{
+    if (!file.isOpen() || recordNo < 1 || !file.seek(qint64(recordNo - 1) * length))
+        return false;
+    return file.read(out, length) == length;
+}
+
+bool RecordStore::writeRecord(QFile &file, int length, qint32 recordNo, const char *data)
+{
+    if (!file.isOpen() || recordNo < 1 || !file.seek(qint64(recordNo - 1) * length))
+        return false;
+    return file.write(data, length) == length;
+}
+
+bool RecordStore::AddCustomer()
+{
+    char buf[kCustomerRecordLength];
+    CurrentCustomer.toBytes(buf);
+    if (!writeRecord(m_customers, kCustomerRecordLength, NextCustomerRecordNo, buf)) {
+        ShowErrorBox(7, QStringLiteral("顧客データの登録エラー"));
+        return false;
+    }
+    CustomerIndex.push_back({CurrentCustomer.CustomerId, TrimField(CurrentCustomer.Tel),
+                             TrimField(CurrentCustomer.NameKana), TrimField(CurrentCustomer.Zip),
+                             NextCustomerRecordNo});
+    ++NextCustomerRecordNo;
+    CurrentCustomerPos = CustomerCount();
+    return true;
+}
+
+bool RecordStore::AddSale()
+{
+    char buf[kSalesRecordLength];
+    CurrentSale.toBytes(buf);
+    if (!writeRecord(m_sales, kSalesRecordLength, NextSalesRecordNo, buf)) {
+        ShowErrorBox(8, QStringLiteral("売上データの登録エラー"));
+        return false;
+    }
+    SalesIndexEntry e;
+    std::memcpy(e.OrderDateBytes.data(), buf + SalesOffsets::OrderDate, 8);
+    e.OrderNo = CurrentSale.OrderNo;
+    e.Status = CurrentSale.Status;
+    e.CustomerId = CurrentSale.CustomerId;
+    e.RecordNo = NextSalesRecordNo;
+    e.DoneTime = CurrentSale.DoneTime;
+    SalesIndex.push_back(e);
+    ++NextSalesRecordNo;
+    CurrentSalePos = SalesCount();
+    return true;
+}
+
+bool RecordStore::ReadCustomer(int pos)
+{
+    CurrentCustomer = CustomerRecord();
+    char buf[kCustomerRecordLength];
+    if (pos < 1 || pos > CustomerCount() ||
+        !readRecord(m_customers, kCustomerRecordLength, CustomerIndex[size_t(pos)].RecordNo, buf)) {
+        ShowErrorBox(9, QStringLiteral("顧客データの読み込みエラー"));
+        return false;
+    }
+    CurrentCustomer = CustomerRecord::fromBytes(buf);
+    if (CurrentCustomer.Points > 1000000)
+        CurrentCustomer.Points = 0;
+    return true;
+}
+
+bool RecordStore::ReadPhoneBookEntry(int pos)
+{
+    char buf[kPhoneBookRecordLength];
+    if (pos < 1 || pos > PhoneBookCount() ||
+        !readRecord(m_phoneBook, kPhoneBookRecordLength, PhoneBookIndex[size_t(pos)].RecordNo, buf)) {
+        ShowErrorBox(9, QStringLiteral("電話帳データの読み込みエラー"));
+        return false;
+    }
+    CurrentPhoneBookEntry = PhoneBookRecord::fromBytes(buf);
+    return true;
+}
+
+bool RecordStore::ReadSale(int pos)
+{
+    CurrentSale = SalesRecord();
+    std::vector<char> buf(kSalesRecordLength);
+    if (pos < 1 || pos > SalesCount() ||
+        !readRecord(m_sales, kSalesRecordLength, SalesIndex[size_t(pos)].RecordNo, buf.data())) {
+        ShowErrorBox(10, QStringLiteral("売上データの読み込みエラー"));
+        return false;
+    }
+    CurrentSale = SalesRecord::fromBytes(buf.data());
+    return true;
+}
+
+int RecordStore::FindCustomerPos(qint32 id) const
+{
+    for (size_t i = 1; i < CustomerIndex.size(); ++i) {
+        if (CustomerIndex[i].CustomerId == id)
+            return int(i);
+    }
+    return -1;
+}
+
+int RecordStore::FindCustomerPosByTel(const QString &tel) const
+{
+    for (size_t i = 1; i < CustomerIndex.size(); ++i) {
+        if (CustomerIndex[i].Tel == tel)
+            return int(i);
+    }
+    return -1;
+}
+
+int RecordStore::FindPhoneBookPosByTel(const QString &tel) const
+{
+    for (size_t i = 1; i < PhoneBookIndex.size(); ++i) {
+        if (PhoneBookIndex[i].Tel == tel)
+            return int(i);
+    }
+    return -1;
+}
+
+bool RecordStore::UpdateCustomer()
+{
+    char buf[kCustomerRecordLength];
+    CurrentCustomer.toBytes(buf);
+    const int pos = CurrentCustomerPos;
+    if (pos < 1 || pos > CustomerCount() ||
+        !writeRecord(m_customers, kCustomerRecordLength, CustomerIndex[size_t(pos)].RecordNo, buf)) {
+        ShowErrorBox(11, QStringLiteral("顧客データの更新エラー"));
+        return false;
+    }
+    CustomerIndexEntry &e = CustomerIndex[size_t(pos)];
+    e.CustomerId = CurrentCustomer.CustomerId;
+    e.Tel = TrimField(CurrentCustomer.Tel);
+    e.NameKana = TrimField(CurrentCustomer.NameKana);
+    e.Zip = TrimField(CurrentCustomer.Zip);
+    return true;
+}
+
+bool RecordStore::UpdateSale()
+{
+    std::vector<char> buf(kSalesRecordLength);
+    CurrentSale.toBytes(buf.data());
+    const int pos = CurrentSalePos;
+    if (pos < 1 || pos > SalesCount() ||
+        !writeRecord(m_sales, kSalesRecordLength, SalesIndex[size_t(pos)].RecordNo, buf.data())) {
+        ShowErrorBox(12, QStringLiteral("売上データの更新エラー"));
+        return false;
+    }
+    SalesIndexEntry &e = SalesIndex[size_t(pos)];
+    std::memcpy(e.OrderDateBytes.data(), buf.data() + SalesOffsets::OrderDate, 8);
+    e.OrderNo = CurrentSale.OrderNo;
+    e.CustomerId = CurrentSale.CustomerId;
+    e.Status = CurrentSale.Status;
+    e.DoneTime = CurrentSale.DoneTime;
+    return true;
+}
+
+bool RecordStore::DeleteSale()
+{
+    CurrentSale.Status = -1;
+    std::vector<char> buf(kSalesRecordLength);
+    CurrentSale.toBytes(buf.data());
+    const int pos = CurrentSalePos;
+    if (pos < 1 || pos > SalesCount() ||
+        !writeRecord(m_sales, kSalesRecordLength, SalesIndex[size_t(pos)].RecordNo, buf.data())) {
+        ShowErrorBox(14, QStringLiteral("売上データの削除エラー"));
+        return false;
+    }
+    removeEntry(SalesIndex, CurrentSalePos);
+    return true;
+}
+
+bool RecordStore::DeleteCustomer()
+{
+    CurrentCustomer.CustomerId = -1;
+    char buf[kCustomerRecordLength];
+    CurrentCustomer.toBytes(buf);
+    const int pos = CurrentCustomerPos;
+    if (pos < 1 || pos > CustomerCount() ||
+        !writeRecord(m_customers, kCustomerRecordLength, CustomerIndex[size_t(pos)].RecordNo, buf)) {
+        ShowErrorBox(13, QStringLiteral("顧客データの削除エラー"));
+        return false;
+    }
+    removeEntry(CustomerIndex, CurrentCustomerPos);
+    return true;
+}
+
+bool RecordStore::RecountCustomerUsage()
+{
+    if (CurrentCustomerPos == -1)
+        return true;
+    const qint32 id = CurrentCustomer.CustomerId;
+    // The scan reads sales through CurrentSale; the customer buffer must survive it.
+    const CustomerRecord customer = CurrentCustomer;
+    int count = 0;
+    qint64 earliest = 30001111;
+    qint64 latest = 0;
+    double first = 0;
+    double last = 0;
+    for (int pos = 1; pos <= SalesCount(); ++pos) {
+        const SalesIndexEntry &e = SalesIndex[size_t(pos)];
+        if (e.CustomerId != id || e.Status < 0)
+            continue;
+        if (e.Status == 0)
+            ++count;
+        const qint64 day = e.OrderDate().toLongLong();
+        if (day < earliest) {
+            if (ReadSale(pos))
+                first = CurrentSale.OrderTime;
+            earliest = day;
+        }
+        // ">=": of several orders on the latest day, the last one in file order is the latest.
+        if (day >= latest) {
+            if (ReadSale(pos))
+                last = CurrentSale.OrderTime;
+            latest = day;
+        }
+    }
+    CurrentCustomer = customer;
+    CurrentCustomer.FirstUseDate = first;
+    CurrentCustomer.LastUseDate = last;
+    CurrentCustomer.UseCount = qint16(std::min(count, 32767));
+    return UpdateCustomer();
+}
+
+bool RecordStore::RecordAddAll(const std::vector<CustomerRecord> &batch)
+{
+    qint32 nextId = MaxCustomerId() + 1;
+    QByteArray chunk;
+    chunk.reserve(int(std::min<size_t>(batch.size(), 4096) * kCustomerRecordLength));
+    // Records go to the file in chunks; the index follows only what was written.
+    size_t done = 0;
+    while (done < batch.size()) {
+        const size_t n = std::min<size_t>(4096, batch.size() - done);
+        chunk.resize(int(n * kCustomerRecordLength));
+        std::vector<CustomerRecord> prepared(batch.begin() + qsizetype(done), batch.begin() + qsizetype(done + n));
+        for (size_t i = 0; i < n; ++i) {
+            prepared[i].CustomerId = nextId + qint32(i);
+            prepared[i].toBytes(chunk.data() + i * kCustomerRecordLength);
+        }
+        if (!m_customers.isOpen() ||
+            !m_customers.seek(qint64(NextCustomerRecordNo - 1) * kCustomerRecordLength) ||
+            m_customers.write(chunk) != chunk.size()) {
+            ShowErrorBox(7, QStringLiteral("顧客データの登録エラー"));
+            return false;
+        }
+        for (size_t i = 0; i < n; ++i) {
+            const CustomerRecord &r = prepared[i];
+            CustomerIndex.push_back({r.CustomerId, TrimField(r.Tel), TrimField(r.NameKana), TrimField(r.Zip),
+                                     NextCustomerRecordNo});
+            ++NextCustomerRecordNo;
+        }
+        CurrentCustomer = prepared.back();
+        CurrentCustomerPos = CustomerCount();
+        nextId += qint32(n);
+        done += n;
+    }
+    return true;
+}
+
+bool RecordStore::AppendPhoneBookEntries(const std::vector<PhoneBookRecord> &batch)
+{
+    size_t done = 0;
+    QByteArray chunk;
+    while (done < batch.size()) {
+        const size_t n = std::min<size_t>(8192, batch.size() - done);
+        chunk.resize(int(n * kPhoneBookRecordLength));
+        for (size_t i = 0; i < n; ++i)
+            batch[done + i].toBytes(chunk.data() + i * kPhoneBookRecordLength);
+        if (!m_phoneBook.isOpen() ||
+            !m_phoneBook.seek(qint64(NextPhoneBookRecordNo - 1) * kPhoneBookRecordLength) ||
+            m_phoneBook.write(chunk) != chunk.size()) {
+            ShowErrorBox(7, QStringLiteral("電話帳データの登録エラー"));
+            return false;
+        }
+        for (size_t i = 0; i < n; ++i) {
+            PhoneBookIndex.push_back({TrimField(batch[done + i].Tel), NextPhoneBookRecordNo});
+            ++NextPhoneBookRecordNo;
+        }
+        done += n;
+    }
+    return true;
+}
+
+bool RecordStore::compact(const QString &name, const QString &tempName, int length,
+                          const std::function<bool(const char *)> &keep, const ProgressFn &progress)
+{
+    const QString path = filePath(name);
+    const QString tempPath = filePath(tempName);
+    QFile::remove(tempPath);
+
+    QFile source(path);
+    QFile temp(tempPath);
+    bool ok = source.open(QIODevice::ReadOnly) && temp.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    if (ok) {
+        const qint64 total = wholeRecords(source.size(), length);
+        if (progress)
+            progress(0, total + 10);
+        QByteArray out;
+        out.reserve(int(std::min<qint64>(kScanChunk, (total + 1) * length)));
+        ok = scanRecords(
+            source, length,
+            [&](const char *rec, qint32) {
+                if (!keep(rec))
+                    return;
+                out.append(rec, length);
+                if (out.size() + length > kScanChunk) {
+                    ok = ok && temp.write(out) == out.size();
+                    out.clear();
+                }
+            },
+            progress);
+        ok = ok && temp.write(out) == out.size() && temp.flush();
+    }
+    source.close();
+    temp.close();
+    // The data file is replaced in one step, and only by a complete copy on disk: a stop at any
+    // moment leaves either the old file or the new one, never a mix.
+    ok = ok && syncFile(tempPath) && std::rename(QFile::encodeName(tempPath).constData(),
+                                                   QFile::encodeName(path).constData()) == 0;
+    if (ok)
+        syncFile(QFileInfo(path).absolutePath());
+    if (!ok) {
+        ShowErrorBox(5, QStringLiteral("ファイル最適化エラー"));
+        return false;
+    }
+    return true;
+}
+
+bool RecordStore::CompactCustomers(const ProgressFn &progress)
+{
+    const bool wasOpen = m_customers.isOpen();
+    m_customers.close();
+    const bool ok = compact(kCustomerFile, kCustomerTemp, kCustomerRecordLength,
+                            [](const char *rec) { return GetInt32(rec + CustomerOffsets::CustomerId) > 0; }, progress);
+    if (wasOpen)
+        m_customers.open(QIODevice::ReadWrite | QIODevice::Unbuffered);
+    return ok;
+}
+
+bool RecordStore::CompactSales(const ProgressFn &progress)
+{
+    const bool wasOpen = m_sales.isOpen();
+    m_sales.close();
+    const bool ok = compact(kSalesFile, kSalesTemp, kSalesRecordLength,
+                            [](const char *rec) {
+                                namespace O = SalesOffsets;
+                                if (GetInt16(rec + O::Status) < 0)
+                                    return false;
+                                const QString date = GetCp932Field(rec + O::OrderDate, 8);
+                                bool numeric = false;
+                                const qint64 value = date.toLongLong(&numeric);
+                                return !date.isEmpty() && numeric && value > 20010619 && value < 22010619;
+                            },
+                            progress);
+    if (wasOpen)
+        m_sales.open(QIODevice::ReadWrite | QIODevice::Unbuffered);
+    return ok;
+}
+
+QString FormatTime(double value)
+{
+    if (value == kUnsetTime)
+        return QStringLiteral("-----");
+    const QString text = FormatOleDate(value, QStringLiteral("hh:mm"));
+    return text.isEmpty() ? QStringLiteral("-----") : text;
+}
+
+QString FormatDayTime(double value)
+{
+    if (value == kUnsetTime)
+        return QStringLiteral("-----");
+    const QString text = FormatOleDate(value, QStringLiteral("MM/dd hh:mm"));
+    return text.isEmpty() ? QStringLiteral("-----") : text;
+}

@@ -1,0 +1,126 @@
+#pragma once
+// The three record files, their in-memory index tables, the shared record buffers and the
+// operations every window uses to read and write records. One instance for the program.
+//
+// Tables are 1-based: position 0 holds no entry. Entries keep file order.
+#include "store/records.h"
+
+#include <QFile>
+#include <QString>
+
+#include <array>
+#include <functional>
+#include <vector>
+
+struct CustomerIndexEntry {
+    qint32 CustomerId = 0;
+    QString Tel;
+    QString NameKana;
+    QString Zip;
+    qint32 RecordNo = 0;
+};
+
+struct SalesIndexEntry {
+    std::array<char, 8> OrderDateBytes{}; // "yyyymmdd" as stored; see OrderDate()
+    qint16 OrderNo = 0;
+    qint16 Status = 0;
+    qint32 CustomerId = 0;
+    qint32 RecordNo = 0;
+    double DoneTime = 0;
+
+    QString OrderDate() const;
+    void SetOrderDate(const QString &date);
+    QString OrderKey() const { return OrderDate() + QString::number(OrderNo); }
+};
+
+struct PhoneBookIndexEntry {
+    QString Tel;
+    qint32 RecordNo = 0;
+};
+
+// Called with (value, maximum) as a long operation proceeds.
+using ProgressFn = std::function<void(qint64 value, qint64 maximum)>;
+
+class RecordStore {
+public:
+    static inline const QString kCustomerFile = QStringLiteral("Customer.snw");
+    static inline const QString kSalesFile = QStringLiteral("Sales.snw");
+    static inline const QString kPhoneBookFile = QStringLiteral("Tel.snw");
+    static inline const QString kCustomerTemp = QStringLiteral("Customer.tmp");
+    static inline const QString kSalesTemp = QStringLiteral("Sales.tmp");
+    static inline const QString kDefaultOldestSalesDate = QStringLiteral("20010619");
+
+    // Files are opened in `folder` (the data folder; "" = the current directory).
+    explicit RecordStore(const QString &folder = QString());
+    ~RecordStore();
+    RecordStore(const RecordStore &) = delete;
+    RecordStore &operator=(const RecordStore &) = delete;
+
+    QString folder() const { return m_folder; }
+    QString filePath(const QString &name) const;
+
+    // ---- shared buffers and positions
+    CustomerRecord CurrentCustomer;
+    SalesRecord CurrentSale;
+    PhoneBookRecord CurrentPhoneBookEntry;
+    int CurrentCustomerPos = 1;
+    int CurrentSalePos = 1;
+
+    // ---- index tables (1-based; element 0 is an unused placeholder)
+    std::vector<CustomerIndexEntry> CustomerIndex{1};
+    std::vector<SalesIndexEntry> SalesIndex{1};
+    std::vector<PhoneBookIndexEntry> PhoneBookIndex{1};
+    int CustomerCount() const { return int(CustomerIndex.size()) - 1; }
+    int SalesCount() const { return int(SalesIndex.size()) - 1; }
+    int PhoneBookCount() const { return int(PhoneBookIndex.size()) - 1; }
+
+    qint32 NextCustomerRecordNo = 1;
+    qint32 NextSalesRecordNo = 1;
+    qint32 NextPhoneBookRecordNo = 1;
+    QString OldestSalesDate = kDefaultOldestSalesDate;
+
+    // ---- operations; each failure shows its error box once and returns false
+    bool OpenRecordFiles();
+    void CloseRecordFiles();
+    bool IsOpen() const;
+    bool BuildIndexes();
+    qint32 MaxCustomerId() const;
+    qint16 MaxOrderNoToday() const;
+    bool AddCustomer();
+    bool AddSale();
+    bool ReadCustomer(int pos);
+    bool ReadPhoneBookEntry(int pos);
+    bool ReadSale(int pos);
+    int FindCustomerPos(qint32 id) const;
+    bool UpdateCustomer();
+    bool UpdateSale();
+    bool DeleteSale();
+    bool DeleteCustomer();
+    bool RecountCustomerUsage();
+    bool RecordAddAll(const std::vector<CustomerRecord> &batch);
+    bool AppendPhoneBookEntries(const std::vector<PhoneBookRecord> &batch);
+    // Compaction at exit. The index tables no longer match the files afterwards: rebuild them
+    // (BuildIndexes) before any further work.
+    bool CompactCustomers(const ProgressFn &progress = {});
+    bool CompactSales(const ProgressFn &progress = {});
+
+    // Lookups by key that windows need often (first match in table order, -1 when none).
+    int FindCustomerPosByTel(const QString &tel) const;
+    int FindPhoneBookPosByTel(const QString &tel) const;
+
+private:
+    bool readRecord(QFile &file, int length, qint32 recordNo, char *out);
+    bool writeRecord(QFile &file, int length, qint32 recordNo, const char *data);
+    bool compact(const QString &name, const QString &tempName, int length,
+                 const std::function<bool(const char *)> &keep, const ProgressFn &progress);
+
+    QString m_folder;
+    QFile m_customers;
+    QFile m_sales;
+    QFile m_phoneBook;
+};
+
+// "-----" for the unset time 1.0, otherwise "hh:nn".
+QString FormatTime(double value);
+// "-----" for the unset time 1.0, otherwise "mm/dd hh:nn".
+QString FormatDayTime(double value);
