@@ -1,7 +1,32 @@
+#include "app/commands.h"
+#include "app/frmMain.h"
+#include "app/singleinstance.h"
+#include "app/startup.h"
+#include "platform/ui/messageboxprompt.h"
+#include "store/appdata.h"
+
 #include <QApplication>
 
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    return 0;
+    QApplication::setApplicationName(QStringLiteral("SoranowaApp"));
+    QApplication::setApplicationDisplayName(QStringLiteral("ソラノワ"));
+    InstallFontSubstitutions();
+    QApplication::setFont(QFont(QStringLiteral("IPAPGothic"), 10));
+
+    MessageBoxPrompt prompt;
+    SetPromptService(&prompt);
+    RegisterProgramWindows();
+
+    AppData data;
+    StartupResult started = RunStartup(data);
+    if (!started.proceed)
+        return 0;
+
+    frmMain window(data);
+    window.show();
+    const int rc = app.exec();
+    SetPromptService(nullptr);
+    return rc;
 }

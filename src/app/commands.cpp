@@ -1,0 +1,39 @@
+#include "app/commands.h"
+
+#include "app/frmMain.h"
+#include "settings/ui/frmShop.h"
+#include "store/appdata.h"
+
+#include <map>
+
+namespace {
+std::map<Command, CommandHandler> &handlers()
+{
+    static std::map<Command, CommandHandler> table;
+    return table;
+}
+} // namespace
+
+void RegisterCommand(Command command, const CommandHandler &handler)
+{
+    handlers()[command] = handler;
+}
+
+void UnregisterCommand(Command command)
+{
+    handlers().erase(command);
+}
+
+const CommandHandler *FindCommand(Command command)
+{
+    auto it = handlers().find(command);
+    return it == handlers().end() ? nullptr : &it->second;
+}
+
+void RegisterProgramWindows()
+{
+    RegisterCommand(Command::SetShop, {nullptr, [](AppData &data, frmMain &frame) {
+                                           frmShop dialog(data.settings, &frame);
+                                           dialog.exec();
+                                       }});
+}

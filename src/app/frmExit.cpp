@@ -1,0 +1,110 @@
+#include "app/frmExit.h"
+
+#include "platform/clock.h"
+#include "platform/datafolder.h"
+#include "platform/shell.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+#include <QStyle>
+#include <QVBoxLayout>
+
+QString AutomaticBackupFolder()
+{
+    const QString weekday = QLocale::system().dayName(Clock::Today().dayOfWeek(), QLocale::ShortFormat);
+    return ProgramFolder() + QStringLiteral("/backup/") + weekday;
+}
+
+QString AutomaticBackupFileName()
+{
+    return QStringLiteral("Soranowa_bak_") + Clock::Now().toString(QStringLiteral("yy_MM_dd_hh")) +
+           QStringLiteral(".snb");
+}
+
+frmExit::frmExit(const QString &backupFolder, const QString &backupFileName, QWidget *parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("frmExit"));
+    setWindowTitle(QStringLiteral("終了処理（バックアップの実行）"));
+    setModal(true);
+
+    auto *icon = new QLabel(this);
+    icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxQuestion).pixmap(32, 32));
+    lblQuestion = new QLabel(QStringLiteral("バックアップを行いますか？"), this);
+    lblQuestion->setObjectName(QStringLiteral("lblQuestion"));
+    QFont big = lblQuestion->font();
+    big.setPointSizeF(big.pointSizeF() * 1.2);
+    big.setBold(true);
+    lblQuestion->setFont(big);
+
+    auto *folderCaption = new QLabel(QStringLiteral("バックアップ先："), this);
+    lblFolder = new QLabel(backupFolder, this);
+    lblFolder->setObjectName(QStringLiteral("lblFolder"));
+    auto *fileCaption = new QLabel(QStringLiteral("ファイル名："), this);
+    lblFileName = new QLabel(backupFileName, this);
+    lblFileName->setObjectName(QStringLiteral("lblFileName"));
+    for (QLabel *l : {lblFolder, lblFileName})
+        l->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    chkOptimize = new QCheckBox(QStringLiteral("ファイルの最適化を行う"), this);
+    chkOptimize->setObjectName(QStringLiteral("chkOptimize"));
+    chkOptimize->setChecked(false);
+
+    cmdYes = new QPushButton(QStringLiteral("はい(&Y)"), this);
+    cmdYes->setObjectName(QStringLiteral("cmdYes"));
+    cmdYes->setDefault(true);
+    cmdNo = new QPushButton(QStringLiteral("いいえ(&N)"), this);
+    cmdNo->setObjectName(QStringLiteral("cmdNo"));
+    cmdCancel = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
+    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    cmdHelp = new QPushButton(QStringLiteral("ヘルプ(&H)"), this);
+    cmdHelp->setObjectName(QStringLiteral("cmdHelp"));
+
+    auto *head = new QHBoxLayout;
+    head->addWidget(icon);
+    head->addWidget(lblQuestion, 1);
+    auto *grid = new QGridLayout;
+    grid->addWidget(folderCaption, 0, 0);
+    grid->addWidget(lblFolder, 0, 1);
+    grid->addWidget(fileCaption, 1, 0);
+    grid->addWidget(lblFileName, 1, 1);
+    grid->setColumnStretch(1, 1);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    for (QPushButton *b : {cmdYes, cmdNo, cmdCancel, cmdHelp})
+        buttons->addWidget(b);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(head);
+    layout->addLayout(grid);
+    layout->addSpacing(8);
+    layout->addWidget(chkOptimize);
+    layout->addSpacing(8);
+    layout->addLayout(buttons);
+    setMinimumWidth(460);
+
+    connect(cmdYes, &QPushButton::clicked, this, [this] {
+        m_choice = Yes;
+        accept();
+    });
+    connect(cmdNo, &QPushButton::clicked, this, [this] {
+        m_choice = No;
+        accept();
+    });
+    connect(cmdCancel, &QPushButton::clicked, this, &frmExit::reject);
+    connect(cmdHelp, &QPushButton::clicked, this, [] { OpenHelp(335); });
+}
+
+bool frmExit::compactionChosen() const
+{
+    return chkOptimize->isChecked();
+}
+
+void frmExit::reject()
+{
+    m_choice = Cancel;
+    QDialog::reject();
+}

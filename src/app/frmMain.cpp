@@ -1,0 +1,507 @@
+#include "app/frmMain.h"
+
+#include "app/frmCompact.h"
+#include "app/frmExit.h"
+#include "app/icons.h"
+#include "app/leftpanel.h"
+#include "platform/prompt.h"
+#include "platform/shell.h"
+#include "platform/ui/refreshable.h"
+#include "store/appdata.h"
+#include "store/settingfiles.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTextEdit>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const QColor kOrderColor(0xd0, 0x5a, 0x2c);
+const QColor kCustomerColor(0x2f, 0x7d, 0xc2);
+const QColor kSalesColor(0x3a, 0x9a, 0x5b);
+const QColor kSettingsColor(0x8a, 0x5c, 0xb8);
+const QColor kMaintenanceColor(0x6b, 0x73, 0x80);
+
+QToolButton *makeLargeButton(QWidget *parent, const QString &caption, const QString &name, QChar glyph,
+                             const QColor &color)
+{
+    auto *b = new QToolButton(parent);
+    b->setObjectName(name);
+    b->setText(caption);
+    b->setIcon(MakeCommandIcon(glyph, color, 64));
+    b->setIconSize(QSize(48, 48));
+    b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    b->setAutoRaise(true);
+    b->setMinimumSize(64, 76);
+    return b;
+}
+
+} // namespace
+
+frmMain::frmMain(AppData &data, QWidget *parent)
+    : QMainWindow(parent)
+    , m_data(data)
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("ソラノワ"));
+    resize(1280, 800);
+
+    auto *central = new QWidget(this);
+    auto *outer = new QVBoxLayout(central);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->setSpacing(0);
+
+    lblRenraku = new QLabel(central);
+    lblRenraku->setObjectName(QStringLiteral("lblRenraku"));
+    lblRenraku->setMargin(6);
+    lblRenraku->setAutoFillBackground(true);
+    QPalette notice = lblRenraku->palette();
+    notice.setColor(QPalette::Window, QColor(0xff, 0xf6, 0xd5));
+    notice.setColor(QPalette::WindowText, QColor(0x60, 0x30, 0x00));
+    lblRenraku->setPalette(notice);
+    QFont noticeFont = lblRenraku->font();
+    noticeFont.setPointSizeF(noticeFont.pointSizeF() * 1.15);
+    lblRenraku->setFont(noticeFont);
+    outer->addWidget(lblRenraku);
+
+    auto *middle = new QHBoxLayout;
+    middle->setSpacing(0);
+    auto *left = new QWidget(central);
+    left->setObjectName(QStringLiteral("picLeft"));
+    left->setFixedWidth(140);
+    auto *leftLayout = new QVBoxLayout(left);
+    leftLayout->setContentsMargins(0, 4, 0, 0);
+    leftLayout->setSpacing(2);
+    auto *large = new QHBoxLayout;
+    cmdJokyo = makeLargeButton(left, QStringLiteral("注文状況"), QStringLiteral("cmdJokyo"), QChar(0x72B6), kOrderColor);
+    cmdUketsuke =
+        makeLargeButton(left, QStringLiteral("注文受付"), QStringLiteral("cmdUketsuke"), QChar(0x53D7), kOrderColor);
+    large->addWidget(cmdJokyo);
+    large->addWidget(cmdUketsuke);
+    leftLayout->addLayout(large);
+    picLeftMenu = new LeftPanel(left);
+    leftLayout->addWidget(picLeftMenu, 1);
+    middle->addWidget(left);
+
+    m_mdi = new QMdiArea(central);
+    m_mdi->setObjectName(QStringLiteral("mdiMain"));
+    m_mdi->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_mdi->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_mdi->setBackground(QColor(0xe4, 0xe8, 0xee));
+    middle->addWidget(m_mdi, 1);
+    outer->addLayout(middle, 1);
+
+    prgMain = new QProgressBar(central);
+    prgMain->setObjectName(QStringLiteral("prgMain"));
+    prgMain->setTextVisible(false);
+    prgMain->setMaximumHeight(10);
+    prgMain->setValue(0);
+    outer->addWidget(prgMain);
+    setCentralWidget(central);
+
+    tlbMain = addToolBar(QStringLiteral("tlbMain"));
+    tlbMain->setObjectName(QStringLiteral("tlbMain"));
+    tlbMain->setMovable(false);
+    tlbClose = tlbMain->addAction(style()->standardIcon(QStyle::SP_TitleBarCloseButton), QStringLiteral("Close"));
+    tlbClose->setObjectName(QStringLiteral("tlbClose"));
+    tlbMain->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    connect(tlbClose, &QAction::triggered, this, [this] {
+        if (QMdiSubWindow *w = m_mdi->activeSubWindow())
+            w->close();
+        updateCloseButton();
+    });
+
+    sbrCaller = new QLabel(this);
+    sbrCaller->setObjectName(QStringLiteral("sbrCaller"));
+    sbrCaller->setMinimumWidth(260);
+    sbrReplaced = new QLabel(this);
+    sbrReplaced->setObjectName(QStringLiteral("sbrReplaced"));
+    sbrReplaced->setMinimumWidth(200);
+    statusBar()->setObjectName(QStringLiteral("sbrMain"));
+    statusBar()->addWidget(sbrCaller);
+    statusBar()->addWidget(sbrReplaced);
+
+    buildMenus();
+    buildPanel();
+
+    connect(cmdJokyo, &QToolButton::clicked, this, [this] { RunCommand(Command::Jokyo); });
+    connect(cmdUketsuke, &QToolButton::clicked, this, [this] { RunCommand(Command::Uketsuke); });
+    connect(m_mdi, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow *w) {
+        updateCloseButton();
+        if (w) {
+            if (auto *r = dynamic_cast<Refreshable *>(w->widget()))
+                r->Re_view();
+        }
+    });
+
+    RefreshNotice();
+    updateCommandStates();
+    updateCloseButton();
+    // The order board is the first child window, when the program has one.
+    if (FindCommand(Command::Jokyo))
+        RunCommand(Command::Jokyo);
+}
+
+frmMain::~frmMain() = default;
+
+QAction *frmMain::addCommand(QMenu *menu, Command command, const QString &caption, const QString &objectName,
+                             QChar glyph, const QColor &color)
+{
+    QAction *a = menu->addAction(caption);
+    a->setObjectName(objectName);
+    a->setIcon(MakeCommandIcon(glyph, color));
+    a->setIconVisibleInMenu(false);
+    connect(a, &QAction::triggered, this, [this, command] { RunCommand(command); });
+    m_actions.insert(command, a);
+    return a;
+}
+
+void frmMain::buildMenus()
+{
+    QMenuBar *bar = menuBar();
+    bar->setObjectName(QStringLiteral("mnuMain"));
+
+    QMenu *file = bar->addMenu(QStringLiteral("ﾌｧｲﾙ(&F)"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    mnuFileExit = file->addAction(QStringLiteral("ソラノワの終了(&X)"));
+    mnuFileExit->setObjectName(QStringLiteral("mnuFileExit"));
+    connect(mnuFileExit, &QAction::triggered, this, &QWidget::close);
+
+    mnuEdit = bar->addMenu(QStringLiteral("編集(&E)"));
+    mnuEdit->setObjectName(QStringLiteral("mnuEdit"));
+    mnuEditCut = mnuEdit->addAction(QStringLiteral("切り取り(&T)"));
+    mnuEditCut->setObjectName(QStringLiteral("mnuEditCut"));
+    mnuEditCopy = mnuEdit->addAction(QStringLiteral("コピー(&C)"));
+    mnuEditCopy->setObjectName(QStringLiteral("mnuEditCopy"));
+    mnuEditPaste = mnuEdit->addAction(QStringLiteral("貼り付け(&P)"));
+    mnuEditPaste->setObjectName(QStringLiteral("mnuEditPaste"));
+    connect(mnuEdit, &QMenu::aboutToShow, this, &frmMain::updateEditMenu);
+    connect(mnuEditCut, &QAction::triggered, this, [] {
+        if (auto *e = qobject_cast<QLineEdit *>(QApplication::focusWidget())) {
+            QApplication::clipboard()->clear();
+            e->cut();
+        } else if (auto *t = qobject_cast<QTextEdit *>(QApplication::focusWidget())) {
+            QApplication::clipboard()->clear();
+            t->cut();
+        } else if (auto *p = qobject_cast<QPlainTextEdit *>(QApplication::focusWidget())) {
+            QApplication::clipboard()->clear();
+            p->cut();
+        }
+    });
+    connect(mnuEditCopy, &QAction::triggered, this, [] {
+        if (auto *e = qobject_cast<QLineEdit *>(QApplication::focusWidget()))
+            e->copy();
+        else if (auto *t = qobject_cast<QTextEdit *>(QApplication::focusWidget()))
+            t->copy();
+        else if (auto *p = qobject_cast<QPlainTextEdit *>(QApplication::focusWidget()))
+            p->copy();
+    });
+    connect(mnuEditPaste, &QAction::triggered, this, [] {
+        if (auto *e = qobject_cast<QLineEdit *>(QApplication::focusWidget()))
+            e->paste();
+        else if (auto *t = qobject_cast<QTextEdit *>(QApplication::focusWidget()))
+            t->paste();
+        else if (auto *p = qobject_cast<QPlainTextEdit *>(QApplication::focusWidget()))
+            p->paste();
+    });
+
+    QMenu *menu = bar->addMenu(QStringLiteral("ﾒﾆｭｰ(&M)"));
+    menu->setObjectName(QStringLiteral("mnuMenu"));
+    QMenu *main = menu->addMenu(QStringLiteral("ﾒｲﾝﾒﾆｭｰ(&M)"));
+    main->setObjectName(QStringLiteral("mnuMainMenu"));
+    addCommand(main, Command::Jokyo, QStringLiteral("注文状況(&J)"), QStringLiteral("mnuJokyo"), QChar(0x72B6),
+               kOrderColor);
+    addCommand(main, Command::Uketsuke, QStringLiteral("注文受付(&U)"), QStringLiteral("mnuUketsuke"),
+               QChar(0x53D7), kOrderColor);
+    QMenu *cust = menu->addMenu(QStringLiteral("顧客管理(&C)"));
+    cust->setObjectName(QStringLiteral("mnuCust"));
+    addCommand(cust, Command::CustNew, QStringLiteral("新規登録(&N)"), QStringLiteral("mnuCustNew"), QChar(0x65B0),
+               kCustomerColor);
+    addCommand(cust, Command::CustView, QStringLiteral("検索・変更・削除(&S)"), QStringLiteral("mnuCustView"),
+               QChar(0x691C), kCustomerColor);
+    addCommand(cust, Command::CustBunseki, QStringLiteral("顧客分析(&B)"), QStringLiteral("mnuCustBunseki"),
+               QChar(0x5206), kCustomerColor);
+    addCommand(cust, Command::CustDM, QStringLiteral("DM発行(&D)"), QStringLiteral("mnuCustDM"), QChar('D'),
+               kCustomerColor);
+    addCommand(cust, Command::CustTel, QStringLiteral("電話帳データ(&T)"), QStringLiteral("mnuCustTel"),
+               QChar(0x96FB), kCustomerColor);
+    QMenu *sales = menu->addMenu(QStringLiteral("売上管理(&U)"));
+    sales->setObjectName(QStringLiteral("mnuSales"));
+    addCommand(sales, Command::SalesView, QStringLiteral("売上検索(&S)"), QStringLiteral("mnuSalesView"),
+               QChar(0x58F2), kSalesColor);
+    addCommand(sales, Command::SalesBunseki, QStringLiteral("売上分析(&B)"), QStringLiteral("mnuSalesBunseki"),
+               QChar(0x6790), kSalesColor);
+    QMenu *set = menu->addMenu(QStringLiteral("設定(&S)"));
+    set->setObjectName(QStringLiteral("mnuSet"));
+    addCommand(set, Command::SetMenu, QStringLiteral("出前ﾒﾆｭｰ設定(&M)"), QStringLiteral("mnuSetMenu"),
+               QChar(0x81B3), kSettingsColor);
+    addCommand(set, Command::SetShien, QStringLiteral("入力支援(&H)"), QStringLiteral("mnuSetShien"), QChar(0x652F),
+               kSettingsColor);
+    addCommand(set, Command::SetShop, QStringLiteral("店舗設定(&S)"), QStringLiteral("mnuSetShop"), QChar(0x5E97),
+               kSettingsColor);
+    addCommand(set, Command::SetStaff, QStringLiteral("ｽﾀｯﾌ設定(&F)"), QStringLiteral("mnuSetStaff"),
+               QChar(0x4EBA), kSettingsColor);
+    addCommand(set, Command::SetCti, QStringLiteral("CTI設定(&C)"), QStringLiteral("mnuSetCti"), QChar(0x260E),
+               kSettingsColor);
+    QMenu *maint = menu->addMenu(QStringLiteral("ﾒﾝﾃﾅﾝｽ(&T)"));
+    maint->setObjectName(QStringLiteral("mnuMaint"));
+    addCommand(maint, Command::Backup, QStringLiteral("ﾊﾞｯｸｱｯﾌﾟ(&B)"), QStringLiteral("mnuBackup"), QChar(0x4FDD),
+               kMaintenanceColor);
+    addCommand(maint, Command::Restore, QStringLiteral("ﾊﾞｯｸｱｯﾌﾟﾌｧｲﾙの復元(&R)"), QStringLiteral("mnuRestore"),
+               QChar(0x5FA9), kMaintenanceColor);
+
+    QMenu *tools = bar->addMenu(QStringLiteral("ﾂｰﾙ(&T)"));
+    tools->setObjectName(QStringLiteral("mnuTools"));
+    addCommand(tools, Command::Settei, QStringLiteral("詳細設定(&S)..."), QStringLiteral("mnuSettei"),
+               QChar(0x8A73), kSettingsColor);
+
+    mnuWindow = bar->addMenu(QStringLiteral("ｳｨﾝﾄﾞｳ(&W)"));
+    mnuWindow->setObjectName(QStringLiteral("mnuWindow"));
+    connect(mnuWindow, &QMenu::aboutToShow, this, &frmMain::fillWindowMenu);
+
+    QMenu *help = bar->addMenu(QStringLiteral("ﾍﾙﾌﾟ(&H)"));
+    help->setObjectName(QStringLiteral("mnuHelp"));
+    mnuHelpContents = help->addAction(QStringLiteral("目次(&C)"));
+    mnuHelpContents->setObjectName(QStringLiteral("mnuHelpContents"));
+    connect(mnuHelpContents, &QAction::triggered, this, [] { OpenHelp(0); });
+    QMenu *web = help->addMenu(QStringLiteral("ソラノワ WEB ﾍﾟｰｼﾞ(&W)"));
+    web->setObjectName(QStringLiteral("mnuWeb"));
+    mnuWebTop = web->addAction(QStringLiteral("ソラノワ ﾄｯﾌﾟﾍﾟｰｼﾞ(&T)"));
+    mnuWebTop->setObjectName(QStringLiteral("mnuWebTop"));
+    connect(mnuWebTop, &QAction::triggered, this, [] { Shell().openUrl(ProductTopPageUrl()); });
+    mnuWebProduct = web->addAction(QStringLiteral("ソラノワ 製品情報(&P)"));
+    mnuWebProduct->setObjectName(QStringLiteral("mnuWebProduct"));
+    connect(mnuWebProduct, &QAction::triggered, this, [] { Shell().openUrl(ProductInfoPageUrl()); });
+}
+
+void frmMain::buildPanel()
+{
+    struct Item {
+        int group;
+        Command command;
+    };
+    const int mainGroup = picLeftMenu->addGroup(QStringLiteral("メインメニュー"), QStringLiteral("cmdGroupMain"));
+    const int custGroup = picLeftMenu->addGroup(QStringLiteral("顧客管理"), QStringLiteral("cmdGroupCust"));
+    const int salesGroup = picLeftMenu->addGroup(QStringLiteral("売上管理"), QStringLiteral("cmdGroupSales"));
+    const int setGroup = picLeftMenu->addGroup(QStringLiteral("設定"), QStringLiteral("cmdGroupSet"));
+    const int maintGroup = picLeftMenu->addGroup(QStringLiteral("メンテナンス"), QStringLiteral("cmdGroupMaint"));
+    const Item items[] = {
+        {mainGroup, Command::Jokyo},         {mainGroup, Command::Uketsuke},     {custGroup, Command::CustNew},
+        {custGroup, Command::CustView},      {custGroup, Command::CustBunseki},  {custGroup, Command::CustDM},
+        {custGroup, Command::CustTel},       {salesGroup, Command::SalesView},   {salesGroup, Command::SalesBunseki},
+        {setGroup, Command::SetMenu},        {setGroup, Command::SetShien},      {setGroup, Command::SetShop},
+        {setGroup, Command::SetStaff},       {setGroup, Command::SetCti},        {maintGroup, Command::Backup},
+        {maintGroup, Command::Restore},
+    };
+    for (const Item &item : items)
+        picLeftMenu->addItem(item.group, m_actions.value(item.command));
+    picLeftMenu->openGroup(mainGroup);
+}
+
+bool frmMain::refuseWhenEmpty(Command command)
+{
+    const RecordStore &r = m_data.records;
+    if (command == Command::CustBunseki && r.CustomerCount() == 0) {
+        ShowWarning(QStringLiteral("顧客未登録"), QStringLiteral("顧客データが登録されていないため、表示できません。"));
+        return true;
+    }
+    if (command == Command::CustDM && r.CustomerCount() == 0) {
+        ShowWarning(QStringLiteral("顧客未登録"), QStringLiteral("顧客データが存在しないため、表示できません。"));
+        return true;
+    }
+    if (command == Command::SalesBunseki && r.SalesCount() == 0) {
+        ShowWarning(QStringLiteral("売上未登録"), QStringLiteral("売上データが存在しないため、表示できません。"));
+        return true;
+    }
+    return false;
+}
+
+void frmMain::RunCommand(Command command)
+{
+    if (refuseWhenEmpty(command))
+        return;
+    const CommandHandler *handler = FindCommand(command);
+    if (!handler)
+        return;
+    if (handler->createChild) {
+        if (QMdiSubWindow *open = m_children.value(command)) {
+            open->showNormal();
+            m_mdi->setActiveSubWindow(open);
+            updateCloseButton();
+            return;
+        }
+        QWidget *child = handler->createChild(m_data, *this);
+        if (child)
+            m_children.insert(command, ShowChild(child));
+    } else if (handler->runDialog) {
+        handler->runDialog(m_data, *this);
+        RefreshOnActivation();
+    }
+}
+
+QMdiSubWindow *frmMain::ShowChild(QWidget *child)
+{
+    child->setAttribute(Qt::WA_DeleteOnClose);
+    QMdiSubWindow *w = m_mdi->addSubWindow(child);
+    w->setAttribute(Qt::WA_DeleteOnClose);
+    connect(w, &QObject::destroyed, this, [this] { QMetaObject::invokeMethod(this, [this] { updateCloseButton(); }, Qt::QueuedConnection); });
+    w->show();
+    m_mdi->setActiveSubWindow(w);
+    tlbClose->setEnabled(true);
+    return w;
+}
+
+void frmMain::updateCommandStates()
+{
+    const RecordStore &r = m_data.records;
+    for (auto it = m_actions.cbegin(); it != m_actions.cend(); ++it) {
+        bool enabled = FindCommand(it.key()) != nullptr;
+        // Without data these commands can still be chosen: they tell the user why nothing shows.
+        if (it.key() == Command::CustBunseki || it.key() == Command::CustDM)
+            enabled = enabled || r.CustomerCount() == 0;
+        if (it.key() == Command::SalesBunseki)
+            enabled = enabled || r.SalesCount() == 0;
+        it.value()->setEnabled(enabled);
+    }
+    cmdJokyo->setEnabled(m_actions.value(Command::Jokyo)->isEnabled());
+    cmdUketsuke->setEnabled(m_actions.value(Command::Uketsuke)->isEnabled());
+}
+
+void frmMain::updateCloseButton()
+{
+    tlbClose->setEnabled(!m_mdi->subWindowList().isEmpty());
+}
+
+void frmMain::updateEditMenu()
+{
+    mnuEditCut->setEnabled(false);
+    mnuEditCopy->setEnabled(false);
+    mnuEditPaste->setEnabled(false);
+    QWidget *focus = QApplication::focusWidget();
+    const bool clipboardHasText = !QApplication::clipboard()->text().isEmpty();
+    bool hasSelection = false;
+    bool isTextBox = false;
+    if (auto *e = qobject_cast<QLineEdit *>(focus)) {
+        isTextBox = true;
+        hasSelection = e->hasSelectedText();
+    } else if (auto *t = qobject_cast<QTextEdit *>(focus)) {
+        isTextBox = true;
+        hasSelection = t->textCursor().hasSelection();
+    } else if (auto *p = qobject_cast<QPlainTextEdit *>(focus)) {
+        isTextBox = true;
+        hasSelection = p->textCursor().hasSelection();
+    }
+    if (isTextBox) {
+        mnuEditCut->setEnabled(hasSelection);
+        mnuEditCopy->setEnabled(hasSelection);
+        mnuEditPaste->setEnabled(clipboardHasText);
+    }
+}
+
+void frmMain::fillWindowMenu()
+{
+    mnuWindow->clear();
+    const QList<QMdiSubWindow *> windows = m_mdi->subWindowList();
+    int n = 1;
+    for (QMdiSubWindow *w : windows) {
+        QAction *a = mnuWindow->addAction(QStringLiteral("&%1 %2").arg(n++).arg(w->windowTitle()));
+        a->setCheckable(true);
+        a->setChecked(w == m_mdi->activeSubWindow());
+        connect(a, &QAction::triggered, this, [this, w] { m_mdi->setActiveSubWindow(w); });
+    }
+}
+
+void frmMain::RefreshNotice()
+{
+    lblRenraku->setText(QStringLiteral("連絡事項：") + m_data.settings.Shop.NoticeLine);
+}
+
+void frmMain::RefreshOnActivation()
+{
+    RefreshNotice();
+    updateCommandStates();
+    if (QMdiSubWindow *w = m_mdi->activeSubWindow()) {
+        if (auto *r = dynamic_cast<Refreshable *>(w->widget()))
+            r->Re_view();
+    }
+}
+
+void frmMain::SetCallerPanels(const QString &caller, const QString &replacedText)
+{
+    sbrCaller->setText(caller);
+    sbrReplaced->setText(replacedText);
+}
+
+bool frmMain::event(QEvent *event)
+{
+    if (event->type() == QEvent::WindowActivate)
+        RefreshOnActivation();
+    return QMainWindow::event(event);
+}
+
+void frmMain::closeEvent(QCloseEvent *event)
+{
+    if (m_mayClose || runExitSequence()) {
+        m_mayClose = true;
+        event->accept();
+        return;
+    }
+    event->ignore();
+}
+
+bool frmMain::runExitSequence()
+{
+    // Child windows close first; one that keeps itself open (its user chose to stay) stops the exit.
+    m_mdi->closeAllSubWindows();
+    if (!m_mdi->subWindowList().isEmpty())
+        return false;
+    updateCloseButton();
+
+    SaveInputSupportLists(m_data.settings);
+
+    RecordStore &records = m_data.records;
+    for (;;) {
+        frmExit dialog(AutomaticBackupFolder(), AutomaticBackupFileName(), this);
+        dialog.exec();
+        const frmExit::Choice choice = dialog.choice();
+        if (choice == frmExit::Cancel) {
+            // Compacted files no longer match the tables: rebuild them before work goes on.
+            if (m_indexesStale) {
+                if (!records.IsOpen())
+                    records.OpenRecordFiles();
+                records.BuildIndexes();
+                m_indexesStale = false;
+            }
+            return false;
+        }
+        if (dialog.compactionChosen()) {
+            frmCompact compaction(this);
+            compaction.Run(records);
+            m_indexesStale = true;
+        }
+        if (choice == frmExit::No || !automaticBackup) {
+            records.CloseRecordFiles();
+            return true;
+        }
+        records.CloseRecordFiles();
+        if (automaticBackup(m_data))
+            return true;
+        // The backup failed or was declined: the files reopen and the dialog asks again.
+        records.OpenRecordFiles();
+    }
+}

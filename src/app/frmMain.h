@@ -1,0 +1,91 @@
+#pragma once
+// The main window: a frame holding the child windows, with the menu bar, the left command panel,
+// the notice line, the toolbar's "Close" button, the caller panels and a progress bar.
+#include "app/commands.h"
+
+#include <QMainWindow>
+#include <QMap>
+#include <QPointer>
+
+#include <functional>
+
+class LeftPanel;
+class QAction;
+class QLabel;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class QProgressBar;
+class QToolBar;
+class QToolButton;
+struct AppData;
+
+class frmMain : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit frmMain(AppData &data, QWidget *parent = nullptr);
+    ~frmMain() override;
+
+    AppData &data() { return m_data; }
+    QMdiArea *mdiArea() const { return m_mdi; }
+    QProgressBar *progressBar() const { return prgMain; }
+
+    // Runs a command as the menu, the panel or the large icons do.
+    void RunCommand(Command command);
+    QAction *commandAction(Command command) const { return m_actions.value(command); }
+    // Shows a child window inside the frame and enables "Close".
+    QMdiSubWindow *ShowChild(QWidget *child);
+    // The notice line, the enabled commands and the active child's list are brought up to date.
+    void RefreshOnActivation();
+    void RefreshNotice();
+    // The two caller panels of the status bar.
+    void SetCallerPanels(const QString &caller, const QString &replacedText);
+
+    // The automatic backup at exit; returns true when the program may end. Unset: no backup.
+    std::function<bool(AppData &)> automaticBackup;
+
+    // ---- controls
+    QLabel *lblRenraku;
+    LeftPanel *picLeftMenu;
+    QToolButton *cmdJokyo;
+    QToolButton *cmdUketsuke;
+    QToolBar *tlbMain;
+    QAction *tlbClose;
+    QLabel *sbrCaller;
+    QLabel *sbrReplaced;
+    QProgressBar *prgMain;
+
+    QAction *mnuFileExit;
+    QAction *mnuEditCut;
+    QAction *mnuEditCopy;
+    QAction *mnuEditPaste;
+    QMenu *mnuEdit;
+    QMenu *mnuWindow;
+    QAction *mnuHelpContents;
+    QAction *mnuWebTop;
+    QAction *mnuWebProduct;
+
+protected:
+    bool event(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildMenus();
+    void buildPanel();
+    QAction *addCommand(QMenu *menu, Command command, const QString &caption, const QString &objectName,
+                        QChar glyph, const QColor &color);
+    void updateCommandStates();
+    void updateCloseButton();
+    void updateEditMenu();
+    void fillWindowMenu();
+    bool refuseWhenEmpty(Command command);
+    // The end of work: returns true when the program may end now.
+    bool runExitSequence();
+
+    AppData &m_data;
+    QMdiArea *m_mdi;
+    QMap<Command, QAction *> m_actions;
+    QMap<Command, QPointer<QMdiSubWindow>> m_children;
+    bool m_mayClose = false;
+    bool m_indexesStale = false;
+};
