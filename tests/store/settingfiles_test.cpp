@@ -315,6 +315,13 @@ TEST(SettingFiles, BackupSettingsAreQuotedAndTheLastPairWins)
     EXPECT_EQ(back.Backup.BackupFolder, QStringLiteral("/c"));
     EXPECT_EQ(back.Backup.BackupFileName, QStringLiteral("three.snb"));
 
+    // Values written without quotes by hand are read up to the comma or line end, without
+    // surrounding blanks; blank lines hold no value.
+    folder.write(QStringLiteral("BackUp.snw"), "  /plain/folder  \r\n\r\n\tbare.snb\r\n");
+    ASSERT_TRUE(LoadBackupSettings(back));
+    EXPECT_EQ(back.Backup.BackupFolder, QStringLiteral("/plain/folder"));
+    EXPECT_EQ(back.Backup.BackupFileName, QStringLiteral("bare.snb"));
+
     // Empty values get the defaults.
     folder.write(QStringLiteral("BackUp.snw"), "\"\"\r\n\"\"\r\n");
     ASSERT_TRUE(LoadBackupSettings(back));
