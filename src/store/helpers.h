@@ -21,6 +21,8 @@ QString WithTrailingSlash(const QString &path);
 // 0 = desktop, 5 = the user's documents folder; "" when it cannot be determined.
 QString SpecialFolderPath(int folderId);
 // The building name whose address occurs in `address` (longest address wins; first on a tie).
+// Both sides are compared in half-width; entries without a TAB or without an address (such
+// as the unused element 0 of BuildingList) never match.
 QString FindBuilding(const QStringList &buildingList, const QString &address);
 
 // Delimited text into a table of fields x records: table[record][field], 0-based.

@@ -44,8 +44,8 @@ bool SaveDeliverToList(const SettingTables &t, bool deleteWhenEmpty = true); // 
 bool SaveBuildingList(const SettingTables &t, bool deleteWhenEmpty = true);
 bool SaveCtiSettings(const SettingTables &t);        // "CTIファイル書き込みエラー", 15
 bool SaveBackupSettings(const SettingTables &t);      // reported by the caller; returns false on failure
-bool SaveDmHistory(const SettingTables &t, bool deleteWhenEmpty = true);
-bool SaveMenuBoard(const SettingTables &t);           // always writes slots 1..120
+bool SaveDmHistory(const SettingTables &t, bool deleteWhenEmpty = true); // no message: the window reports
+bool SaveMenuBoard(const SettingTables &t);           // always writes slots 1..120; no message
 // At exit: Building, MenuSub, MenuSitei in that order; the first failure shows
 // "メニューファイル書き込みエラー" (16) and skips the rest. Empty lists give empty files.
 bool SaveInputSupportLists(const SettingTables &t);
