@@ -1,12 +1,10 @@
-// Start-up loading of every setting file. It needs the shop settings file's loader, which is
-// built in its own source file; until that file is part of the tree this test is skipped.
+// Start-up loading of every setting file.
 #include <gtest/gtest.h>
 
 #include "mock/testfolder.h"
 #include "mock/testprompt.h"
 #include "store/settingfiles.h"
 
-#if __has_include("../../src/store/shopsettingsfile.cpp")
 
 TEST(LoadAllSettings, FirstStartGivesEveryDefaultWithoutAMessage)
 {
@@ -50,14 +48,6 @@ TEST(LoadAllSettings, OneBrokenFileDoesNotStopTheOthers)
     EXPECT_EQ(t.MenuBoard[1].BoardMenuName, QStringLiteral("Ramen"));
 }
 
-#else
-
-TEST(LoadAllSettings, NeedsTheShopSettingsFile)
-{
-    GTEST_SKIP() << "the shop settings loader is not part of this tree yet";
-}
-
-#endif
 
 TEST(MotiveList, HoldsTheSevenFixedTextsInStoredOrder)
 {
