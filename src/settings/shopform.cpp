@@ -5,7 +5,8 @@
 
 #include <QRegularExpression>
 
-namespace ShopForm {
+namespace ShopForm
+{
 
 const QStringList &PointListValues(int field)
 {
@@ -22,15 +23,13 @@ const QStringList &PointListValues(int field)
 
 std::array<QString, kPointFieldCount> PointValues(const ShopSettings &values)
 {
-    return {values.PointYenUnit, values.PointsPerUnit, values.PointStep, values.PointStepYen,
-            values.PointValidMonths};
+    return {values.PointYenUnit, values.PointsPerUnit, values.PointStep, values.PointStepYen, values.PointValidMonths};
 }
 
 bool IsNumberText(const QString &text)
 {
     // ASCII digits only: full-width digits would end up in the files as double-byte text.
-    static const QRegularExpression number(
-        QStringLiteral("^[+-]?(?:[0-9]{1,3}(?:,[0-9]{3})+|[0-9]*)(?:\\.[0-9]*)?$"));
+    static const QRegularExpression number(QStringLiteral("^[+-]?(?:[0-9]{1,3}(?:,[0-9]{3})+|[0-9]*)(?:\\.[0-9]*)?$"));
     const QString trimmed = text.trimmed();
     if (!trimmed.contains(QRegularExpression(QStringLiteral("[0-9]"))))
         return false;
@@ -90,8 +89,7 @@ QString MissingFieldsText(const ShopSettings &values)
     require(values.ShopName.isEmpty(), "・店舗名");
     require(values.ShopZip.isEmpty(), "・郵便番号");
     require(values.ShopAddress.isEmpty(), "・住所");
-    require(values.ShopTel[0].isEmpty() || values.ShopTel[1].isEmpty() || values.ShopTel[2].isEmpty(),
-            "・電話番号");
+    require(values.ShopTel[0].isEmpty() || values.ShopTel[1].isEmpty() || values.ShopTel[2].isEmpty(), "・電話番号");
     require(values.TaxRate.isEmpty(), "・消費税");
     return lines.isEmpty() ? QString() : lines + kMissingSuffix;
 }

@@ -8,7 +8,8 @@
 
 #include <array>
 
-namespace ShopForm {
+namespace ShopForm
+{
 
 inline constexpr int kPointFieldCount = 5;
 // The largest value a point list accepts; point amounts above it make no sense for a shop.

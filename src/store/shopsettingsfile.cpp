@@ -7,7 +7,8 @@
 
 #include <array>
 
-namespace {
+namespace
+{
 
 constexpr int kReadErrorCode = 3;
 constexpr int kWriteErrorCode = 15;
@@ -21,9 +22,9 @@ constexpr int kRequiredLines = 9;
 // The fifteen values in file order, as pointers into the table.
 std::array<QString *, 15> FileOrder(ShopSettings &s)
 {
-    return {&s.ShopName,       &s.ShopZip,       &s.ShopAddress,  &s.ShopTel[0],     &s.ShopTel[1],
-            &s.ShopTel[2],     &s.TaxRate,       &s.NoticeLine,   &s.NoteText,       &s.PointService,
-            &s.PointYenUnit,   &s.PointsPerUnit, &s.PointStep,    &s.PointStepYen,   &s.PointValidMonths};
+    return {&s.ShopName,     &s.ShopZip,       &s.ShopAddress, &s.ShopTel[0],   &s.ShopTel[1],
+            &s.ShopTel[2],   &s.TaxRate,       &s.NoticeLine,  &s.NoteText,     &s.PointService,
+            &s.PointYenUnit, &s.PointsPerUnit, &s.PointStep,   &s.PointStepYen, &s.PointValidMonths};
 }
 
 void ApplyDefaults(ShopSettings &s)

@@ -6,7 +6,8 @@
 
 using ShopForm::FieldCheck;
 
-namespace {
+namespace
+{
 
 ShopSettings Complete()
 {

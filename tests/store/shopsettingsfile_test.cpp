@@ -8,7 +8,8 @@
 #include <QDir>
 #include <QFileInfo>
 
-namespace {
+namespace
+{
 
 // "空野屋" and "今日も1日頑張りましょう！" in CP932, written out byte by byte.
 const QByteArray kShopNameCp932 = QByteArray::fromHex("8bf396ec89ae");
@@ -143,7 +144,9 @@ TEST(ShopSettingsFile, EmptyValuesGetDefaultsAndPartialPointLinesAreKept)
     QList<QByteArray> lines = NineLines();
     lines[6] = "";
     lines[7] = "";
-    lines << "1" << "" << "5";
+    lines << "1"
+          << ""
+          << "5";
     folder.write(SettingFiles::kShop, Lines(lines));
     SettingTables t;
     EXPECT_TRUE(LoadShopSettings(t));
@@ -190,8 +193,8 @@ TEST(ShopSettingsFile, WritesFifteenCp932LinesAndReadsThemBack)
     ASSERT_TRUE(SaveShopSettings(t));
     EXPECT_EQ(prompt.count(), 0);
 
-    const QByteArray expected = Lines({kShopNameCp932, "1050011", QByteArray::fromHex("bfd7c9dc"), "03", "1234",
-                                       "5678", "10", kNoticeCp932, "", "1", "100", "1", "50", "500", "12"});
+    const QByteArray expected = Lines({kShopNameCp932, "1050011", QByteArray::fromHex("bfd7c9dc"), "03", "1234", "5678",
+                                       "10", kNoticeCp932, "", "1", "100", "1", "50", "500", "12"});
     EXPECT_EQ(folder.read(SettingFiles::kShop), expected);
 
     SettingTables back;

@@ -19,7 +19,8 @@
 
 #include <algorithm>
 
-namespace {
+namespace
+{
 
 const QString kSaveQuestionTitle = QStringLiteral("保存確認");
 const QString kSaveQuestion = QStringLiteral("店舗情報が変更されています。保存しますか？");
@@ -81,8 +82,7 @@ QWidget *Row(std::initializer_list<QWidget *> widgets)
 
 } // namespace
 
-frmShop::frmShop(SettingTables &tables, QWidget *parent)
-    : QDialog(parent), m_tables(tables)
+frmShop::frmShop(SettingTables &tables, QWidget *parent) : QDialog(parent), m_tables(tables)
 {
     setObjectName(QStringLiteral("frmShop"));
     setWindowTitle(QStringLiteral("店舗設定"));
@@ -181,7 +181,6 @@ QWidget *frmShop::buildPointPage()
     auto *explanation = new QLabel(QStringLiteral(
         "顧客データにポイントを記録できます。ポイントサービスを行うことで継続的な利用を促すことができます。"));
     explanation->setObjectName(QStringLiteral("lblPointExplanation"));
-    explanation->setWordWrap(true);
     layout->addWidget(explanation);
 
     fraPoint = Named(new QGroupBox(QStringLiteral("ポイントサービス：")), QStringLiteral("fraPoint"));
@@ -209,7 +208,7 @@ QWidget *frmShop::buildPointPage()
     // The labels and lists read as one sentence, one clause a line.
     auto *grid = new QGridLayout(fraService);
     grid->setVerticalSpacing(10);
-    grid->setColumnStretch(2, 1);
+    grid->setColumnStretch(3, 1); // the sentence stays together at the left
     const auto clause = [&](int row, const QString &before, const QString &after) {
         QComboBox *combo = cboPoint[row];
         if (!before.isEmpty()) {
@@ -230,6 +229,13 @@ QWidget *frmShop::buildPointPage()
     clause(3, QString(), QStringLiteral("円割引"));
     clause(4, QStringLiteral("有効期間："),
            QStringLiteral("ヶ月 （有効期間中に一度も利用が無い場合は、         獲得ポイントを０にします）"));
+    // The remark is meant to break at its run of blanks; blanks at a line end take no room,
+    // so a width just short of one more character makes the break fall exactly there.
+    if (auto *remark = qobject_cast<QLabel *>(grid->itemAtPosition(4, 2)->widget())) {
+        const QFontMetrics fm(remark->font());
+        remark->setFixedWidth(fm.horizontalAdvance(QStringLiteral("ヶ月 （有効期間中に一度も利用が無い場合は、")) +
+                              fm.horizontalAdvance(QChar(0x7372)) / 2);
+    }
     layout->addWidget(fraService);
     layout->addStretch(1);
     return page;
@@ -261,8 +267,8 @@ void frmShop::fillFromSettings()
 void frmShop::connectChanges()
 {
     const auto changed = [this] { cmdApply->setEnabled(true); };
-    for (QLineEdit *edit : {txtShopName, txtZip, txtAddress, txtTel[0], txtTel[1], txtTel[2], txtTax, txtRenraku,
-                            txtInfo})
+    for (QLineEdit *edit :
+         {txtShopName, txtZip, txtAddress, txtTel[0], txtTel[1], txtTel[2], txtTax, txtRenraku, txtInfo})
         connect(edit, &QLineEdit::textChanged, this, changed);
     for (QComboBox *combo : cboPoint)
         connect(combo, &QComboBox::editTextChanged, this, changed);
@@ -318,6 +324,9 @@ bool frmShop::checkField(QWidget *field)
 void frmShop::keepFocusIn(QWidget *field)
 {
     const auto refocus = [this, field] {
+        // Taking the focus back must not count as leaving whatever field it is taken from.
+        const bool wasChecking = m_checking;
+        m_checking = true;
         for (int i = 0; i < tabs->count(); ++i) {
             if (tabs->widget(i)->isAncestorOf(field))
                 tabs->setCurrentIndex(i);
@@ -327,6 +336,8 @@ void frmShop::keepFocusIn(QWidget *field)
             edit->selectAll();
         else if (auto *combo = qobject_cast<QComboBox *>(field))
             combo->lineEdit()->selectAll();
+        m_enteredField = field;
+        m_checking = wasChecking;
     };
     if (field->isVisible())
         refocus();
@@ -337,18 +348,22 @@ void frmShop::keepFocusIn(QWidget *field)
 
 bool frmShop::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::FocusOut && !m_checking) {
+    auto *field = qobject_cast<QWidget *>(watched);
+    if (event->type() == QEvent::FocusIn && !m_checking) {
+        m_enteredField = field;
+    } else if (event->type() == QEvent::FocusOut && !m_checking && field == m_enteredField) {
         const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
         // The list's own pop-up, a message box or another application taking the focus is not
         // leaving the field.
-        auto *field = qobject_cast<QWidget *>(watched);
         if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason && isCheckedField(field) &&
             field->isEnabled() && isVisible()) {
             m_checking = true;
             const bool accepted = checkField(field);
-            m_checking = false;
-            if (!accepted)
+            if (accepted)
+                m_enteredField = nullptr;
+            else
                 keepFocusIn(field);
+            m_checking = false;
         }
     }
     return QDialog::eventFilter(watched, event);
@@ -361,11 +376,11 @@ frmShop::SaveResult frmShop::SaveSettings()
     if (isCheckedField(editing) && editing->isEnabled()) {
         m_checking = true;
         const bool accepted = checkField(editing);
-        m_checking = false;
-        if (!accepted) {
+        if (!accepted)
             keepFocusIn(editing);
+        m_checking = false;
+        if (!accepted)
             return SaveResult::Refused;
-        }
     }
     const ShopSettings values = formValues();
     if (!ShopForm::ConfirmShopInput(values))

@@ -15,9 +15,10 @@ class QPushButton;
 class QRadioButton;
 class QTabWidget;
 
-class frmShop : public QDialog {
+class frmShop : public QDialog
+{
     Q_OBJECT
-public:
+  public:
     explicit frmShop(SettingTables &tables, QWidget *parent = nullptr);
 
     // On the very first start the settings are not loaded yet; the window then offers the
@@ -45,13 +46,13 @@ public:
     QPushButton *cmdApply = nullptr;
     QPushButton *cmdCancel = nullptr;
 
-public slots:
+  public slots:
     void reject() override;
 
-protected:
+  protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
-private:
+  private:
     QWidget *buildShopPage();
     QWidget *buildPointPage();
     void fillFromSettings();
@@ -65,4 +66,6 @@ private:
 
     SettingTables &m_tables;
     bool m_checking = false;
+    // The checked field the staff last entered; only leaving it is checked.
+    QWidget *m_enteredField = nullptr;
 };
