@@ -339,7 +339,9 @@ void frmMain::RunCommand(Command command)
     if (!handler)
         return;
     if (handler->createChild) {
-        if (QMdiSubWindow *open = m_children.value(command)) {
+        // A closed window may not be deleted yet; only one still in the frame is brought forward.
+        QMdiSubWindow *open = m_children.value(command);
+        if (open && m_mdi->subWindowList().contains(open)) {
             open->showNormal();
             m_mdi->setActiveSubWindow(open);
             updateCloseButton();
