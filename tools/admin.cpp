@@ -14,22 +14,21 @@ void PrintErr(const QString &text)
 
 QString Usage()
 {
-    return QStringLiteral(
-        "Usage: soranowa-admin COMMAND DATA_DIR [OPTIONS]\n"
-        "\n"
-        "Commands:\n"
-        "  stats DATA_DIR         show what the index tables hold after start-up\n"
-        "  compact DATA_DIR       drop deleted customers and orders, as the exit compaction does\n"
-        "  sample-data DATA_DIR --customers N --orders N [--days N] [--seed N] [--force]\n"
-        "                         write a demonstration shop: setting files, customers and the\n"
-        "                         orders of the last N days (default 30) ending today; the same\n"
-        "                         seed (default 1) gives the same files; --force replaces\n"
-        "                         customers and orders already in DATA_DIR\n"
-        "\n"
-        "Options:\n"
-        "  --help                 show this text\n"
-        "\n"
-        "Exit status: 0 done, 1 failed, 2 wrong command line.");
+    return QStringLiteral("Usage: soranowa-admin COMMAND DATA_DIR [OPTIONS]\n"
+                          "\n"
+                          "Commands:\n"
+                          "  stats DATA_DIR         show what the index tables hold after start-up\n"
+                          "  compact DATA_DIR       drop deleted customers and orders, as the exit compaction does\n"
+                          "  sample-data DATA_DIR --customers N --orders N [--days N] [--seed N] [--force]\n"
+                          "                         write a demonstration shop: setting files, customers and the\n"
+                          "                         orders of the last N days (default 30) ending today; the same\n"
+                          "                         seed (default 1) gives the same files; --force replaces\n"
+                          "                         customers and orders already in DATA_DIR\n"
+                          "\n"
+                          "Options:\n"
+                          "  --help                 show this text\n"
+                          "\n"
+                          "Exit status: 0 done, 1 failed, 2 wrong command line.");
 }
 
 std::optional<ParsedArgs> ParseArgs(const QStringList &args, const QStringList &valued, const QStringList &flags,

@@ -9,7 +9,8 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 
-namespace {
+namespace
+{
 
 bool holdsRecords(const QDir &dir)
 {
@@ -100,8 +101,9 @@ int RunSampleData(const QStringList &args)
                  .arg(s.withStatus(2))
                  .arg(s.withStatus(3))
                  .arg(s.withStatus(-1)));
-    PrintOut(QStringLiteral("days: %1 - %2")
-                 .arg(s.firstDay.toString(QStringLiteral("yyyy/MM/dd")), s.lastDay.toString(QStringLiteral("yyyy/MM/dd"))));
+    PrintOut(
+        QStringLiteral("days: %1 - %2")
+            .arg(s.firstDay.toString(QStringLiteral("yyyy/MM/dd")), s.lastDay.toString(QStringLiteral("yyyy/MM/dd"))));
     PrintOut(QStringLiteral("seconds: %1").arg(double(timer.elapsed()) / 1000.0, 0, 'f', 1));
     return kExitOk;
 }

@@ -3,7 +3,8 @@
 
 #include "store/datastats.h"
 
-namespace {
+namespace
+{
 
 // The single DATA_DIR argument of a command, checked; nullopt after reporting the problem.
 std::optional<QString> dataFolderArg(const QString &command, const QStringList &args, int *exitCode)

@@ -5,7 +5,8 @@
 
 #include <QFileInfo>
 
-namespace {
+namespace
+{
 qint64 wholeRecords(const QString &path, int length)
 {
     return QFileInfo(path).size() / length;

@@ -2,9 +2,11 @@
 
 #include "store/settingtables.h"
 
-namespace SampleCatalog {
+namespace SampleCatalog
+{
 
-namespace {
+namespace
+{
 constexpr int kNoodle = 1, kBowl = 2, kSushi = 4;
 
 QStringList fromUtf8(std::initializer_list<const char *> texts)
@@ -63,8 +65,8 @@ const std::vector<MenuItem> &MenuItems()
 const std::vector<Option> &Options()
 {
     static const std::vector<Option> options = {
-        {"大盛り", kNoodle | kBowl}, {"つゆ別", kNoodle},       {"ネギ抜き", kNoodle | kBowl},
-        {"麺かため", kNoodle},       {"ご飯少なめ", kBowl},     {"つゆだく", kBowl},
+        {"大盛り", kNoodle | kBowl}, {"つゆ別", kNoodle},      {"ネギ抜き", kNoodle | kBowl},
+        {"麺かため", kNoodle},       {"ご飯少なめ", kBowl},    {"つゆだく", kBowl},
         {"わさび抜き", kSushi},      {"シャリ小さめ", kSushi}, {"醤油多め", kSushi},
     };
     return options;
@@ -95,13 +97,13 @@ const std::vector<Town> &Towns()
 const std::vector<Building> &Buildings()
 {
     static const std::vector<Building> buildings = {
-        {"パークハウス三軒茶屋", 0, 2, 14, 3, 8},   {"三茶ガーデンハイツ", 0, 1, 32, 7, 5},
-        {"太子堂コーポ", 1, 4, 3, 12, 3},           {"グランドメゾン下馬", 2, 2, 21, 5, 10},
-        {"上馬レジデンス", 3, 4, 9, 1, 6},           {"駒沢パークサイド", 4, 3, 18, 2, 7},
-        {"弦巻ハイツ", 5, 1, 7, 15, 4},              {"世田谷ロイヤルマンション", 6, 3, 2, 8, 9},
-        {"若林グリーンヒル", 7, 5, 11, 4, 5},        {"池尻タワー", 8, 2, 30, 1, 14},
-        {"野沢フラット", 9, 2, 6, 9, 3},             {"三宿ヴィラ", 10, 1, 4, 22, 4},
-        {"代沢ハウス", 11, 5, 27, 3, 3},             {"ライオンズマンション経堂", 13, 1, 19, 6, 8},
+        {"パークハウス三軒茶屋", 0, 2, 14, 3, 8}, {"三茶ガーデンハイツ", 0, 1, 32, 7, 5},
+        {"太子堂コーポ", 1, 4, 3, 12, 3},         {"グランドメゾン下馬", 2, 2, 21, 5, 10},
+        {"上馬レジデンス", 3, 4, 9, 1, 6},        {"駒沢パークサイド", 4, 3, 18, 2, 7},
+        {"弦巻ハイツ", 5, 1, 7, 15, 4},           {"世田谷ロイヤルマンション", 6, 3, 2, 8, 9},
+        {"若林グリーンヒル", 7, 5, 11, 4, 5},     {"池尻タワー", 8, 2, 30, 1, 14},
+        {"野沢フラット", 9, 2, 6, 9, 3},          {"三宿ヴィラ", 10, 1, 4, 22, 4},
+        {"代沢ハウス", 11, 5, 27, 3, 3},          {"ライオンズマンション経堂", 13, 1, 19, 6, 8},
     };
     return buildings;
 }
@@ -122,28 +124,26 @@ const QStringList &DeliveryPlaces()
 const QStringList &Surnames()
 {
     static const QStringList names = fromUtf8(
-        {"ﾔﾏﾀﾞ", "ｻﾄｳ",   "ｽｽﾞｷ", "ﾀｶﾊｼ",  "ﾀﾅｶ",   "ﾜﾀﾅﾍﾞ", "ｲﾄｳ",    "ﾅｶﾑﾗ", "ｺﾊﾞﾔｼ",  "ｶﾄｳ",   "ﾖｼﾀﾞ",
-         "ﾔﾏﾓﾄ", "ｻｻｷ",   "ﾔﾏｸﾞﾁ", "ﾏﾂﾓﾄ", "ｲﾉｳｴ",  "ｷﾑﾗ",   "ﾊﾔｼ",    "ｼﾐｽﾞ", "ﾔﾏｻﾞｷ", "ﾓﾘ",    "ｱﾍﾞ",
-         "ｲｹﾀﾞ", "ﾊｼﾓﾄ", "ﾔﾏｼﾀ", "ｲｼｶﾜ", "ﾅｶｼﾞﾏ", "ﾏｴﾀﾞ",  "ﾌｼﾞﾀ",  "ｵｶﾞﾜ", "ｺﾞﾄｳ",  "ｵｶﾀﾞ",  "ﾊｾｶﾞﾜ",
-         "ﾑﾗｶﾐ", "ｺﾝﾄﾞｳ", "ｲｼｲ",  "ｻｲﾄｳ", "ｻｶﾓﾄ", "ｴﾝﾄﾞｳ", "ｱｵｷ",    "ﾌｼﾞｲ", "ﾆｼﾑﾗ",  "ﾌｸﾀﾞ",  "ｵｵﾀ",
-         "ﾐｳﾗ",  "ﾌｼﾞﾜﾗ", "ｵｶﾓﾄ", "ﾏﾂﾀﾞ", "ﾅｶｶﾞﾜ"});
+        {"ﾔﾏﾀﾞ",  "ｻﾄｳ",  "ｽｽﾞｷ", "ﾀｶﾊｼ", "ﾀﾅｶ",  "ﾜﾀﾅﾍﾞ", "ｲﾄｳ",   "ﾅｶﾑﾗ", "ｺﾊﾞﾔｼ", "ｶﾄｳ",  "ﾖｼﾀﾞ", "ﾔﾏﾓﾄ", "ｻｻｷ",
+         "ﾔﾏｸﾞﾁ", "ﾏﾂﾓﾄ", "ｲﾉｳｴ", "ｷﾑﾗ",  "ﾊﾔｼ",  "ｼﾐｽﾞ",  "ﾔﾏｻﾞｷ", "ﾓﾘ",   "ｱﾍﾞ",   "ｲｹﾀﾞ", "ﾊｼﾓﾄ", "ﾔﾏｼﾀ", "ｲｼｶﾜ",
+         "ﾅｶｼﾞﾏ", "ﾏｴﾀﾞ", "ﾌｼﾞﾀ", "ｵｶﾞﾜ", "ｺﾞﾄｳ", "ｵｶﾀﾞ",  "ﾊｾｶﾞﾜ", "ﾑﾗｶﾐ", "ｺﾝﾄﾞｳ", "ｲｼｲ",  "ｻｲﾄｳ", "ｻｶﾓﾄ", "ｴﾝﾄﾞｳ",
+         "ｱｵｷ",   "ﾌｼﾞｲ", "ﾆｼﾑﾗ", "ﾌｸﾀﾞ", "ｵｵﾀ",  "ﾐｳﾗ",   "ﾌｼﾞﾜﾗ", "ｵｶﾓﾄ", "ﾏﾂﾀﾞ",  "ﾅｶｶﾞﾜ"});
     return names;
 }
 
 const QStringList &GivenNames()
 {
-    static const QStringList names = fromUtf8(
-        {"ﾀﾛｳ", "ｲﾁﾛｳ", "ｹﾝｼﾞ", "ﾋﾛｼ", "ﾀｶｼ", "ﾏｺﾄ", "ﾕｳｷ", "ｼｮｳﾀ", "ﾀﾞｲｽｹ", "ｶｽﾞﾔ", "ﾅｵｷ", "ﾂﾖｼ",
-         "ﾊﾅｺ", "ﾖｳｺ", "ｹｲｺ", "ﾕｷｺ", "ﾐﾎ", "ｻﾁｺ", "ｱﾔ", "ﾕｲ", "ﾒｸﾞﾐ", "ﾄﾓｺ", "ｱｷﾗ", "ﾏｻﾙ",
-         "ｻﾄｼ", "ﾐﾂｺ", "ｴﾘ", "ｶｵﾘ", "ﾅﾂﾐ", "ﾏﾕﾐ"});
+    static const QStringList names =
+        fromUtf8({"ﾀﾛｳ",  "ｲﾁﾛｳ", "ｹﾝｼﾞ", "ﾋﾛｼ", "ﾀｶｼ", "ﾏｺﾄ", "ﾕｳｷ", "ｼｮｳﾀ", "ﾀﾞｲｽｹ", "ｶｽﾞﾔ",
+                  "ﾅｵｷ",  "ﾂﾖｼ",  "ﾊﾅｺ",  "ﾖｳｺ", "ｹｲｺ", "ﾕｷｺ", "ﾐﾎ",  "ｻﾁｺ",  "ｱﾔ",    "ﾕｲ",
+                  "ﾒｸﾞﾐ", "ﾄﾓｺ",  "ｱｷﾗ",  "ﾏｻﾙ", "ｻﾄｼ", "ﾐﾂｺ", "ｴﾘ",  "ｶｵﾘ",  "ﾅﾂﾐ",   "ﾏﾕﾐ"});
     return names;
 }
 
 const QStringList &Remarks()
 {
-    static const QStringList remarks = fromUtf8({"インターホン故障中", "裏口から", "犬がいます",
-                                                 "領収書必要", "釣銭不要", "建物の奥の階段から",
-                                                 "夜間は門が閉まっています"});
+    static const QStringList remarks = fromUtf8({"インターホン故障中", "裏口から", "犬がいます", "領収書必要",
+                                                 "釣銭不要", "建物の奥の階段から", "夜間は門が閉まっています"});
     return remarks;
 }
 
@@ -177,8 +177,8 @@ QStringList MenuLines()
     QStringList lines;
     const QChar tab(QLatin1Char('\t'));
     for (const MenuItem &m : MenuItems())
-        lines << QString::fromUtf8(m.group) + tab + QString::fromUtf8(m.name) + tab + QString::number(m.price) +
-                     tab + QString::fromUtf8(m.kana);
+        lines << QString::fromUtf8(m.group) + tab + QString::fromUtf8(m.name) + tab + QString::number(m.price) + tab +
+                     QString::fromUtf8(m.kana);
     return lines;
 }
 

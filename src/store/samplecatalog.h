@@ -6,7 +6,8 @@
 
 #include <vector>
 
-namespace SampleCatalog {
+namespace SampleCatalog
+{
 
 // Point service of the demonstration shop: 1 point per 100 yen, 50 points give 500 yen off,
 // points lapse after 6 months without an order.
@@ -34,14 +35,14 @@ struct Option {
 
 struct Town {
     const char *zip;
-    const char *city; // 市区町村 as stored in the customer record, prefecture included
+    const char *city;      // 市区町村 as stored in the customer record, prefecture included
     const char *cityShort; // the same without the prefecture, as building addresses are written
     int maxChome;
 };
 
 struct Building {
     const char *name;
-    int town;   // index into Towns()
+    int town; // index into Towns()
     int chome, ban, go;
     int floors;
 };

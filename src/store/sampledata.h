@@ -14,9 +14,9 @@
 struct SampleDataOptions {
     int customers = 0;
     int orders = 0;
-    int days = 30;      // orders are spread over this many days, ending on `today`
+    int days = 30; // orders are spread over this many days, ending on `today`
     quint64 seed = 1;
-    QDate today;        // invalid: Clock::Today()
+    QDate today; // invalid: Clock::Today()
 };
 
 struct SampleDataSummary {

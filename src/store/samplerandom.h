@@ -6,8 +6,9 @@
 #include <cmath>
 #include <vector>
 
-class SampleRandom {
-public:
+class SampleRandom
+{
+  public:
     explicit SampleRandom(quint64 seed) : m_state(seed) {}
 
     quint64 next()
@@ -41,6 +42,6 @@ public:
         return i;
     }
 
-private:
+  private:
     quint64 m_state;
 };

@@ -18,15 +18,17 @@
 #include <map>
 #include <memory>
 
-namespace {
+namespace
+{
 
 constexpr int kCustomers = 300;
 constexpr int kOrders = 4000;
 
 const QString kNone = QStringLiteral("（なし）");
 
-class SampleShop : public ::testing::Test {
-protected:
+class SampleShop : public ::testing::Test
+{
+  protected:
     static void SetUpTestSuite()
     {
         s_dir = std::make_unique<QTemporaryDir>();
@@ -79,13 +81,14 @@ TEST_F(SampleShop, StatsMatchWhatWasGenerated)
                            QStringLiteral("max_customer_id: %1").arg(kCustomers)}));
 
     // The tool's own summary tells the same counts.
-    const QString summary = QStringLiteral("orders: %1 (complete %2, received %3, departed %4, delivered %5, deleted %6)")
-                                .arg(kOrders)
-                                .arg(byStatus[0])
-                                .arg(byStatus[1])
-                                .arg(byStatus[2])
-                                .arg(byStatus[3])
-                                .arg(byStatus[-1]);
+    const QString summary =
+        QStringLiteral("orders: %1 (complete %2, received %3, departed %4, delivered %5, deleted %6)")
+            .arg(kOrders)
+            .arg(byStatus[0])
+            .arg(byStatus[1])
+            .arg(byStatus[2])
+            .arg(byStatus[3])
+            .arg(byStatus[-1]);
     EXPECT_TRUE(s_run.outLines().contains(summary)) << s_run.out.toStdString();
 }
 

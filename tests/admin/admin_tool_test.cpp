@@ -10,7 +10,8 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
-namespace {
+namespace
+{
 
 QStringList statsLines(const QString &folder)
 {
@@ -34,8 +35,8 @@ void expectUsageError(const QStringList &args, const QString &message)
 {
     const AdminRun run = RunAdmin(args);
     EXPECT_EQ(run.exitCode, 2) << args.join(QLatin1Char(' ')).toStdString();
-    EXPECT_TRUE(run.err.contains(message)) << "stderr: " << run.err.toStdString() << " expected: "
-                                           << message.toStdString();
+    EXPECT_TRUE(run.err.contains(message))
+        << "stderr: " << run.err.toStdString() << " expected: " << message.toStdString();
     EXPECT_TRUE(run.out.isEmpty()) << run.out.toStdString();
 }
 
@@ -169,9 +170,9 @@ TEST(AdminCompact, DropsDeletedSalesAndCustomersAndKeepsTheRestInOrder)
 {
     QTemporaryDir dir;
     const QString data = dir.filePath(QStringLiteral("data"));
-    AdminRun run = RunAdmin({QStringLiteral("sample-data"), data, QStringLiteral("--customers"), QStringLiteral("50"),
-                             QStringLiteral("--orders"), QStringLiteral("900"), QStringLiteral("--seed"),
-                             QStringLiteral("3")});
+    AdminRun run =
+        RunAdmin({QStringLiteral("sample-data"), data, QStringLiteral("--customers"), QStringLiteral("50"),
+                  QStringLiteral("--orders"), QStringLiteral("900"), QStringLiteral("--seed"), QStringLiteral("3")});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     const QString salesPath = QDir(data).filePath(QStringLiteral("Sales.snw"));
     const QString customerPath = QDir(data).filePath(QStringLiteral("Customer.snw"));

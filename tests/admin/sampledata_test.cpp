@@ -84,8 +84,8 @@ TEST(SampleData, BusyDaysStopAtTheLargestOrderNumber)
     const QByteArray sales = ReadBytes(dir.filePath(QStringLiteral("Sales.snw")));
     ASSERT_EQ(sales.size(), qint64(o.orders) * kSalesRecordLength);
     // Both days are full: numbers 1..32767 on each.
-    for (qint64 i : {qint64(0), qint64(kSampleMaxOrdersPerDay - 1), qint64(kSampleMaxOrdersPerDay),
-                     qint64(o.orders - 1)}) {
+    for (qint64 i :
+         {qint64(0), qint64(kSampleMaxOrdersPerDay - 1), qint64(kSampleMaxOrdersPerDay), qint64(o.orders - 1)}) {
         const SalesRecord s = SalesRecord::fromBytes(sales.constData() + i * kSalesRecordLength);
         EXPECT_EQ(s.OrderNo, i % kSampleMaxOrdersPerDay + 1) << i;
         EXPECT_EQ(s.OrderDate, i < kSampleMaxOrdersPerDay ? QStringLiteral("20100228") : QStringLiteral("20100301"));
