@@ -1,0 +1,88 @@
+#include "admin.h"
+
+#include <cstdio>
+
+void PrintOut(const QString &text)
+{
+    std::fputs((text + QLatin1Char('\n')).toUtf8().constData(), stdout);
+}
+
+void PrintErr(const QString &text)
+{
+    std::fputs((QStringLiteral("soranowa-admin: ") + text + QLatin1Char('\n')).toUtf8().constData(), stderr);
+}
+
+QString Usage()
+{
+    return QStringLiteral("Usage: soranowa-admin COMMAND DATA_DIR [OPTIONS]\n"
+                          "\n"
+                          "Commands:\n"
+                          "  stats DATA_DIR         show what the index tables hold after start-up\n"
+                          "  compact DATA_DIR       drop deleted customers and orders, as the exit compaction does\n"
+                          "  sample-data DATA_DIR --customers N --orders N [--days N] [--seed N] [--force]\n"
+                          "                         write a demonstration shop: setting files, customers and the\n"
+                          "                         orders of the last N days (default 30) ending today; the same\n"
+                          "                         seed (default 1) gives the same files; --force replaces\n"
+                          "                         customers and orders already in DATA_DIR\n"
+                          "\n"
+                          "Options:\n"
+                          "  --help                 show this text\n"
+                          "\n"
+                          "Exit status: 0 done, 1 failed, 2 wrong command line.");
+}
+
+std::optional<ParsedArgs> ParseArgs(const QStringList &args, const QStringList &valued, const QStringList &flags,
+                                    QString *error)
+{
+    ParsedArgs out;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString &arg = args[i];
+        if (!arg.startsWith(QLatin1String("--")) || arg == QLatin1String("--")) {
+            out.positional << arg;
+            continue;
+        }
+        QString name = arg;
+        std::optional<QString> value;
+        const qsizetype eq = arg.indexOf(QLatin1Char('='));
+        if (eq > 0) {
+            name = arg.left(eq);
+            value = arg.mid(eq + 1);
+        }
+        if (flags.contains(name) && !value) {
+            if (!out.flags.contains(name))
+                out.flags << name;
+        } else if (valued.contains(name)) {
+            if (!value) {
+                if (i + 1 >= args.size()) {
+                    *error = QStringLiteral("%1 needs a value").arg(name);
+                    return std::nullopt;
+                }
+                value = args[++i];
+            }
+            if (out.values.contains(name)) {
+                *error = QStringLiteral("%1 given twice").arg(name);
+                return std::nullopt;
+            }
+            out.values.insert(name, *value);
+        } else {
+            *error = QStringLiteral("unknown option %1").arg(arg);
+            return std::nullopt;
+        }
+    }
+    return out;
+}
+
+std::optional<qint64> ParseNumber(const QString &text, qint64 min, qint64 max)
+{
+    if (text.isEmpty())
+        return std::nullopt;
+    for (QChar c : text) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return std::nullopt;
+    }
+    bool ok = false;
+    const qint64 value = text.toLongLong(&ok);
+    if (!ok || value < min || value > max)
+        return std::nullopt;
+    return value;
+}
