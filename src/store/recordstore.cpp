@@ -87,6 +87,34 @@ void removeEntry(std::vector<Entry> &table, int &pos)
         pos = count;
 }
 
+// Index entries are always taken from the record bytes as written, so the tables hold exactly
+// what a rebuild at the next start would give (text cut to its field, unmappable characters as
+// stored), and a lookup that works now also works after a restart.
+CustomerIndexEntry customerEntry(const char *rec, qint32 recordNo)
+{
+    namespace O = CustomerOffsets;
+    return {GetInt32(rec + O::CustomerId), GetCp932Field(rec + O::Tel, 14), GetCp932Field(rec + O::NameKana, 30),
+            GetCp932Field(rec + O::Zip, 8), recordNo};
+}
+
+SalesIndexEntry salesEntry(const char *rec, qint32 recordNo)
+{
+    namespace O = SalesOffsets;
+    SalesIndexEntry e;
+    std::memcpy(e.OrderDateBytes.data(), rec + O::OrderDate, 8);
+    e.OrderNo = GetInt16(rec + O::OrderNo);
+    e.Status = GetInt16(rec + O::Status);
+    e.CustomerId = GetInt32(rec + O::CustomerId);
+    e.RecordNo = recordNo;
+    e.DoneTime = GetDouble(rec + O::DoneTime);
+    return e;
+}
+
+PhoneBookIndexEntry phoneBookEntry(const char *rec, qint32 recordNo)
+{
+    return {GetCp932Field(rec + PhoneBookOffsets::Tel, 11), recordNo};
+}
+
 } // namespace
 
 // ---- SalesIndexEntry
@@ -166,16 +194,16 @@ bool RecordStore::BuildIndexes()
         return false;
     }
 
+    // Each file is scanned even when an earlier one failed, so start-up continues with every
+    // table that could be built.
+    bool ok = true;
+
     // Customers
     const qint64 customerRecords = wholeRecords(m_customers.size(), kCustomerRecordLength);
     CustomerIndex.reserve(size_t(customerRecords + 2));
-    bool ok = scanRecords(m_customers, kCustomerRecordLength, [this](const char *rec, qint32 recordNo) {
-        namespace O = CustomerOffsets;
-        const qint32 id = GetInt32(rec + O::CustomerId);
-        if (id <= 0)
-            return;
-        CustomerIndex.push_back({id, GetCp932Field(rec + O::Tel, 14), GetCp932Field(rec + O::NameKana, 30),
-                                 GetCp932Field(rec + O::Zip, 8), recordNo});
+    ok &= scanRecords(m_customers, kCustomerRecordLength, [this](const char *rec, qint32 recordNo) {
+        if (GetInt32(rec + CustomerOffsets::CustomerId) > 0)
+            CustomerIndex.push_back(customerEntry(rec, recordNo));
     });
     NextCustomerRecordNo = qint32(customerRecords + 1);
 
@@ -185,26 +213,17 @@ bool RecordStore::BuildIndexes()
     bool oldestChanged = false;
     const qint64 salesRecords = wholeRecords(m_sales.size(), kSalesRecordLength);
     SalesIndex.reserve(size_t(salesRecords + 2));
-    ok = ok && scanRecords(m_sales, kSalesRecordLength, [&](const char *rec, qint32 recordNo) {
+    ok &= scanRecords(m_sales, kSalesRecordLength, [&](const char *rec, qint32 recordNo) {
         namespace O = SalesOffsets;
-        const qint16 status = GetInt16(rec + O::Status);
-        const qint16 orderNo = GetInt16(rec + O::OrderNo);
-        if (status < 0 || orderNo == 0)
+        if (GetInt16(rec + O::Status) < 0 || GetInt16(rec + O::OrderNo) == 0)
             return;
-        SalesIndexEntry e;
-        std::memcpy(e.OrderDateBytes.data(), rec + O::OrderDate, 8);
-        e.OrderNo = orderNo;
-        e.Status = status;
-        e.CustomerId = GetInt32(rec + O::CustomerId);
-        e.RecordNo = recordNo;
-        e.DoneTime = GetDouble(rec + O::DoneTime);
         // Only a real date can be the oldest one: a blank or damaged date would otherwise
         // become "oldest" and empty the year lists built from it.
         if (isAllDigits(rec + O::OrderDate, 8) && std::memcmp(rec + O::OrderDate, oldest, 8) < 0) {
             std::memcpy(oldest, rec + O::OrderDate, 8);
             oldestChanged = true;
         }
-        SalesIndex.push_back(e);
+        SalesIndex.push_back(salesEntry(rec, recordNo));
     });
     if (oldestChanged)
         OldestSalesDate = QString::fromLatin1(oldest, 8);
@@ -213,8 +232,8 @@ bool RecordStore::BuildIndexes()
     // Phone book
     const qint64 phoneRecords = wholeRecords(m_phoneBook.size(), kPhoneBookRecordLength);
     PhoneBookIndex.reserve(size_t(phoneRecords + 2));
-    ok = ok && scanRecords(m_phoneBook, kPhoneBookRecordLength, [this](const char *rec, qint32 recordNo) {
-        PhoneBookIndex.push_back({GetCp932Field(rec + PhoneBookOffsets::Tel, 11), recordNo});
+    ok &= scanRecords(m_phoneBook, kPhoneBookRecordLength, [this](const char *rec, qint32 recordNo) {
+        PhoneBookIndex.push_back(phoneBookEntry(rec, recordNo));
     });
     NextPhoneBookRecordNo = qint32(phoneRecords + 1);
 
@@ -267,9 +286,7 @@ bool RecordStore::AddCustomer()
         ShowErrorBox(7, QStringLiteral("顧客データの登録エラー"));
         return false;
     }
-    CustomerIndex.push_back({CurrentCustomer.CustomerId, TrimField(CurrentCustomer.Tel),
-                             TrimField(CurrentCustomer.NameKana), TrimField(CurrentCustomer.Zip),
-                             NextCustomerRecordNo});
+    CustomerIndex.push_back(customerEntry(buf, NextCustomerRecordNo));
     ++NextCustomerRecordNo;
     CurrentCustomerPos = CustomerCount();
     return true;
@@ -283,14 +300,7 @@ bool RecordStore::AddSale()
         ShowErrorBox(8, QStringLiteral("売上データの登録エラー"));
         return false;
     }
-    SalesIndexEntry e;
-    std::memcpy(e.OrderDateBytes.data(), buf + SalesOffsets::OrderDate, 8);
-    e.OrderNo = CurrentSale.OrderNo;
-    e.Status = CurrentSale.Status;
-    e.CustomerId = CurrentSale.CustomerId;
-    e.RecordNo = NextSalesRecordNo;
-    e.DoneTime = CurrentSale.DoneTime;
-    SalesIndex.push_back(e);
+    SalesIndex.push_back(salesEntry(buf, NextSalesRecordNo));
     ++NextSalesRecordNo;
     CurrentSalePos = SalesCount();
     return true;
@@ -374,10 +384,7 @@ bool RecordStore::UpdateCustomer()
         return false;
     }
     CustomerIndexEntry &e = CustomerIndex[size_t(pos)];
-    e.CustomerId = CurrentCustomer.CustomerId;
-    e.Tel = TrimField(CurrentCustomer.Tel);
-    e.NameKana = TrimField(CurrentCustomer.NameKana);
-    e.Zip = TrimField(CurrentCustomer.Zip);
+    e = customerEntry(buf, e.RecordNo);
     return true;
 }
 
@@ -392,11 +399,7 @@ bool RecordStore::UpdateSale()
         return false;
     }
     SalesIndexEntry &e = SalesIndex[size_t(pos)];
-    std::memcpy(e.OrderDateBytes.data(), buf.data() + SalesOffsets::OrderDate, 8);
-    e.OrderNo = CurrentSale.OrderNo;
-    e.CustomerId = CurrentSale.CustomerId;
-    e.Status = CurrentSale.Status;
-    e.DoneTime = CurrentSale.DoneTime;
+    e = salesEntry(buf.data(), e.RecordNo);
     return true;
 }
 
@@ -490,9 +493,7 @@ bool RecordStore::RecordAddAll(const std::vector<CustomerRecord> &batch)
             return false;
         }
         for (size_t i = 0; i < n; ++i) {
-            const CustomerRecord &r = prepared[i];
-            CustomerIndex.push_back({r.CustomerId, TrimField(r.Tel), TrimField(r.NameKana), TrimField(r.Zip),
-                                     NextCustomerRecordNo});
+            CustomerIndex.push_back(customerEntry(chunk.constData() + i * kCustomerRecordLength, NextCustomerRecordNo));
             ++NextCustomerRecordNo;
         }
         CurrentCustomer = prepared.back();
@@ -519,7 +520,7 @@ bool RecordStore::AppendPhoneBookEntries(const std::vector<PhoneBookRecord> &bat
             return false;
         }
         for (size_t i = 0; i < n; ++i) {
-            PhoneBookIndex.push_back({TrimField(batch[done + i].Tel), NextPhoneBookRecordNo});
+            PhoneBookIndex.push_back(phoneBookEntry(chunk.constData() + i * kPhoneBookRecordLength, NextPhoneBookRecordNo));
             ++NextPhoneBookRecordNo;
         }
         done += n;
@@ -543,19 +544,22 @@ bool RecordStore::compact(const QString &name, const QString &tempName, int leng
             progress(0, total + 10);
         QByteArray out;
         out.reserve(int(std::min<qint64>(kScanChunk, (total + 1) * length)));
-        ok = scanRecords(
+        // A failed write must fail the whole compaction: a temporary file with a chunk missing
+        // would otherwise replace the data file.
+        bool written = true;
+        const bool scanned = scanRecords(
             source, length,
             [&](const char *rec, qint32) {
                 if (!keep(rec))
                     return;
                 out.append(rec, length);
                 if (out.size() + length > kScanChunk) {
-                    ok = ok && temp.write(out) == out.size();
+                    written = written && temp.write(out) == out.size();
                     out.clear();
                 }
             },
             progress);
-        ok = ok && temp.write(out) == out.size() && temp.flush();
+        ok = scanned && written && temp.write(out) == out.size() && temp.flush();
     }
     source.close();
     temp.close();
