@@ -2,7 +2,8 @@
 
 #include <cmath>
 
-namespace {
+namespace
+{
 const QDate kEpoch(1899, 12, 30);
 constexpr double kMsPerDay = 86400000.0;
 } // namespace

@@ -24,11 +24,11 @@ int main(int argc, char **argv)
         return 1;
     bool ok = store.CompactCustomers();
     ok = store.CompactSales([](qint64 value, qint64 maximum) {
-             if (value == maximum - 9) {
-                 std::fputs("scanned\n", stdout);
-                 std::fflush(stdout);
-             }
-         }) && ok;
+        if (value == maximum - 9) {
+            std::fputs("scanned\n", stdout);
+            std::fflush(stdout);
+        }
+    }) && ok;
     store.CloseRecordFiles();
     return ok ? 0 : 1;
 }

@@ -16,7 +16,8 @@
 #error "SORANOWA_COMPACT_CHILD_PATH must name the compaction child executable"
 #endif
 
-namespace {
+namespace
+{
 
 constexpr int kCustomers = 3000;
 constexpr int kSales = 20000; // about 32 MB, so that kills land inside the copy
@@ -162,9 +163,8 @@ TEST_F(StoreTest, KilledCompactionLeavesTheOldOrTheNewFileNeverAMix)
         restoreOld();
         const bool aroundRename = i >= kKills - kKillsAroundRename;
         // Spread over the whole run, or over the tail (last write, flush to disk, rename).
-        const qint64 delayUs = aroundRename
-                                   ? std::uniform_int_distribution<qint64>(0, tailUs * 11 / 10)(rng)
-                                   : std::uniform_int_distribution<qint64>(0, totalUs * 95 / 100)(rng);
+        const qint64 delayUs = aroundRename ? std::uniform_int_distribution<qint64>(0, tailUs * 11 / 10)(rng)
+                                            : std::uniform_int_distribution<qint64>(0, totalUs * 95 / 100)(rng);
         QProcess p;
         ASSERT_TRUE(start(p));
         if (aroundRename)

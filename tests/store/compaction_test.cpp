@@ -9,7 +9,8 @@
 
 #include <sys/resource.h>
 
-namespace {
+namespace
+{
 
 struct Progress {
     std::vector<std::pair<qint64, qint64>> calls;
@@ -56,15 +57,16 @@ TEST_F(StoreTest, CompactCustomersKeepsLiveCustomersInOrder)
     // The store goes on working on the new file.
     s.CurrentCustomer = CustomerRecord::fromBytes(CustomerNo(42, "0342").bytes().constData());
     ASSERT_TRUE(s.AddCustomer());
-    EXPECT_EQ(folder.read(RecordStore::kCustomerFile), a.bytes() + b.bytes() + c.bytes() + CustomerNo(42, "0342").bytes());
+    EXPECT_EQ(folder.read(RecordStore::kCustomerFile),
+              a.bytes() + b.bytes() + c.bytes() + CustomerNo(42, "0342").bytes());
 }
 
 TEST_F(StoreTest, CompactSalesKeepsLiveSalesDatedInsideTheWindow)
 {
     const fx::Sale kept1 = SaleOf("20040115", 1, 3, 0);
-    const fx::Sale emptyKept = SaleOf("20040116", 0, 3, 1);   // skipped by the index, kept here
-    const fx::Sale firstDay = SaleOf("20010620", 1, 3, 2);    // just inside
-    const fx::Sale lastDay = SaleOf("22010618", 1, 3, 3);     // just inside
+    const fx::Sale emptyKept = SaleOf("20040116", 0, 3, 1); // skipped by the index, kept here
+    const fx::Sale firstDay = SaleOf("20010620", 1, 3, 2);  // just inside
+    const fx::Sale lastDay = SaleOf("22010618", 1, 3, 3);   // just inside
     const fx::Sale inProgress = SaleOf("20040220", 2, 3, 1);
     const std::vector<fx::Sale> dropped{
         SaleOf("20040115", 2, 3, -1), // deleted
@@ -76,7 +78,7 @@ TEST_F(StoreTest, CompactSalesKeepsLiveSalesDatedInsideTheWindow)
         SaleOf("2004011a", 1, 3, 0),  // not a number
         SaleOf("20040115", 3, 3, -2), // any negative status
     };
-    std::vector<fx::Sale> file{dropped[0], kept1, dropped[1], emptyKept, dropped[2], firstDay, dropped[3],
+    std::vector<fx::Sale> file{dropped[0], kept1,   dropped[1], emptyKept,  dropped[2], firstDay,  dropped[3],
                                dropped[4], lastDay, dropped[5], dropped[6], inProgress, dropped[7]};
     writeSales(file);
     QByteArray nulDate = SaleOf("20040115", 1, 3, 0).bytes();
@@ -99,7 +101,7 @@ TEST_F(StoreTest, CompactSalesKeepsLiveSalesDatedInsideTheWindow)
 
     EXPECT_EQ(s.SalesCount(), 11); // untouched until rebuilt
     ASSERT_TRUE(s.BuildIndexes());
-    EXPECT_EQ(s.SalesCount(), 4);  // the empty record is kept in the file, not listed
+    EXPECT_EQ(s.SalesCount(), 4); // the empty record is kept in the file, not listed
     EXPECT_EQ(s.OldestSalesDate, U("20010619"));
     EXPECT_EQ(s.NextSalesRecordNo, 6);
 }
@@ -134,7 +136,8 @@ TEST_F(StoreTest, CompactionDropsATornTailAndWorksWithClosedOrMissingFiles)
 
 TEST_F(StoreTest, FailedCompactionLeavesTheDataFileIntact)
 {
-    const QByteArray sales = fx::FileOf(std::vector<fx::Sale>{SaleOf("20040115", 1, 3, 0), SaleOf("20040115", 2, 3, -1)});
+    const QByteArray sales =
+        fx::FileOf(std::vector<fx::Sale>{SaleOf("20040115", 1, 3, 0), SaleOf("20040115", 2, 3, -1)});
     folder.write(RecordStore::kSalesFile, sales);
     const QByteArray customers = fx::FileOf(std::vector<fx::Customer>{CustomerNo(-1, "01"), CustomerNo(2, "02")});
     writeCustomers({CustomerNo(-1, "01"), CustomerNo(2, "02")});
@@ -166,7 +169,8 @@ TEST_F(StoreTest, CompactionAfterAWorkingSessionKeepsEverythingStillLive)
     // A day's work: a new customer and order, one customer deleted, one order cancelled.
     s.CurrentCustomer = CustomerRecord::fromBytes(CustomerNo(s.MaxCustomerId() + 1, "04").bytes().constData());
     ASSERT_TRUE(s.AddCustomer());
-    s.CurrentSale = SalesRecord::fromBytes(SaleOf("20040115", qint16(s.MaxOrderNoToday() + 1), 4, 1).bytes().constData());
+    s.CurrentSale =
+        SalesRecord::fromBytes(SaleOf("20040115", qint16(s.MaxOrderNoToday() + 1), 4, 1).bytes().constData());
     ASSERT_TRUE(s.AddSale());
     ASSERT_TRUE(s.ReadCustomer(2));
     s.CurrentCustomerPos = 2;
@@ -199,7 +203,8 @@ TEST_F(StoreTest, CompactionThatCannotWriteItsCopyLeavesTheDataFileIntact)
     RecordStore &s = open();
 
     // The disk fills up halfway through the copy: the process may not write files over 200 KB.
-    struct rlimit old {};
+    struct rlimit old {
+    };
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
     const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
     struct rlimit small = old;

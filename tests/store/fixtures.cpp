@@ -3,9 +3,11 @@
 #include <cstring>
 #include <stdexcept>
 
-namespace fx {
+namespace fx
+{
 
-namespace {
+namespace
+{
 void putLE(QByteArray &rec, int offset, uint64_t v, int width)
 {
     for (int i = 0; i < width; ++i)
@@ -20,9 +22,18 @@ uint64_t getLE(const QByteArray &rec, int offset, int width)
 }
 } // namespace
 
-void PutI16(QByteArray &rec, int offset, int16_t v) { putLE(rec, offset, uint16_t(v), 2); }
-void PutI32(QByteArray &rec, int offset, int32_t v) { putLE(rec, offset, uint32_t(v), 4); }
-void PutI64(QByteArray &rec, int offset, int64_t v) { putLE(rec, offset, uint64_t(v), 8); }
+void PutI16(QByteArray &rec, int offset, int16_t v)
+{
+    putLE(rec, offset, uint16_t(v), 2);
+}
+void PutI32(QByteArray &rec, int offset, int32_t v)
+{
+    putLE(rec, offset, uint32_t(v), 4);
+}
+void PutI64(QByteArray &rec, int offset, int64_t v)
+{
+    putLE(rec, offset, uint64_t(v), 8);
+}
 void PutF64(QByteArray &rec, int offset, double v)
 {
     uint64_t bits;
@@ -38,8 +49,14 @@ void PutText(QByteArray &rec, int offset, int width, const QByteArray &cp932)
         rec[offset + i] = i < cp932.size() ? cp932[i] : ' ';
 }
 
-int16_t GetI16(const QByteArray &rec, int offset) { return int16_t(getLE(rec, offset, 2)); }
-int32_t GetI32(const QByteArray &rec, int offset) { return int32_t(getLE(rec, offset, 4)); }
+int16_t GetI16(const QByteArray &rec, int offset)
+{
+    return int16_t(getLE(rec, offset, 2));
+}
+int32_t GetI32(const QByteArray &rec, int offset)
+{
+    return int32_t(getLE(rec, offset, 4));
+}
 double GetF64(const QByteArray &rec, int offset)
 {
     const uint64_t bits = getLE(rec, offset, 8);

@@ -9,19 +9,20 @@
 #include <cstdint>
 #include <vector>
 
-namespace fx {
+namespace fx
+{
 
 // CP932 bytes of a few texts, written out byte by byte.
-inline const QByteArray kYamada("\x8e\x52\x93\x63");                          // 山田
-inline const QByteArray kYamadaTaroKana("\xd4\xcf\xc0\xde\xc0\xdb\xb3");      // ﾔﾏﾀﾞﾀﾛｳ
+inline const QByteArray kYamada("\x8e\x52\x93\x63");                                        // 山田
+inline const QByteArray kYamadaTaroKana("\xd4\xcf\xc0\xde\xc0\xdb\xb3");                    // ﾔﾏﾀﾞﾀﾛｳ
 inline const QByteArray kTokyoShinjuku("\x93\x8c\x8b\x9e\x93\x73\x90\x56\x8f\x68\x8b\xe6"); // 東京都新宿区
-inline const QByteArray kNishiShinjuku(
-    "\x90\xbc\x90\x56\x8f\x68\x82\x51\x81\x7c\x82\x57\x81\x7c\x82\x50"); // 西新宿２－８－１
-inline const QByteArray kRamen("\x83\x89\x81\x5b\x83\x81\x83\x93");         // ラーメン
-inline const QByteArray kNone("\x81\x69\x82\xc8\x82\xb5\x81\x6a");          // （なし）
-inline const QByteArray kOomori("\x91\xe5\x90\xb7\x82\xe8");                // 大盛り
-inline const QByteArray kTanaka("\x93\x63\x92\x86");                        // 田中
-inline const QByteArray kCircled1("\x87\x40");                              // ①
+inline const QByteArray
+    kNishiShinjuku("\x90\xbc\x90\x56\x8f\x68\x82\x51\x81\x7c\x82\x57\x81\x7c\x82\x50"); // 西新宿２－８－１
+inline const QByteArray kRamen("\x83\x89\x81\x5b\x83\x81\x83\x93");                     // ラーメン
+inline const QByteArray kNone("\x81\x69\x82\xc8\x82\xb5\x81\x6a");                      // （なし）
+inline const QByteArray kOomori("\x91\xe5\x90\xb7\x82\xe8");                            // 大盛り
+inline const QByteArray kTanaka("\x93\x63\x92\x86");                                    // 田中
+inline const QByteArray kCircled1("\x87\x40");                                          // ①
 
 // OLE dates (days since 1899-12-30, the fraction the time of day), worked out by hand.
 constexpr double kOle20040110_0900 = 37996.375;
@@ -99,8 +100,7 @@ struct PhoneBook {
 };
 
 // Concatenates records into file contents.
-template <typename T>
-QByteArray FileOf(const std::vector<T> &records)
+template <typename T> QByteArray FileOf(const std::vector<T> &records)
 {
     QByteArray out;
     for (const T &r : records)

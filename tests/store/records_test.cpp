@@ -11,9 +11,13 @@
 #include <cmath>
 #include <limits>
 
-namespace {
+namespace
+{
 
-QString S(const char *utf8) { return QString::fromUtf8(utf8); }
+QString S(const char *utf8)
+{
+    return QString::fromUtf8(utf8);
+}
 
 CustomerRecord sampleCustomer()
 {
@@ -212,7 +216,7 @@ TEST(RecordText, NeverAssignedFieldsAndNulsReadAsEmptyOrAreRemoved)
 
 TEST(RecordText, OverlongTextIsCutOnACharacterBoundaryAndShortTextPadded)
 {
-    EXPECT_EQ(Cp932Field(S("山田"), 3), QByteArray("\x8e\x52 "));       // 田 would straddle the edge
+    EXPECT_EQ(Cp932Field(S("山田"), 3), QByteArray("\x8e\x52 ")); // 田 would straddle the edge
     EXPECT_EQ(Cp932Field(S("ab山"), 3), QByteArray("ab "));
     EXPECT_EQ(Cp932Field(S("ab山"), 4), QByteArray("ab\x8e\x52"));
     EXPECT_EQ(Cp932Field(S("ﾔﾏﾀﾞﾀﾛｳ"), 4), QByteArray("\xd4\xcf\xc0\xde")); // half-width kana: 1 byte each

@@ -11,7 +11,8 @@
 #include <cmath>
 #include <limits>
 
-namespace {
+namespace
+{
 
 std::vector<fx::Customer> threeCustomers()
 {
@@ -199,9 +200,13 @@ TEST_F(StoreTest, CustomerIndexHoldsLiveCustomersInFileOrderWithTrimmedKeys)
 
     RecordStore &s = open();
     ASSERT_EQ(s.CustomerCount(), 5);
-    struct Want { qint32 id; const char *tel; qint32 recordNo; };
-    const Want want[] = {{3, "0311111111", 1}, {41, "0322222222", 3}, {7, "0333333333", 4},
-                         {3, "0300000000", 6}, {9, "", 7}};
+    struct Want {
+        qint32 id;
+        const char *tel;
+        qint32 recordNo;
+    };
+    const Want want[] = {
+        {3, "0311111111", 1}, {41, "0322222222", 3}, {7, "0333333333", 4}, {3, "0300000000", 6}, {9, "", 7}};
     for (int i = 0; i < 5; ++i) {
         const CustomerIndexEntry &e = s.CustomerIndex[size_t(i + 1)];
         EXPECT_EQ(e.CustomerId, want[i].id) << i;
@@ -595,10 +600,10 @@ TEST_F(StoreTest, RecountCustomerUsageRecomputesDatesAndCountFromTheSales)
     writeSales({
         SaleOf("20040110", 1, 5, 0, fx::kOle20040110_0900), // earliest day
         SaleOf("20040115", 1, 5, 0, fx::kOle20040115_1230),
-        SaleOf("20040115", 2, 6, 0, fx::kOle20040115_1845), // another customer
-        SaleOf("20040305", 1, 5, 0, fx::kOle20040305_1300), // latest day, first order
-        SaleOf("20040305", 2, 5, 3, fx::kOle20040305_1700), // latest day, later order, not complete
-        SaleOf("20040220", 1, 5, 0, fx::kOle20040220_2015), // earlier day later in the file
+        SaleOf("20040115", 2, 6, 0, fx::kOle20040115_1845),  // another customer
+        SaleOf("20040305", 1, 5, 0, fx::kOle20040305_1300),  // latest day, first order
+        SaleOf("20040305", 2, 5, 3, fx::kOle20040305_1700),  // latest day, later order, not complete
+        SaleOf("20040220", 1, 5, 0, fx::kOle20040220_2015),  // earlier day later in the file
         SaleOf("20040401", 1, 5, -1, fx::kOle20040115_1905), // cancelled
     });
     RecordStore &s = open();
@@ -771,8 +776,8 @@ TEST_F(StoreTest, DamagedRecordsLoadWithoutACrash)
     bad.Motive = 300;
     QByteArray badBytes = bad.bytes();
     badBytes.replace(4, 14, QByteArray("\x81 \xff\xfe\x80\xa0\xfd", 7) + QByteArray(7, '\x82')); // Tel
-    badBytes.replace(18, 30, QByteArray(30, '\xff'));                                          // NameKana
-    badBytes.replace(56, 50, QByteArray(50, '\x81'));                                          // City
+    badBytes.replace(18, 30, QByteArray(30, '\xff'));                                            // NameKana
+    badBytes.replace(56, 50, QByteArray(50, '\x81'));                                            // City
 
     fx::Sale badSale = SaleOf("20040115", -3, 8, 0);
     badSale.OrderTime = nan;

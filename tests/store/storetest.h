@@ -10,8 +10,9 @@
 
 #include <memory>
 
-class StoreTest : public ::testing::Test {
-protected:
+class StoreTest : public ::testing::Test
+{
+  protected:
     void TearDown() override { Clock::Unpin(); }
 
     void writeCustomers(const std::vector<fx::Customer> &records) const
@@ -63,7 +64,10 @@ protected:
     std::unique_ptr<RecordStore> store;
 };
 
-inline QString U(const char *utf8) { return QString::fromUtf8(utf8); }
+inline QString U(const char *utf8)
+{
+    return QString::fromUtf8(utf8);
+}
 
 inline fx::Customer CustomerNo(int32_t id, const QByteArray &tel)
 {
