@@ -2,7 +2,8 @@
 
 #include <cmath>
 
-namespace {
+namespace
+{
 const QDate kEpoch(1899, 12, 30);
 constexpr double kMsPerDay = 86400000.0;
 } // namespace
@@ -27,9 +28,11 @@ QDateTime FromOleDate(double value)
     double whole = std::trunc(value);
     double frac = std::fabs(value - whole);
     qint64 ms = std::llround(frac * kMsPerDay);
+    // A time that rounds up to 24:00 is midnight of the following calendar day; before the
+    // epoch too, since the fraction counts forward within the day there.
     if (ms >= qint64(kMsPerDay)) {
         ms -= qint64(kMsPerDay);
-        whole += value >= 0 ? 1 : -1;
+        whole += 1;
     }
     const QDate day = kEpoch.addDays(qint64(whole));
     return QDateTime(day, QTime::fromMSecsSinceStartOfDay(int(ms)));

@@ -7,17 +7,20 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstdio>
 #include <cstring>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace RecordBytes;
 
-namespace {
+namespace
+{
 
 // Sequential scans read this many bytes at a time (rounded down to whole records).
 constexpr qint64 kScanChunk = 8 * 1024 * 1024;
@@ -30,8 +33,7 @@ qint64 wholeRecords(qint64 fileLength, int recordLength)
 }
 
 // Calls fn(recordBytes, recordNo) for every whole record of the open file.
-template <typename Fn>
-bool scanRecords(QFile &file, int length, Fn &&fn, const ProgressFn &progress = {})
+template <typename Fn> bool scanRecords(QFile &file, int length, Fn &&fn, const ProgressFn &progress = {})
 {
     const qint64 total = wholeRecords(file.size(), length);
     const qint64 perChunk = std::max<qint64>(1, kScanChunk / length);
@@ -58,6 +60,58 @@ bool scanRecords(QFile &file, int length, Fn &&fn, const ProgressFn &progress = 
     return true;
 }
 
+// Compaction copies through a buffer small enough to stay in the processor cache.
+constexpr qint64 kCompactChunk = 1024 * 1024;
+
+bool readFully(int fd, char *out, qint64 bytes, qint64 offset)
+{
+    while (bytes > 0) {
+        const ssize_t n = ::pread(fd, out, size_t(bytes), off_t(offset));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        out += n;
+        bytes -= n;
+        offset += n;
+    }
+    return true;
+}
+
+bool writeFully(int fd, const char *data, qint64 bytes)
+{
+    while (bytes > 0) {
+        const ssize_t n = ::write(fd, data, size_t(bytes));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        data += n;
+        bytes -= n;
+    }
+    return true;
+}
+
+// Copies bytes from one file to the end of another inside the kernel, as cp does. Returns the
+// bytes copied: fewer than asked when the kernel cannot copy between these two files (the caller
+// writes the rest itself), -1 on a failure.
+qint64 copyInKernel(int from, qint64 offset, int to, qint64 bytes)
+{
+    loff_t in = offset;
+    qint64 done = 0;
+    while (done < bytes) {
+        const ssize_t n = ::copy_file_range(from, &in, to, nullptr, size_t(bytes - done), 0);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0 && (errno == EXDEV || errno == ENOSYS || errno == EINVAL || errno == EOPNOTSUPP))
+            return done;
+        if (n <= 0)
+            return -1;
+        done += n;
+    }
+    return done;
+}
+
 bool syncFile(const QString &path)
 {
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY);
@@ -77,14 +131,52 @@ bool isAllDigits(const char *p, int n)
     return true;
 }
 
-template <typename Entry>
-void removeEntry(std::vector<Entry> &table, int &pos)
+template <typename Entry> void removeEntry(std::vector<Entry> &table, int &pos)
 {
     if (pos >= 1 && pos < int(table.size()))
         table.erase(table.begin() + pos);
     const int count = int(table.size()) - 1;
     if (pos > count)
         pos = count;
+}
+
+// Index entries are always taken from the record bytes as written, so the tables hold exactly
+// what a rebuild at the next start would give (text cut to its field, unmappable characters as
+// stored), and a lookup that works now also works after a restart.
+CustomerIndexEntry customerEntry(const char *rec, qint32 recordNo)
+{
+    namespace O = CustomerOffsets;
+    return {GetInt32(rec + O::CustomerId), GetCp932Field(rec + O::Tel, 14), GetCp932Field(rec + O::NameKana, 30),
+            GetCp932Field(rec + O::Zip, 8), recordNo};
+}
+
+SalesIndexEntry salesEntry(const char *rec, qint32 recordNo)
+{
+    namespace O = SalesOffsets;
+    SalesIndexEntry e;
+    std::memcpy(e.OrderDateBytes.data(), rec + O::OrderDate, 8);
+    e.OrderNo = GetInt16(rec + O::OrderNo);
+    e.Status = GetInt16(rec + O::Status);
+    e.CustomerId = GetInt32(rec + O::CustomerId);
+    e.RecordNo = recordNo;
+    e.DoneTime = GetDouble(rec + O::DoneTime);
+    return e;
+}
+
+PhoneBookIndexEntry phoneBookEntry(const char *rec, qint32 recordNo)
+{
+    return {GetCp932Field(rec + PhoneBookOffsets::Tel, 11), recordNo};
+}
+
+bool keptByCompaction(const char *rec)
+{
+    namespace O = SalesOffsets;
+    // The date must be numeric and lie strictly between 20010619 and 22010619. Every number in
+    // that window has eight digits, so within an 8-byte field the test is: eight digits (no
+    // blank, no NUL, no sign) compared as text.
+    const char *date = rec + O::OrderDate;
+    return GetInt16(rec + O::Status) >= 0 && isAllDigits(date, 8) && std::memcmp(date, "20010619", 8) > 0 &&
+           std::memcmp(date, "22010619", 8) < 0;
 }
 
 } // namespace
@@ -113,8 +205,7 @@ void SalesIndexEntry::SetOrderDate(const QString &date)
 
 // ---- RecordStore
 
-RecordStore::RecordStore(const QString &folder)
-    : m_folder(folder)
+RecordStore::RecordStore(const QString &folder) : m_folder(folder)
 {
 }
 
@@ -166,16 +257,16 @@ bool RecordStore::BuildIndexes()
         return false;
     }
 
+    // Each file is scanned even when an earlier one failed, so start-up continues with every
+    // table that could be built.
+    bool ok = true;
+
     // Customers
     const qint64 customerRecords = wholeRecords(m_customers.size(), kCustomerRecordLength);
     CustomerIndex.reserve(size_t(customerRecords + 2));
-    bool ok = scanRecords(m_customers, kCustomerRecordLength, [this](const char *rec, qint32 recordNo) {
-        namespace O = CustomerOffsets;
-        const qint32 id = GetInt32(rec + O::CustomerId);
-        if (id <= 0)
-            return;
-        CustomerIndex.push_back({id, GetCp932Field(rec + O::Tel, 14), GetCp932Field(rec + O::NameKana, 30),
-                                 GetCp932Field(rec + O::Zip, 8), recordNo});
+    ok &= scanRecords(m_customers, kCustomerRecordLength, [this](const char *rec, qint32 recordNo) {
+        if (GetInt32(rec + CustomerOffsets::CustomerId) > 0)
+            CustomerIndex.push_back(customerEntry(rec, recordNo));
     });
     NextCustomerRecordNo = qint32(customerRecords + 1);
 
@@ -185,26 +276,17 @@ bool RecordStore::BuildIndexes()
     bool oldestChanged = false;
     const qint64 salesRecords = wholeRecords(m_sales.size(), kSalesRecordLength);
     SalesIndex.reserve(size_t(salesRecords + 2));
-    ok = ok && scanRecords(m_sales, kSalesRecordLength, [&](const char *rec, qint32 recordNo) {
+    ok &= scanRecords(m_sales, kSalesRecordLength, [&](const char *rec, qint32 recordNo) {
         namespace O = SalesOffsets;
-        const qint16 status = GetInt16(rec + O::Status);
-        const qint16 orderNo = GetInt16(rec + O::OrderNo);
-        if (status < 0 || orderNo == 0)
+        if (GetInt16(rec + O::Status) < 0 || GetInt16(rec + O::OrderNo) == 0)
             return;
-        SalesIndexEntry e;
-        std::memcpy(e.OrderDateBytes.data(), rec + O::OrderDate, 8);
-        e.OrderNo = orderNo;
-        e.Status = status;
-        e.CustomerId = GetInt32(rec + O::CustomerId);
-        e.RecordNo = recordNo;
-        e.DoneTime = GetDouble(rec + O::DoneTime);
         // Only a real date can be the oldest one: a blank or damaged date would otherwise
         // become "oldest" and empty the year lists built from it.
         if (isAllDigits(rec + O::OrderDate, 8) && std::memcmp(rec + O::OrderDate, oldest, 8) < 0) {
             std::memcpy(oldest, rec + O::OrderDate, 8);
             oldestChanged = true;
         }
-        SalesIndex.push_back(e);
+        SalesIndex.push_back(salesEntry(rec, recordNo));
     });
     if (oldestChanged)
         OldestSalesDate = QString::fromLatin1(oldest, 8);
@@ -213,8 +295,8 @@ bool RecordStore::BuildIndexes()
     // Phone book
     const qint64 phoneRecords = wholeRecords(m_phoneBook.size(), kPhoneBookRecordLength);
     PhoneBookIndex.reserve(size_t(phoneRecords + 2));
-    ok = ok && scanRecords(m_phoneBook, kPhoneBookRecordLength, [this](const char *rec, qint32 recordNo) {
-        PhoneBookIndex.push_back({GetCp932Field(rec + PhoneBookOffsets::Tel, 11), recordNo});
+    ok &= scanRecords(m_phoneBook, kPhoneBookRecordLength, [this](const char *rec, qint32 recordNo) {
+        PhoneBookIndex.push_back(phoneBookEntry(rec, recordNo));
     });
     NextPhoneBookRecordNo = qint32(phoneRecords + 1);
 
@@ -267,9 +349,7 @@ bool RecordStore::AddCustomer()
         ShowErrorBox(7, QStringLiteral("顧客データの登録エラー"));
         return false;
     }
-    CustomerIndex.push_back({CurrentCustomer.CustomerId, TrimField(CurrentCustomer.Tel),
-                             TrimField(CurrentCustomer.NameKana), TrimField(CurrentCustomer.Zip),
-                             NextCustomerRecordNo});
+    CustomerIndex.push_back(customerEntry(buf, NextCustomerRecordNo));
     ++NextCustomerRecordNo;
     CurrentCustomerPos = CustomerCount();
     return true;
@@ -283,14 +363,7 @@ bool RecordStore::AddSale()
         ShowErrorBox(8, QStringLiteral("売上データの登録エラー"));
         return false;
     }
-    SalesIndexEntry e;
-    std::memcpy(e.OrderDateBytes.data(), buf + SalesOffsets::OrderDate, 8);
-    e.OrderNo = CurrentSale.OrderNo;
-    e.Status = CurrentSale.Status;
-    e.CustomerId = CurrentSale.CustomerId;
-    e.RecordNo = NextSalesRecordNo;
-    e.DoneTime = CurrentSale.DoneTime;
-    SalesIndex.push_back(e);
+    SalesIndex.push_back(salesEntry(buf, NextSalesRecordNo));
     ++NextSalesRecordNo;
     CurrentSalePos = SalesCount();
     return true;
@@ -347,8 +420,13 @@ int RecordStore::FindCustomerPos(qint32 id) const
 
 int RecordStore::FindCustomerPosByTel(const QString &tel) const
 {
+    // Caller lookup runs while the customer waits on the line: compare lengths first and the
+    // UTF-16 text directly, without the general string comparison for every entry.
+    const qsizetype n = tel.size();
+    const QChar *key = tel.constData();
     for (size_t i = 1; i < CustomerIndex.size(); ++i) {
-        if (CustomerIndex[i].Tel == tel)
+        const QString &t = CustomerIndex[i].Tel;
+        if (t.size() == n && std::memcmp(t.constData(), key, size_t(n) * sizeof(QChar)) == 0)
             return int(i);
     }
     return -1;
@@ -374,10 +452,7 @@ bool RecordStore::UpdateCustomer()
         return false;
     }
     CustomerIndexEntry &e = CustomerIndex[size_t(pos)];
-    e.CustomerId = CurrentCustomer.CustomerId;
-    e.Tel = TrimField(CurrentCustomer.Tel);
-    e.NameKana = TrimField(CurrentCustomer.NameKana);
-    e.Zip = TrimField(CurrentCustomer.Zip);
+    e = customerEntry(buf, e.RecordNo);
     return true;
 }
 
@@ -392,11 +467,7 @@ bool RecordStore::UpdateSale()
         return false;
     }
     SalesIndexEntry &e = SalesIndex[size_t(pos)];
-    std::memcpy(e.OrderDateBytes.data(), buf.data() + SalesOffsets::OrderDate, 8);
-    e.OrderNo = CurrentSale.OrderNo;
-    e.CustomerId = CurrentSale.CustomerId;
-    e.Status = CurrentSale.Status;
-    e.DoneTime = CurrentSale.DoneTime;
+    e = salesEntry(buf.data(), e.RecordNo);
     return true;
 }
 
@@ -483,16 +554,13 @@ bool RecordStore::RecordAddAll(const std::vector<CustomerRecord> &batch)
             prepared[i].CustomerId = nextId + qint32(i);
             prepared[i].toBytes(chunk.data() + i * kCustomerRecordLength);
         }
-        if (!m_customers.isOpen() ||
-            !m_customers.seek(qint64(NextCustomerRecordNo - 1) * kCustomerRecordLength) ||
+        if (!m_customers.isOpen() || !m_customers.seek(qint64(NextCustomerRecordNo - 1) * kCustomerRecordLength) ||
             m_customers.write(chunk) != chunk.size()) {
             ShowErrorBox(7, QStringLiteral("顧客データの登録エラー"));
             return false;
         }
         for (size_t i = 0; i < n; ++i) {
-            const CustomerRecord &r = prepared[i];
-            CustomerIndex.push_back({r.CustomerId, TrimField(r.Tel), TrimField(r.NameKana), TrimField(r.Zip),
-                                     NextCustomerRecordNo});
+            CustomerIndex.push_back(customerEntry(chunk.constData() + i * kCustomerRecordLength, NextCustomerRecordNo));
             ++NextCustomerRecordNo;
         }
         CurrentCustomer = prepared.back();
@@ -512,14 +580,14 @@ bool RecordStore::AppendPhoneBookEntries(const std::vector<PhoneBookRecord> &bat
         chunk.resize(int(n * kPhoneBookRecordLength));
         for (size_t i = 0; i < n; ++i)
             batch[done + i].toBytes(chunk.data() + i * kPhoneBookRecordLength);
-        if (!m_phoneBook.isOpen() ||
-            !m_phoneBook.seek(qint64(NextPhoneBookRecordNo - 1) * kPhoneBookRecordLength) ||
+        if (!m_phoneBook.isOpen() || !m_phoneBook.seek(qint64(NextPhoneBookRecordNo - 1) * kPhoneBookRecordLength) ||
             m_phoneBook.write(chunk) != chunk.size()) {
             ShowErrorBox(7, QStringLiteral("電話帳データの登録エラー"));
             return false;
         }
         for (size_t i = 0; i < n; ++i) {
-            PhoneBookIndex.push_back({TrimField(batch[done + i].Tel), NextPhoneBookRecordNo});
+            PhoneBookIndex.push_back(
+                phoneBookEntry(chunk.constData() + i * kPhoneBookRecordLength, NextPhoneBookRecordNo));
             ++NextPhoneBookRecordNo;
         }
         done += n;
@@ -534,35 +602,56 @@ bool RecordStore::compact(const QString &name, const QString &tempName, int leng
     const QString tempPath = filePath(tempName);
     QFile::remove(tempPath);
 
-    QFile source(path);
-    QFile temp(tempPath);
-    bool ok = source.open(QIODevice::ReadOnly) && temp.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    // Plain descriptors and one small reused buffer for reading the records; the kept ones are
+    // copied in runs.
+    const int source = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    const int temp =
+        source < 0 ? -1
+                   : ::open(QFile::encodeName(tempPath).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    bool ok = source >= 0 && temp >= 0;
     if (ok) {
-        const qint64 total = wholeRecords(source.size(), length);
+        struct stat info {
+        };
+        ok = ::fstat(source, &info) == 0;
+        const qint64 total = ok ? wholeRecords(info.st_size, length) : 0;
         if (progress)
             progress(0, total + 10);
-        QByteArray out;
-        out.reserve(int(std::min<qint64>(kScanChunk, (total + 1) * length)));
-        ok = scanRecords(
-            source, length,
-            [&](const char *rec, qint32) {
-                if (!keep(rec))
-                    return;
-                out.append(rec, length);
-                if (out.size() + length > kScanChunk) {
-                    ok = ok && temp.write(out) == out.size();
-                    out.clear();
+        const qint64 perChunk = std::max<qint64>(1, kCompactChunk / length);
+        std::vector<char> buffer(size_t(perChunk * length));
+        bool kernelCopy = true;
+        qint64 recordNo = 1;
+        while (ok && recordNo <= total) {
+            const qint64 count = std::min(perChunk, total - recordNo + 1);
+            ok = readFully(source, buffer.data(), count * length, (recordNo - 1) * length);
+            // Consecutive kept records go out together, copied inside the kernel where it can.
+            qint64 runStart = 0;
+            for (qint64 i = 0; ok && i <= count; ++i) {
+                if (i < count && keep(buffer.data() + i * length))
+                    continue;
+                if (i > runStart) {
+                    const qint64 bytes = (i - runStart) * length;
+                    const qint64 copied =
+                        kernelCopy ? copyInKernel(source, (recordNo - 1 + runStart) * length, temp, bytes) : 0;
+                    if (copied < bytes)
+                        kernelCopy = false;
+                    ok = copied >= 0 && writeFully(temp, buffer.data() + runStart * length + copied, bytes - copied);
                 }
-            },
-            progress);
-        ok = ok && temp.write(out) == out.size() && temp.flush();
+                runStart = i + 1;
+            }
+            recordNo += count;
+            if (progress)
+                progress(recordNo, total + 10);
+        }
+        // The copy is on disk before it replaces the data file.
+        ok = ok && ::fsync(temp) == 0;
     }
-    source.close();
-    temp.close();
-    // The data file is replaced in one step, and only by a complete copy on disk: a stop at any
-    // moment leaves either the old file or the new one, never a mix.
-    ok = ok && syncFile(tempPath) && std::rename(QFile::encodeName(tempPath).constData(),
-                                                   QFile::encodeName(path).constData()) == 0;
+    if (temp >= 0)
+        ok = ::close(temp) == 0 && ok;
+    if (source >= 0)
+        ::close(source);
+    // The data file is replaced in one step, and only by a complete copy: a stop at any moment
+    // leaves either the old file or the new one, never a mix.
+    ok = ok && std::rename(QFile::encodeName(tempPath).constData(), QFile::encodeName(path).constData()) == 0;
     if (ok)
         syncFile(QFileInfo(path).absolutePath());
     if (!ok) {
@@ -576,8 +665,9 @@ bool RecordStore::CompactCustomers(const ProgressFn &progress)
 {
     const bool wasOpen = m_customers.isOpen();
     m_customers.close();
-    const bool ok = compact(kCustomerFile, kCustomerTemp, kCustomerRecordLength,
-                            [](const char *rec) { return GetInt32(rec + CustomerOffsets::CustomerId) > 0; }, progress);
+    const bool ok = compact(
+        kCustomerFile, kCustomerTemp, kCustomerRecordLength,
+        [](const char *rec) { return GetInt32(rec + CustomerOffsets::CustomerId) > 0; }, progress);
     if (wasOpen)
         m_customers.open(QIODevice::ReadWrite | QIODevice::Unbuffered);
     return ok;
@@ -587,17 +677,7 @@ bool RecordStore::CompactSales(const ProgressFn &progress)
 {
     const bool wasOpen = m_sales.isOpen();
     m_sales.close();
-    const bool ok = compact(kSalesFile, kSalesTemp, kSalesRecordLength,
-                            [](const char *rec) {
-                                namespace O = SalesOffsets;
-                                if (GetInt16(rec + O::Status) < 0)
-                                    return false;
-                                const QString date = GetCp932Field(rec + O::OrderDate, 8);
-                                bool numeric = false;
-                                const qint64 value = date.toLongLong(&numeric);
-                                return !date.isEmpty() && numeric && value > 20010619 && value < 22010619;
-                            },
-                            progress);
+    const bool ok = compact(kSalesFile, kSalesTemp, kSalesRecordLength, keptByCompaction, progress);
     if (wasOpen)
         m_sales.open(QIODevice::ReadWrite | QIODevice::Unbuffered);
     return ok;

@@ -41,8 +41,9 @@ struct PhoneBookIndexEntry {
 // Called with (value, maximum) as a long operation proceeds.
 using ProgressFn = std::function<void(qint64 value, qint64 maximum)>;
 
-class RecordStore {
-public:
+class RecordStore
+{
+  public:
     static inline const QString kCustomerFile = QStringLiteral("Customer.snw");
     static inline const QString kSalesFile = QStringLiteral("Sales.snw");
     static inline const QString kPhoneBookFile = QStringLiteral("Tel.snw");
@@ -108,7 +109,7 @@ public:
     int FindCustomerPosByTel(const QString &tel) const;
     int FindPhoneBookPosByTel(const QString &tel) const;
 
-private:
+  private:
     bool readRecord(QFile &file, int length, qint32 recordNo, char *out);
     bool writeRecord(QFile &file, int length, qint32 recordNo, const char *data);
     bool compact(const QString &name, const QString &tempName, int length,
