@@ -51,6 +51,26 @@ QToolButton *makeLargeButton(QWidget *parent, const QString &caption, const QStr
     return b;
 }
 
+// The focused control when it is a text box, else nullptr.
+QWidget *focusedTextBox()
+{
+    QWidget *focus = QApplication::focusWidget();
+    if (qobject_cast<QLineEdit *>(focus) || qobject_cast<QTextEdit *>(focus) || qobject_cast<QPlainTextEdit *>(focus))
+        return focus;
+    return nullptr;
+}
+
+bool hasSelectedText(QWidget *box)
+{
+    if (auto *e = qobject_cast<QLineEdit *>(box))
+        return e->hasSelectedText();
+    if (auto *t = qobject_cast<QTextEdit *>(box))
+        return t->textCursor().hasSelection();
+    if (auto *p = qobject_cast<QPlainTextEdit *>(box))
+        return p->textCursor().hasSelection();
+    return false;
+}
+
 } // namespace
 
 frmMain::frmMain(AppData &data, QWidget *parent)
@@ -191,33 +211,20 @@ void frmMain::buildMenus()
     mnuEditPaste = mnuEdit->addAction(QStringLiteral("貼り付け(&P)"));
     mnuEditPaste->setObjectName(QStringLiteral("mnuEditPaste"));
     connect(mnuEdit, &QMenu::aboutToShow, this, &frmMain::updateEditMenu);
+    // Text boxes of every kind have the cut, copy and paste slots.
     connect(mnuEditCut, &QAction::triggered, this, [] {
-        if (auto *e = qobject_cast<QLineEdit *>(QApplication::focusWidget())) {
+        if (QWidget *box = focusedTextBox()) {
             QApplication::clipboard()->clear();
-            e->cut();
-        } else if (auto *t = qobject_cast<QTextEdit *>(QApplication::focusWidget())) {
-            QApplication::clipboard()->clear();
-            t->cut();
-        } else if (auto *p = qobject_cast<QPlainTextEdit *>(QApplication::focusWidget())) {
-            QApplication::clipboard()->clear();
-            p->cut();
+            QMetaObject::invokeMethod(box, "cut");
         }
     });
     connect(mnuEditCopy, &QAction::triggered, this, [] {
-        if (auto *e = qobject_cast<QLineEdit *>(QApplication::focusWidget()))
-            e->copy();
-        else if (auto *t = qobject_cast<QTextEdit *>(QApplication::focusWidget()))
-            t->copy();
-        else if (auto *p = qobject_cast<QPlainTextEdit *>(QApplication::focusWidget()))
-            p->copy();
+        if (QWidget *box = focusedTextBox())
+            QMetaObject::invokeMethod(box, "copy");
     });
     connect(mnuEditPaste, &QAction::triggered, this, [] {
-        if (auto *e = qobject_cast<QLineEdit *>(QApplication::focusWidget()))
-            e->paste();
-        else if (auto *t = qobject_cast<QTextEdit *>(QApplication::focusWidget()))
-            t->paste();
-        else if (auto *p = qobject_cast<QPlainTextEdit *>(QApplication::focusWidget()))
-            p->paste();
+        if (QWidget *box = focusedTextBox())
+            QMetaObject::invokeMethod(box, "paste");
     });
 
     QMenu *menu = bar->addMenu(QStringLiteral("ﾒﾆｭｰ(&M)"));
@@ -391,28 +398,11 @@ void frmMain::updateCloseButton()
 
 void frmMain::updateEditMenu()
 {
-    mnuEditCut->setEnabled(false);
-    mnuEditCopy->setEnabled(false);
-    mnuEditPaste->setEnabled(false);
-    QWidget *focus = QApplication::focusWidget();
-    const bool clipboardHasText = !QApplication::clipboard()->text().isEmpty();
-    bool hasSelection = false;
-    bool isTextBox = false;
-    if (auto *e = qobject_cast<QLineEdit *>(focus)) {
-        isTextBox = true;
-        hasSelection = e->hasSelectedText();
-    } else if (auto *t = qobject_cast<QTextEdit *>(focus)) {
-        isTextBox = true;
-        hasSelection = t->textCursor().hasSelection();
-    } else if (auto *p = qobject_cast<QPlainTextEdit *>(focus)) {
-        isTextBox = true;
-        hasSelection = p->textCursor().hasSelection();
-    }
-    if (isTextBox) {
-        mnuEditCut->setEnabled(hasSelection);
-        mnuEditCopy->setEnabled(hasSelection);
-        mnuEditPaste->setEnabled(clipboardHasText);
-    }
+    QWidget *box = focusedTextBox();
+    const bool selected = box && hasSelectedText(box);
+    mnuEditCut->setEnabled(selected);
+    mnuEditCopy->setEnabled(selected);
+    mnuEditPaste->setEnabled(box && !QApplication::clipboard()->text().isEmpty());
 }
 
 void frmMain::fillWindowMenu()
