@@ -1,6 +1,7 @@
 #include "app/commands.h"
 
 #include "app/frmMain.h"
+#include "orders/ui/frmOrder.h"
 #include "settings/ui/frmShop.h"
 #include "store/appdata.h"
 
@@ -32,6 +33,8 @@ const CommandHandler *FindCommand(Command command)
 
 void RegisterProgramWindows()
 {
+    RegisterCommand(Command::Uketsuke,
+                    {[](AppData &data, frmMain &frame) -> QWidget * { return new frmOrder(data, &frame); }, nullptr});
     RegisterCommand(Command::SetShop, {nullptr, [](AppData &data, frmMain &frame) {
                                            frmShop dialog(data.settings, &frame);
                                            dialog.exec();

@@ -1,0 +1,426 @@
+// The order window: opening, activation, the caller's number and the customer sections.
+#include "orders/ui/frmOrder.h"
+
+#include "app/frmMain.h"
+#include "orders/pricing.h"
+#include "orders/ui/orderlinelist.h"
+#include "platform/clock.h"
+#include "platform/prompt.h"
+#include "store/appdata.h"
+#include "store/helpers.h"
+#include "store/prefs.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QHeaderView>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateTimeEdit>
+#include <QFocusEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QShortcut>
+#include <QStackedWidget>
+#include <QTimer>
+#include <QToolButton>
+#include <QTreeWidget>
+
+namespace {
+enum CustomerState { Opened, NewCustomer, KnownCustomer, TakeOut };
+const QColor kNewColor(255, 192, 192);
+const QColor kKnownColor(192, 192, 255);
+const QColor kTakeOutColor(255, 255, 0);
+} // namespace
+
+frmOrder::frmOrder(AppData &data, frmMain *frame, QWidget *parent)
+    : QWidget(parent), m_data(data), m_frame(frame)
+{
+    buildLayout();
+    connectSignals();
+    openWindow();
+}
+
+frmOrder::~frmOrder() = default;
+
+void frmOrder::openWindow()
+{
+    if (GetPref(QStringLiteral("SET"), QStringLiteral("SEARCH")).isEmpty())
+        SavePref(QStringLiteral("SET"), QStringLiteral("SEARCH"), QStringLiteral("0"));
+    const QString fee = GetPref(QStringLiteral("SET"), QStringLiteral("HAITATSU"));
+    txtHai->setText(fee.isEmpty() ? QStringLiteral("0") : fee);
+
+    txtTel->setText(m_data.settings.Shop.ShopTel[0]);
+    txtTel->setCursorPosition(txtTel->text().size());
+    cmdCheck->setEnabled(!txtTel->text().isEmpty());
+
+    cboDouki->addItems(m_data.settings.MotiveList);
+    cboDouki->setCurrentIndex(-1);
+    dtpTime->setDateTime(Clock::Now());
+    for (int minutes : {30, 40, 45, 50, 60, 90, 120})
+        cboFun->addItem(QStringLiteral("%1 分後").arg(minutes), minutes);
+    cboFun->setCurrentIndex(-1);
+    cboCoo->addItems(ServiceDiscountChoices());
+    cboCoo->setCurrentIndex(-1);
+    cboCoo->setEditText(QString());
+    cbo5g->addItems({QStringLiteral("50音検索"), QStringLiteral("ｸﾞﾙｰﾌﾟ検索"), QStringLiteral("ボード検索")});
+
+    const QString search = GetPref(QStringLiteral("SET"), QStringLiteral("SEARCH"));
+    m_searchMode = search == QLatin1String("1") ? 1 : search == QLatin1String("2") ? 2 : 0;
+    {
+        const QSignalBlocker block(cbo5g);
+        cbo5g->setCurrentIndex(m_searchMode);
+    }
+    showSearchPanel(m_searchMode);
+
+    m_siteiText = kNoOption;
+    updateConfirmCaption();
+
+    // Not part of this program (yet): caller ID, the customer and postal windows, the menu
+    // settings window. Their buttons stay off.
+    for (QWidget *w : {static_cast<QWidget *>(cmdCTI), static_cast<QWidget *>(cmdTel),
+                       static_cast<QWidget *>(cmdRireki), static_cast<QWidget *>(lblRireki)})
+        w->setEnabled(false);
+
+    showCustomerState(Opened);
+    Menu_enabled(false);
+    Menu_enabled2(false);
+    RegiKeisan();
+    Re_view();
+    txtTel->setFocus();
+}
+
+void frmOrder::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (m_subWindow)
+        return;
+    // Inside the frame: a switch to this child window from another one runs the check by itself.
+    for (QWidget *p = parentWidget(); p; p = p->parentWidget()) {
+        if (auto *sub = qobject_cast<QMdiSubWindow *>(p)) {
+            m_subWindow = sub;
+            if (QMdiArea *area = sub->mdiArea())
+                connect(area, &QMdiArea::subWindowActivated, this, &frmOrder::onSubWindowActivated);
+            break;
+        }
+    }
+}
+
+void frmOrder::onSubWindowActivated(QMdiSubWindow *window)
+{
+    if (!window || window != m_subWindow)
+        return;
+    const QString tel = txtTel->text();
+    if (tel.size() > 6 && IsNumericInput(tel) && IsPhoneInput(tel))
+        QTimer::singleShot(0, this, [this] { cmdCheck_Click(); });
+}
+
+void frmOrder::showCustomerState(int state)
+{
+    QPalette pal = lblMsg->palette();
+    switch (state) {
+    case Opened:
+        lblMsg->clear();
+        pal = palette();
+        cmdNew->setEnabled(false);
+        cmdChange->setEnabled(false);
+        cmdCust->setEnabled(false);
+        break;
+    case NewCustomer:
+        lblMsg->setText(QStringLiteral("新規客です"));
+        pal.setColor(QPalette::Window, kNewColor);
+        cmdNew->setEnabled(true);
+        cmdChange->setEnabled(false);
+        cmdCust->setEnabled(false);
+        break;
+    case KnownCustomer:
+        lblMsg->setText(QStringLiteral("顧客です"));
+        pal.setColor(QPalette::Window, kKnownColor);
+        cmdNew->setEnabled(false);
+        cmdChange->setEnabled(true);
+        // The customer window is not part of this program yet.
+        cmdCust->setEnabled(false);
+        break;
+    case TakeOut:
+        lblMsg->setText(QStringLiteral("お持帰り"));
+        pal.setColor(QPalette::Window, kTakeOutColor);
+        cmdNew->setEnabled(false);
+        cmdChange->setEnabled(false);
+        cmdCust->setEnabled(false);
+        break;
+    }
+    lblMsg->setPalette(pal);
+    // The postal-code lookup is not part of this program yet.
+    cmdZip->setEnabled(false);
+    cmdMenuSet->setEnabled(false);
+}
+
+void frmOrder::Menu_enabled(bool on)
+{
+    // Children keep their own states (line buttons, the confirm button) under the frames.
+    fraMenu->setEnabled(on);
+    fraPrice->setEnabled(on);
+    if (!on) {
+        tlbGoConfirm->setEnabled(false);
+        dtpTime->setEnabled(false);
+        cboFun->setEnabled(false);
+        cboCoo->setEnabled(false);
+        return;
+    }
+    if (m_searchMode == 0)
+        runKanaSearch();
+    else
+        Re_view();
+    dtpTime->setEnabled(chkTime->isChecked());
+    cboFun->setEnabled(chkTime->isChecked());
+    cboCoo->setEnabled(chkCoo->isChecked());
+    tlbGoConfirm->setEnabled(lsvMenu->topLevelItemCount() > 0);
+    Wari_view();
+}
+
+void frmOrder::Menu_enabled2(bool on)
+{
+    fraCust->setEnabled(on);
+}
+
+void frmOrder::clearCustomerFields()
+{
+    for (QLineEdit *e : {txtNameKana, txtZip, txtShiku, txtBanchi, txtBuilding, txtEtc})
+        e->clear();
+    cboDouki->setCurrentIndex(-1);
+}
+
+bool frmOrder::handlePendingLines(bool clearSearchOnNo)
+{
+    if (lsvMenu->topLevelItemCount() == 0)
+        return true;
+    const PromptAnswer answer = AskYesNoCancel(QStringLiteral("注文未確定商品の確認"),
+                                               QStringLiteral("注文が確定していない入力が存在します。注文登録しますか？"));
+    if (answer == PromptAnswer::Yes) {
+        ConfirmOrder();
+        return false;
+    }
+    if (answer != PromptAnswer::No)
+        return false;
+    lsvMenu->clear();
+    if (clearSearchOnNo)
+        ClearReadingSearch();
+    RegiKeisan();
+    updateLineButtons();
+    return true;
+}
+
+void frmOrder::cmdCheck_Click()
+{
+    if (!IsNumericInput(txtTel->text()) || !IsPhoneInput(txtTel->text())) {
+        ShowNotNumericWarning();
+        txtTel->clear();
+        return;
+    }
+    if (!handlePendingLines(true))
+        return;
+
+    clearCustomerFields();
+    Menu_enabled2(true);
+    m_newCustomer = true;
+    RecordStore &records = m_data.records;
+    const QString tel = txtTel->text();
+    const int pos = records.FindCustomerPosByTel(tel);
+    bool fromPhoneBook = false;
+    if (pos > 0) {
+        m_newCustomer = false;
+        loadCustomer(pos);
+    } else {
+        const int bookPos = records.FindPhoneBookPosByTel(tel);
+        if (bookPos > 0 && records.ReadPhoneBookEntry(bookPos)) {
+            const PhoneBookRecord &entry = records.CurrentPhoneBookEntry;
+            txtNameKana->setText(TrimField(entry.Name));
+            txtZip->setText(TrimField(entry.Zip));
+            txtShiku->setText(TrimField(entry.Address));
+            fromPhoneBook = true;
+        }
+    }
+
+    if (m_newCustomer) {
+        showCustomerState(NewCustomer);
+        Menu_enabled(false);
+        if (fromPhoneBook) {
+            cmdNew->setFocus();
+        } else {
+            // The clerk types the name straight over the two selected characters.
+            txtNameKana->setText(QStringLiteral("ｳｴ"));
+            txtNameKana->setFocus();
+            txtNameKana->selectAll();
+        }
+        return;
+    }
+    showCustomerState(KnownCustomer);
+    Menu_enabled(true);
+    RegiKeisan();
+}
+
+void frmOrder::loadCustomer(int pos)
+{
+    RecordStore &records = m_data.records;
+    if (!records.ReadCustomer(pos))
+        return;
+    records.CurrentCustomerPos = pos;
+    const CustomerRecord &c = records.CurrentCustomer;
+    txtNameKana->setText(TrimField(c.NameKana));
+    txtZip->setText(TrimField(c.Zip));
+    txtShiku->setText(TrimField(c.City));
+    txtBanchi->setText(TrimField(c.Banchi));
+    txtBuilding->setText(TrimField(c.Building));
+    txtEtc->setText(TrimField(c.Remarks));
+    cboDouki->setCurrentIndex(c.Motive >= 0 && c.Motive < cboDouki->count() ? c.Motive : -1);
+    ExpirePoints(records.CurrentCustomer, PointRules::FromShop(m_data.settings.Shop), Clock::Today());
+}
+
+void frmOrder::cmdNew_Click()
+{
+}
+
+void frmOrder::cmdChange_Click()
+{
+}
+
+void frmOrder::cmdOut_Click()
+{
+}
+
+void frmOrder::cmdBuilding_Click()
+{
+    const QString found = FindBuilding(m_data.settings.BuildingList, txtShiku->text() + txtBanchi->text());
+    if (!found.isEmpty())
+        txtBuilding->setText(found);
+}
+
+void frmOrder::openCustomerSearch()
+{
+}
+
+void frmOrder::openChangeCalculator()
+{
+}
+
+bool frmOrder::eventFilter(QObject *watched, QEvent *event)
+{
+    auto *field = qobject_cast<QWidget *>(watched);
+    if (event->type() == QEvent::FocusIn && !m_checking) {
+        m_enteredField = field;
+    } else if (event->type() == QEvent::FocusOut && !m_checking && field == m_enteredField) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+        // The list's own pop-up or a box taking the focus is not leaving the field.
+        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason && field->isEnabled() &&
+            isVisible()) {
+            m_checking = true;
+            if (checkLeftField(field))
+                m_enteredField = nullptr;
+            m_checking = false;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void frmOrder::keepFocusIn(QWidget *field)
+{
+    const auto refocus = [this, field] {
+        const bool was = m_checking;
+        m_checking = true;
+        field->setFocus(Qt::OtherFocusReason);
+        if (auto *combo = qobject_cast<QComboBox *>(field))
+            combo->lineEdit()->selectAll();
+        m_enteredField = field;
+        m_checking = was;
+    };
+    refocus();
+    // The focus may still be on its way to the control that was clicked.
+    QTimer::singleShot(0, this, refocus);
+}
+
+bool frmOrder::checkLeftField(QWidget *field)
+{
+    if (field == txtTel) {
+        if (IsNumericInput(txtTel->text()) && IsPhoneInput(txtTel->text()))
+            return true;
+        ShowNotNumericWarning();
+        txtTel->clear();
+        return true;
+    }
+    if (field == txtHai) {
+        if (IsNumericInput(txtHai->text()))
+            return true;
+        ShowNotNumericWarning();
+        txtHai->clear();
+        return true;
+    }
+    if (field == cboCoo) {
+        const ServiceDiscountCheck result = CheckServiceDiscount(cboCoo->currentText());
+        if (result == ServiceDiscountCheck::Ok)
+            return true;
+        ShowServiceDiscountWarning(result);
+        keepFocusIn(cboCoo);
+        return false;
+    }
+    return true;
+}
+
+void frmOrder::connectSignals()
+{
+    connect(txtTel, &QLineEdit::textChanged, this, [this](const QString &t) { cmdCheck->setEnabled(!t.isEmpty()); });
+    connect(txtTel, &QLineEdit::returnPressed, this, [this] {
+        if (cmdCheck->isEnabled())
+            cmdCheck_Click();
+    });
+    connect(cmdCheck, &QPushButton::clicked, this, &frmOrder::cmdCheck_Click);
+    connect(cmdNew, &QPushButton::clicked, this, &frmOrder::cmdNew_Click);
+    connect(cmdChange, &QPushButton::clicked, this, &frmOrder::cmdChange_Click);
+    connect(cmdOut, &QPushButton::clicked, this, &frmOrder::cmdOut_Click);
+    connect(cmdBuilding, &QPushButton::clicked, this, &frmOrder::cmdBuilding_Click);
+
+    connect(cbo5g, &QComboBox::activated, this, [this] { cbo5g_Click(); });
+    connect(lsvGroup, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem *item) { lsvGroup_Click(item); });
+    // Activation is a double-click or Enter on the item: the keyboard reaches both lists.
+    connect(lsvPick, &QTreeWidget::itemActivated, this, [this] { lsvPick_DblClick(); });
+    connect(lsvMenu, &QTreeWidget::itemActivated, this, [this] { openLineDialog(true); });
+    connect(cmdAdd, &QPushButton::clicked, this, &frmOrder::cmdAdd_Click);
+    connect(cmdDel, &QPushButton::clicked, this, &frmOrder::cmdDel_Click);
+    connect(cmdReset, &QPushButton::clicked, this, &frmOrder::cmdReset_Click);
+    connect(cmdNumChange, &QPushButton::clicked, this, [this] { openLineDialog(true); });
+    connect(lsvPick->header(), &QHeaderView::sectionClicked, this, [this](int c) { sortByHeader(lsvPick, c); });
+    connect(lsvMenu->header(), &QHeaderView::sectionClicked, this, [this](int c) { sortByHeader(lsvMenu, c); });
+    connect(cmdMojiClear, &QPushButton::clicked, this, [this] { txtMojiSearch->setText(txtMojiSearch->text().chopped(txtMojiSearch->text().isEmpty() ? 0 : 1)); });
+    connect(cmdMojiAllClear, &QPushButton::clicked, this, [this] { txtMojiSearch->clear(); });
+    connect(txtMojiSearch, &QLineEdit::textChanged, this, [this] { runKanaSearch(); });
+
+    connect(cmdPoi, &QPushButton::clicked, this, &frmOrder::cmdPoi_Click);
+    connect(chkCoo, &QCheckBox::toggled, this, [this](bool on) { cboCoo->setEnabled(on); });
+    connect(chkTime, &QCheckBox::toggled, this, [this](bool on) {
+        dtpTime->setEnabled(on);
+        cboFun->setEnabled(on);
+    });
+    connect(cboFun, &QComboBox::activated, this, [this] { cboFun_Click(); });
+    connect(cmdHai, &QPushButton::clicked, this, &frmOrder::cmdHai_Click);
+    connect(txtHai, &QLineEdit::returnPressed, this, &frmOrder::cmdHai_Click);
+    connect(cboStaff, &QComboBox::activated, this, [this] {
+        SavePref(QStringLiteral("STAFF"), QStringLiteral("NAME"), cboStaff->currentText());
+    });
+    connect(cboSitei, &QComboBox::editTextChanged, this, [this](const QString &t) { m_siteiText = t; });
+    connect(cboSitei, &QComboBox::activated, this, [this] { m_siteiText = cboSitei->currentText(); });
+    connect(tlbGoConfirm, &QAction::triggered, this, [this] { ConfirmOrder(); });
+
+    for (QWidget *w : {static_cast<QWidget *>(txtTel), static_cast<QWidget *>(txtHai),
+                       static_cast<QWidget *>(cboCoo)})
+        w->installEventFilter(this);
+
+    // The window sees these keys before its controls.
+    auto *f10 = new QShortcut(QKeySequence(Qt::Key_F10), this, [this] { openCustomerSearch(); });
+    f10->setContext(Qt::WidgetWithChildrenShortcut);
+    f10->setObjectName(QStringLiteral("keyF10"));
+    auto *f12 = new QShortcut(QKeySequence(Qt::Key_F12), this, [this] { openChangeCalculator(); });
+    f12->setContext(Qt::WidgetWithChildrenShortcut);
+    f12->setObjectName(QStringLiteral("keyF12"));
+}

@@ -1,0 +1,391 @@
+// The order window's controls and their places. Three columns: the caller (sections 1 and 2),
+// the menu (section 3) and the amounts with the confirm button.
+#include "orders/ui/frmOrder.h"
+
+#include "orders/pricing.h"
+#include "orders/ui/orderlinelist.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateTimeEdit>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QToolBar>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+template <typename W> W *named(W *w, const char *name)
+{
+    w->setObjectName(QString::fromLatin1(name));
+    return w;
+}
+
+QLabel *caption(const QString &text, QWidget *buddy, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setBuddy(buddy);
+    return label;
+}
+
+// An amount label: right-aligned in a sunken box, like a display.
+QLabel *amountLabel(const char *name, QWidget *parent, bool large = false)
+{
+    auto *label = named(new QLabel(parent), name);
+    label->setFrameShape(QFrame::StyledPanel);
+    label->setFrameShadow(QFrame::Sunken);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    label->setMinimumWidth(96);
+    if (large) {
+        QFont f = label->font();
+        f.setPointSizeF(f.pointSizeF() * 1.5);
+        f.setBold(true);
+        label->setFont(f);
+    }
+    return label;
+}
+
+} // namespace
+
+const QString frmOrder::kConfirmPrintCaption = QStringLiteral(" 注文確定＆印刷 ");
+const QString frmOrder::kConfirmCaption = QStringLiteral("     注文確定     ");
+
+void frmOrder::buildLayout()
+{
+    setObjectName(QStringLiteral("frmOrder"));
+    setWindowTitle(QStringLiteral("注文受付"));
+
+    auto *grid = new QGridLayout(this);
+    grid->setContentsMargins(6, 6, 6, 6);
+    grid->setHorizontalSpacing(6);
+    grid->setVerticalSpacing(4);
+    grid->addWidget(buildPhoneSection(), 0, 0);
+    grid->addWidget(buildCustomerSection(), 1, 0);
+    grid->addWidget(buildMenuSection(), 0, 1, 2, 1);
+    grid->addWidget(buildPriceSection(), 0, 2, 2, 1);
+    grid->setColumnStretch(0, 0);
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(2, 0);
+    grid->setRowStretch(1, 1);
+}
+
+QGroupBox *frmOrder::buildPhoneSection()
+{
+    fraTel = named(new QGroupBox(QStringLiteral("１．注文者電話番号"), this), "fraTel");
+    auto *grid = new QGridLayout(fraTel);
+    grid->setContentsMargins(6, 4, 6, 4);
+    grid->setVerticalSpacing(3);
+
+    txtTel = named(new QLineEdit(fraTel), "txtTel");
+    txtTel->setMaxLength(14);
+    QFont big = txtTel->font();
+    big.setPointSizeF(big.pointSizeF() * 1.3);
+    big.setBold(true);
+    txtTel->setFont(big);
+    txtTel->setInputMethodHints(Qt::ImhDialableCharactersOnly);
+    auto *hint = caption(QStringLiteral("（ハイホンなしで入力）"), txtTel, fraTel);
+    cmdCheck = named(new QPushButton(QStringLiteral("顧客チェック(&G)"), fraTel), "cmdCheck");
+
+    cmdCTI = named(new QPushButton(QStringLiteral("自動入力（CTI）(&T)"), fraTel), "cmdCTI");
+    cmdRireki = named(new QPushButton(QStringLiteral("▼"), fraTel), "cmdRireki");
+    cmdRireki->setFixedWidth(26);
+    lblRireki = named(new QLabel(QStringLiteral("（履歴）"), fraTel), "lblRireki");
+    lblRireki->setBuddy(cmdRireki);
+    cmdTel = named(new QPushButton(QStringLiteral("☎"), fraTel), "cmdTel");
+    cmdTel->setToolTip(QStringLiteral("着信電話番号の保存"));
+    cmdTel->setAccessibleName(QStringLiteral("着信電話番号の保存"));
+    cmdTel->setFixedWidth(30);
+    cmdOut = named(new QPushButton(QStringLiteral("店頭お持帰り(&O)"), fraTel), "cmdOut");
+
+    grid->addWidget(txtTel, 0, 0, 1, 3);
+    grid->addWidget(cmdCheck, 0, 3);
+    grid->addWidget(hint, 1, 0, 1, 4);
+    auto *cti = new QHBoxLayout;
+    cti->setSpacing(3);
+    cti->addWidget(cmdCTI);
+    cti->addWidget(cmdRireki);
+    cti->addWidget(lblRireki);
+    cti->addWidget(cmdTel);
+    cti->addStretch(1);
+    grid->addLayout(cti, 2, 0, 1, 4);
+    grid->addWidget(cmdOut, 3, 0, 1, 4);
+    return fraTel;
+}
+
+QGroupBox *frmOrder::buildCustomerSection()
+{
+    fraCust = named(new QGroupBox(QStringLiteral("２．注文者データ"), this), "fraCust");
+    auto *grid = new QGridLayout(fraCust);
+    grid->setContentsMargins(6, 4, 6, 4);
+    grid->setVerticalSpacing(3);
+
+    lblMsg = named(new QLabel(fraCust), "lblMsg");
+    lblMsg->setAlignment(Qt::AlignCenter);
+    lblMsg->setFrameShape(QFrame::StyledPanel);
+    lblMsg->setMinimumHeight(26);
+    lblMsg->setAutoFillBackground(true);
+    QFont bold = lblMsg->font();
+    bold.setBold(true);
+    bold.setPointSizeF(bold.pointSizeF() * 1.2);
+    lblMsg->setFont(bold);
+
+    txtNameKana = named(new QLineEdit(fraCust), "txtNameKana");
+    txtNameKana->setMaxLength(30);
+    txtZip = named(new QLineEdit(fraCust), "txtZip");
+    txtZip->setMaxLength(8);
+    cmdZip = named(new QPushButton(QStringLiteral("参照(&S)..."), fraCust), "cmdZip");
+    txtShiku = named(new QLineEdit(fraCust), "txtShiku");
+    txtBanchi = named(new QLineEdit(fraCust), "txtBanchi");
+    txtBuilding = named(new QLineEdit(fraCust), "txtBuilding");
+    cmdBuilding = named(new QPushButton(QStringLiteral("参照(&S)..."), fraCust), "cmdBuilding");
+    cboDouki = named(new QComboBox(fraCust), "cboDouki");
+    txtEtc = named(new QLineEdit(fraCust), "txtEtc");
+    cmdNew = named(new QPushButton(QStringLiteral("顧客新規登録(&N)"), fraCust), "cmdNew");
+    cmdChange = named(new QPushButton(QStringLiteral("登録内容変更(&H)"), fraCust), "cmdChange");
+    cmdCust = named(new QPushButton(QStringLiteral("顧客詳細(&K)"), fraCust), "cmdCust");
+
+    int row = 0;
+    grid->addWidget(lblMsg, row++, 0, 1, 3);
+    grid->addWidget(caption(QStringLiteral("ﾅﾏｴ："), txtNameKana, fraCust), row, 0);
+    grid->addWidget(txtNameKana, row, 1);
+    grid->addWidget(new QLabel(QStringLiteral("（半角ｶﾅ）"), fraCust), row++, 2);
+    grid->addWidget(caption(QStringLiteral("郵便番号："), txtZip, fraCust), row, 0);
+    grid->addWidget(txtZip, row, 1);
+    grid->addWidget(cmdZip, row++, 2);
+    grid->addWidget(caption(QStringLiteral("市区町村："), txtShiku, fraCust), row, 0);
+    grid->addWidget(txtShiku, row++, 1, 1, 2);
+    grid->addWidget(caption(QStringLiteral("番地："), txtBanchi, fraCust), row, 0);
+    grid->addWidget(txtBanchi, row++, 1, 1, 2);
+    grid->addWidget(caption(QStringLiteral("ﾏﾝｼｮﾝ名："), txtBuilding, fraCust), row, 0);
+    grid->addWidget(txtBuilding, row, 1);
+    grid->addWidget(cmdBuilding, row++, 2);
+    grid->addWidget(caption(QStringLiteral("利用動機："), cboDouki, fraCust), row, 0);
+    grid->addWidget(cboDouki, row++, 1, 1, 2);
+    grid->addWidget(caption(QStringLiteral("備考："), txtEtc, fraCust), row, 0);
+    grid->addWidget(txtEtc, row++, 1, 1, 2);
+    auto *buttons = new QGridLayout;
+    buttons->setSpacing(3);
+    buttons->addWidget(cmdNew, 0, 0);
+    buttons->addWidget(cmdChange, 0, 1);
+    buttons->addWidget(cmdCust, 1, 0);
+    grid->addLayout(buttons, row++, 0, 1, 3);
+    grid->setRowStretch(row, 1);
+    grid->setColumnStretch(1, 1);
+    fraCust->setFixedWidth(330);
+    fraTel->setFixedWidth(330);
+    return fraCust;
+}
+
+QGroupBox *frmOrder::buildMenuSection()
+{
+    fraMenu = named(new QGroupBox(QStringLiteral("３．注文メニュー"), this), "fraMenu");
+    auto *grid = new QGridLayout(fraMenu);
+    grid->setContentsMargins(6, 4, 6, 4);
+    grid->setVerticalSpacing(3);
+
+    cbo5g = named(new QComboBox(fraMenu), "cbo5g");
+    cbo5g->setAccessibleName(QStringLiteral("検索方法"));
+
+    stkPanels = named(new QStackedWidget(fraMenu), "stkPanels");
+
+    // Kana keyboard panel: the keys themselves are placed above the search text.
+    picKana = named(new QWidget(stkPanels), "picKana");
+    auto *kana = new QVBoxLayout(picKana);
+    kana->setContentsMargins(0, 0, 0, 0);
+    kana->setSpacing(3);
+    auto *searchRow = new QHBoxLayout;
+    txtMojiSearch = named(new QLineEdit(picKana), "txtMojiSearch");
+    txtMojiSearch->setReadOnly(true);
+    txtMojiSearch->setAccessibleName(QStringLiteral("読み"));
+    cmdMojiClear = named(new QPushButton(QStringLiteral("<"), picKana), "cmdMojiClear");
+    cmdMojiClear->setAccessibleName(QStringLiteral("1文字クリア"));
+    cmdMojiAllClear = named(new QPushButton(QStringLiteral("<<"), picKana), "cmdMojiAllClear");
+    cmdMojiAllClear->setAccessibleName(QStringLiteral("全てクリア"));
+    for (QPushButton *b : {cmdMojiClear, cmdMojiAllClear})
+        b->setFixedWidth(40);
+    searchRow->addWidget(txtMojiSearch, 1);
+    searchRow->addWidget(cmdMojiClear);
+    searchRow->addWidget(cmdMojiAllClear);
+    kana->addStretch(1);
+    kana->addLayout(searchRow);
+    stkPanels->addWidget(picKana);
+
+    picGroup = named(new QWidget(stkPanels), "picGroup");
+    auto *groups = new QVBoxLayout(picGroup);
+    groups->setContentsMargins(0, 0, 0, 0);
+    groups->setSpacing(2);
+    lsvGroup = named(new QTreeWidget(picGroup), "lsvGroup");
+    lsvGroup->setHeaderHidden(true);
+    lsvGroup->setRootIsDecorated(false);
+    lsvGroup->setColumnCount(1);
+    groups->addWidget(caption(QStringLiteral("メニューグループ："), lsvGroup, picGroup));
+    groups->addWidget(lsvGroup, 1);
+    stkPanels->addWidget(picGroup);
+
+    picFrame = named(new QWidget(stkPanels), "picFrame");
+    auto *board = new QVBoxLayout(picFrame);
+    board->setContentsMargins(0, 0, 0, 0);
+    stkPanels->addWidget(picFrame);
+
+    lsvPick = named(new QTreeWidget(fraMenu), "lsvPick");
+    lsvPick->setColumnCount(3);
+    lsvPick->setHeaderLabels({QStringLiteral("メニュー"), QStringLiteral("カナ"), QStringLiteral("単価")});
+    lsvPick->setRootIsDecorated(false);
+    lsvPick->setUniformRowHeights(true);
+    lsvPick->setAllColumnsShowFocus(true);
+    lsvPick->setAccessibleName(QStringLiteral("メニュー候補"));
+    lsvPick->header()->setSectionsClickable(true);
+    lsvPick->header()->setSortIndicatorShown(false);
+    lsvPick->setColumnWidth(0, 150);
+    lsvPick->setColumnWidth(1, 90);
+
+    lsvMenu = named(new QTreeWidget(fraMenu), "lsvMenu");
+    OrderLineList::Configure(lsvMenu);
+    lsvMenu->setAccessibleName(QStringLiteral("注文品目"));
+    lsvMenu->header()->setSectionsClickable(true);
+    lsvMenu->setColumnWidth(0, 170);
+    lsvMenu->setColumnWidth(1, 40);
+
+    cmdAdd = named(new QPushButton(QStringLiteral("ｵﾌﾟｼｮﾝ(&A) >>"), fraMenu), "cmdAdd");
+    cmdDel = named(new QPushButton(QStringLiteral("<< 削除(&D)"), fraMenu), "cmdDel");
+    cmdReset = named(new QPushButton(QStringLiteral("<< ﾘｾｯﾄ(&R)"), fraMenu), "cmdReset");
+    cmdNumChange = named(new QPushButton(QStringLiteral("変更(&C)"), fraMenu), "cmdNumChange");
+    cmdMenuSet = named(new QPushButton(QStringLiteral("ﾒﾆｭｰ設定(&M)"), fraMenu), "cmdMenuSet");
+    auto *buttons = new QVBoxLayout;
+    buttons->setSpacing(4);
+    buttons->addStretch(1);
+    for (QPushButton *b : {cmdAdd, cmdDel, cmdReset, cmdNumChange})
+        buttons->addWidget(b);
+    buttons->addStretch(2);
+    buttons->addWidget(cmdMenuSet);
+
+    grid->addWidget(cbo5g, 0, 0);
+    grid->addWidget(stkPanels, 1, 0);
+    grid->addWidget(lsvPick, 2, 0);
+    grid->addLayout(buttons, 0, 1, 3, 1);
+    grid->addWidget(lsvMenu, 0, 2, 3, 1);
+    grid->setRowStretch(1, 3);
+    grid->setRowStretch(2, 2);
+    grid->setColumnStretch(0, 5);
+    grid->setColumnStretch(2, 4);
+    stkPanels->setMinimumWidth(300);
+    lsvMenu->setMinimumWidth(230);
+    return fraMenu;
+}
+
+QGroupBox *frmOrder::buildPriceSection()
+{
+    fraPrice = named(new QGroupBox(QStringLiteral("お会計"), this), "fraPrice");
+    auto *grid = new QGridLayout(fraPrice);
+    grid->setContentsMargins(6, 4, 6, 4);
+    grid->setVerticalSpacing(4);
+
+    lblNum = amountLabel("lblNum", fraPrice);
+    lblpreTotal = amountLabel("lblpreTotal", fraPrice);
+    lblTax = amountLabel("lblTax", fraPrice);
+    lblTotal = amountLabel("lblTotal", fraPrice, true);
+    lblPoi[0] = amountLabel("lblPoi0", fraPrice);
+    lblPoi[1] = amountLabel("lblPoi1", fraPrice);
+    lblPoi[0]->setMinimumWidth(60);
+    lblPoi[1]->setMinimumWidth(60);
+    cmdPoi = named(new QPushButton(QStringLiteral("割引(&P)"), fraPrice), "cmdPoi");
+    chkCoo = named(new QCheckBox(QStringLiteral("有"), fraPrice), "chkCoo");
+    cboCoo = named(new QComboBox(fraPrice), "cboCoo");
+    cboCoo->setEditable(true);
+    cboCoo->setInsertPolicy(QComboBox::NoInsert);
+    cboCoo->setMinimumWidth(80);
+    txtHai = named(new QLineEdit(fraPrice), "txtHai");
+    txtHai->setAlignment(Qt::AlignRight);
+    txtHai->setMaximumWidth(80);
+    cmdHai = named(new QPushButton(QStringLiteral("配達料追加(&H)"), fraPrice), "cmdHai");
+    chkTime = named(new QCheckBox(QStringLiteral("有"), fraPrice), "chkTime");
+    dtpTime = named(new QDateTimeEdit(fraPrice), "dtpTime");
+    dtpTime->setDisplayFormat(QStringLiteral("HH:mm"));
+    dtpTime->setAccessibleName(QStringLiteral("指定時刻"));
+    cboFun = named(new QComboBox(fraPrice), "cboFun");
+    cboFun->setAccessibleName(QStringLiteral("何分後"));
+    cboStaff = named(new QComboBox(fraPrice), "cboStaff");
+    cboSitei = named(new QComboBox(fraPrice), "cboSitei");
+    cboSitei->setEditable(true);
+    cboSitei->setInsertPolicy(QComboBox::NoInsert);
+
+    int row = 0;
+    const auto addRow = [&](const QString &text, QWidget *buddy, QLayout *fields) {
+        grid->addWidget(caption(text, buddy, fraPrice), row, 0);
+        grid->addLayout(fields, row++, 1);
+    };
+    const auto one = [](QWidget *w, bool stretch = false) {
+        auto *box = new QHBoxLayout;
+        box->setSpacing(3);
+        box->addWidget(w);
+        if (stretch)
+            box->addStretch(1);
+        return box;
+    };
+    addRow(QStringLiteral("数量："), lblNum, one(lblNum));
+    addRow(QStringLiteral("小計："), lblpreTotal, one(lblpreTotal));
+    addRow(QStringLiteral("税："), lblTax, one(lblTax));
+    addRow(QStringLiteral("合計："), lblTotal, one(lblTotal));
+
+    grid->addWidget(caption(QStringLiteral("ﾎﾟｲﾝﾄ使用："), cmdPoi, fraPrice), row, 0);
+    auto *poi = new QHBoxLayout;
+    poi->setSpacing(3);
+    poi->addWidget(lblPoi[0]);
+    poi->addWidget(lblPoi[1]);
+    grid->addLayout(poi, row++, 1);
+    auto *poiButton = new QHBoxLayout;
+    poiButton->addStretch(1);
+    poiButton->addWidget(cmdPoi);
+    grid->addLayout(poiButton, row++, 1);
+
+    auto *coo = new QHBoxLayout;
+    coo->setSpacing(3);
+    coo->addWidget(chkCoo);
+    coo->addWidget(cboCoo, 1);
+    coo->addWidget(new QLabel(QStringLiteral("円"), fraPrice));
+    addRow(QStringLiteral("ｻｰﾋﾞｽ割引："), chkCoo, coo);
+
+    auto *hai = new QHBoxLayout;
+    hai->setSpacing(3);
+    hai->addWidget(txtHai);
+    hai->addWidget(cmdHai, 1);
+    addRow(QStringLiteral("配達料："), txtHai, hai);
+
+    auto *time = new QHBoxLayout;
+    time->setSpacing(3);
+    time->addWidget(chkTime);
+    time->addWidget(dtpTime, 1);
+    addRow(QStringLiteral("時間指定："), chkTime, time);
+    grid->addLayout(one(cboFun), row++, 1);
+    addRow(QStringLiteral("受付ｽﾀｯﾌ："), cboStaff, one(cboStaff));
+    grid->addWidget(caption(QStringLiteral("配達先指定："), cboSitei, fraPrice), row++, 0, 1, 2);
+    grid->addWidget(cboSitei, row++, 0, 1, 2);
+    grid->setRowStretch(row++, 1);
+
+    tlbGo = named(new QToolBar(fraPrice), "tlbGo");
+    tlbGo->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    tlbGoConfirm = named(new QAction(kConfirmCaption, tlbGo), "tlbGoConfirm");
+    tlbGo->addAction(tlbGoConfirm);
+    cmdGo = qobject_cast<QToolButton *>(tlbGo->widgetForAction(tlbGoConfirm));
+    cmdGo->setObjectName(QStringLiteral("cmdGo"));
+    cmdGo->setMinimumHeight(48);
+    cmdGo->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    QFont go = cmdGo->font();
+    go.setBold(true);
+    go.setPointSizeF(go.pointSizeF() * 1.3);
+    cmdGo->setFont(go);
+    cmdGo->setAutoRaise(false);
+    grid->addWidget(tlbGo, row++, 0, 1, 2);
+    grid->setColumnStretch(1, 1);
+    fraPrice->setFixedWidth(250);
+    return fraPrice;
+}
