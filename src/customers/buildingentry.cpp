@@ -2,7 +2,8 @@
 
 #include "store/helpers.h"
 
-namespace {
+namespace
+{
 
 QString oneLine(QString text)
 {

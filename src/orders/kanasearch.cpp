@@ -2,7 +2,8 @@
 
 #include "store/recordstore.h"
 
-namespace {
+namespace
+{
 
 // Half-width katakana in Unicode follow the order of their Shift-JIS codes: U+FF66 is code 166.
 constexpr char16_t kFirstKanaUnicode = 0xFF66;

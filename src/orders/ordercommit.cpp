@@ -6,7 +6,8 @@
 #include "store/appdata.h"
 #include "store/oledate.h"
 
-namespace {
+namespace
+{
 
 const QString kRefusedTitle = QStringLiteral("受付できません");
 
@@ -43,7 +44,8 @@ void buildSale(SalesRecord &sale, const OrderCommitInput &in, qint32 customerId,
 bool customerOnFile(const RecordStore &r)
 {
     const int pos = r.CurrentCustomerPos;
-    return pos >= 1 && pos <= r.CustomerCount() && r.CustomerIndex[size_t(pos)].CustomerId == r.CurrentCustomer.CustomerId;
+    return pos >= 1 && pos <= r.CustomerCount() &&
+           r.CustomerIndex[size_t(pos)].CustomerId == r.CurrentCustomer.CustomerId;
 }
 
 } // namespace
@@ -87,7 +89,8 @@ std::optional<QString> CommitOrder(AppData &data, const OrderCommitInput &in)
     const std::optional<qint16> orderNo = NextOrderNoToday(data);
     if (!orderNo) {
         // A wrapped number would collide with the day's first orders.
-        ShowWarning(kRefusedTitle, QStringLiteral("本日の注文番号が上限（32767）に達したため、これ以上登録できません。"));
+        ShowWarning(kRefusedTitle,
+                    QStringLiteral("本日の注文番号が上限（32767）に達したため、これ以上登録できません。"));
         return std::nullopt;
     }
 

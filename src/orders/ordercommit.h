@@ -13,8 +13,8 @@ struct AppData;
 
 struct OrderCommitInput {
     std::vector<OrderLine> Lines;
-    QString Staff;     // the receiving staff chosen
-    QString DeliverTo; // the delivery-place text ("（なし）" = none)
+    QString Staff;                           // the receiving staff chosen
+    QString DeliverTo;                       // the delivery-place text ("（なし）" = none)
     std::optional<QDateTime> DesignatedTime; // when a time was requested
     qint16 ServiceDiscount = 0;              // the number entered when the discount is ticked, else 0
     qint64 PointDiscountYen = 0;             // the value of the point discount when it is on, else 0

@@ -7,7 +7,8 @@
 #include "store/helpers.h"
 #include "store/oledate.h"
 
-namespace {
+namespace
+{
 
 const QString kTakeOutTel = QStringLiteral("000");
 
@@ -140,10 +141,12 @@ void ShowCustomerRefusal(CustomerRefusal refusal)
         ShowWarning(QStringLiteral("電話番号の未入力"), QStringLiteral("電話番号が入力されていません。"));
         return;
     case CustomerRefusal::DuplicateOnNew:
-        ShowWarning(QStringLiteral("電話番号の重複エラー"), QStringLiteral("電話番号が重複しているため、新規登録できません。"));
+        ShowWarning(QStringLiteral("電話番号の重複エラー"),
+                    QStringLiteral("電話番号が重複しているため、新規登録できません。"));
         return;
     case CustomerRefusal::DuplicateOnChange:
-        ShowWarning(QStringLiteral("電話番号の重複エラー"), QStringLiteral("電話番号が重複しているため、変更できません。"));
+        ShowWarning(QStringLiteral("電話番号の重複エラー"),
+                    QStringLiteral("電話番号が重複しているため、変更できません。"));
         return;
     }
 }

@@ -12,7 +12,8 @@
 #include <QPushButton>
 #include <QTest>
 
-namespace {
+namespace
+{
 
 QStringList labelsOf(QWidget *w)
 {
@@ -32,7 +33,8 @@ TEST(BuildingEntry, BothTextsAreNeededAndTheEntryStaysOneLine)
     EXPECT_FALSE(CanRegisterBuilding("  ", "2-1-5"));
     EXPECT_EQ(BuildingEntry(QStringLiteral("空野ハイツ"), QStringLiteral("西新宿2-1-5")),
               QStringLiteral("空野ハイツ\t西新宿2-1-5"));
-    EXPECT_EQ(BuildingEntry(QStringLiteral("空野\tハイツ"), QStringLiteral("2-1\r\n-5")), QStringLiteral("空野 ハイツ\t2-1  -5"));
+    EXPECT_EQ(BuildingEntry(QStringLiteral("空野\tハイツ"), QStringLiteral("2-1\r\n-5")),
+              QStringLiteral("空野 ハイツ\t2-1  -5"));
 
     QStringList list;
     RegisterBuilding(list, "A", "1-1");

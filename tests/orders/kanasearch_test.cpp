@@ -8,7 +8,8 @@
 #include <QPushButton>
 #include <QSignalSpy>
 
-namespace {
+namespace
+{
 
 std::vector<KanaReading> readings(std::initializer_list<const char *> texts)
 {
@@ -34,7 +35,7 @@ TEST(KanaSearch, KeyCodesAreTheShiftJisCodesOfHalfWidthKatakana)
     EXPECT_TRUE(KanaKeyCharacter(224).isNull());
     EXPECT_EQ(KanaKeyCode(QChar(u'ｶ')), 182);
     EXPECT_EQ(KanaKeyCode(QChar(u'ﾟ')), 223);
-    EXPECT_EQ(KanaKeyCode(QChar(u'･')), -1); // code 165 has no key
+    EXPECT_EQ(KanaKeyCode(QChar(u'･')), -1);  // code 165 has no key
     EXPECT_EQ(KanaKeyCode(QChar(u'カ')), -1); // full-width
     EXPECT_EQ(KanaKeyCode(QChar(u'A')), -1);
 }

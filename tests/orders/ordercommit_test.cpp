@@ -6,10 +6,14 @@
 #include "orders/ordercustomer.h"
 #include "store/prefs.h"
 
-namespace {
+namespace
+{
 
 // A function, not a constant: the date conversion must not run during static initialisation.
-double lastMonth() { return ToOleDate(QDateTime(QDate(2024, 4, 2), QTime(12, 0))); }
+double lastMonth()
+{
+    return ToOleDate(QDateTime(QDate(2024, 4, 2), QTime(12, 0)));
+}
 
 OrderCommitInput order(const QString &mode = "0")
 {
@@ -202,7 +206,8 @@ TEST_F(OrderCommit, TheDaysLastNumberIsGivenThenOrdersAreRefused)
     ASSERT_EQ(prompt.count(), 1);
     EXPECT_EQ(prompt.last().icon, PromptIcon::Warning);
     EXPECT_EQ(prompt.last().title, QStringLiteral("受付できません"));
-    EXPECT_EQ(prompt.last().text, QStringLiteral("本日の注文番号が上限（32767）に達したため、これ以上登録できません。"));
+    EXPECT_EQ(prompt.last().text,
+              QStringLiteral("本日の注文番号が上限（32767）に達したため、これ以上登録できません。"));
     EXPECT_EQ(folder.read(RecordStore::kSalesFile), salesBefore);
     EXPECT_EQ(folder.read(RecordStore::kCustomerFile), customersBefore);
     EXPECT_EQ(r.SalesCount(), 2);
@@ -222,10 +227,12 @@ TEST_F(OrderCommit, NewDeliveryPlaceIsRemembered)
     in.DeliverTo = QStringLiteral("駅前公園");
     ASSERT_TRUE(CommitOrder(*data, in));
     EXPECT_EQ(storedSale(1).DeliverTo, QStringLiteral("駅前公園"));
-    EXPECT_EQ(data->settings.DeliverToList, (QStringList{QString(), QStringLiteral("本社ビル"), QStringLiteral("駅前公園")}));
+    EXPECT_EQ(data->settings.DeliverToList,
+              (QStringList{QString(), QStringLiteral("本社ビル"), QStringLiteral("駅前公園")}));
 
     // Places already listed, none and an empty text are not added.
-    for (const QString &place : {QStringLiteral("本社ビル"), QStringLiteral("駅前公園"), QStringLiteral("（なし）"), QString()}) {
+    for (const QString &place :
+         {QStringLiteral("本社ビル"), QStringLiteral("駅前公園"), QStringLiteral("（なし）"), QString()}) {
         in.DeliverTo = place;
         ASSERT_TRUE(CommitOrder(*data, in));
     }

@@ -4,11 +4,18 @@
 
 #include "orders/ordercustomer.h"
 
-namespace {
+namespace
+{
 
 // Functions, not constants: the date conversion must not run during static initialisation.
-double eightMonthsAgo() { return ToOleDate(QDateTime(QDate(2023, 9, 9), QTime(12, 0))); }
-double fiveMonthsAgo() { return ToOleDate(QDateTime(QDate(2023, 12, 10), QTime(12, 0))); }
+double eightMonthsAgo()
+{
+    return ToOleDate(QDateTime(QDate(2023, 9, 9), QTime(12, 0)));
+}
+double fiveMonthsAgo()
+{
+    return ToOleDate(QDateTime(QDate(2023, 12, 10), QTime(12, 0)));
+}
 
 void expectWarning(TestPrompt &prompt, const char *title, const char *text)
 {

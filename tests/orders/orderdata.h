@@ -32,8 +32,7 @@ class OrderDataTest : public ::testing::Test
     RecordStore &records() { return data->records; }
 
     // A customer on file; returns its index position.
-    int addCustomer(const QString &tel, const QString &name, qint32 points = 0, double lastUse = 0,
-                    qint16 useCount = 0)
+    int addCustomer(const QString &tel, const QString &name, qint32 points = 0, double lastUse = 0, qint16 useCount = 0)
     {
         RecordStore &r = records();
         CustomerRecord c;
