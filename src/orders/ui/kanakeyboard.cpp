@@ -11,9 +11,15 @@ namespace
 // The table as shown, row by row from the left; "・" leaves a cell empty.
 // Left part: the marks and small kana; right part: ﾝ ﾜ ﾗ ﾔ ﾏ ﾊ ﾅ ﾀ ｻ ｶ ｱ, so the ｱ column is on
 // the right as in a printed 50-sound table.
+// clang-format off
 const char16_t *const kRows[] = {
-    u"ﾞｯｬｧﾝﾜﾗﾔﾏﾊﾅﾀｻｶｱ", u"ﾟ・・ｨ・・ﾘ・ﾐﾋﾆﾁｼｷｲ", u"ｰ・ｭｩ・・ﾙﾕﾑﾌﾇﾂｽｸｳ", u"・・・ｪ・・ﾚ・ﾒﾍﾈﾃｾｹｴ", u"・・ｮｫ・ｦﾛﾖﾓﾎﾉﾄｿｺｵ",
+    u"ﾞｯｬｧﾝﾜﾗﾔﾏﾊﾅﾀｻｶｱ",
+    u"ﾟ・・ｨ・・ﾘ・ﾐﾋﾆﾁｼｷｲ",
+    u"ｰ・ｭｩ・・ﾙﾕﾑﾌﾇﾂｽｸｳ",
+    u"・・・ｪ・・ﾚ・ﾒﾍﾈﾃｾｹｴ",
+    u"・・ｮｫ・ｦﾛﾖﾓﾎﾉﾄｿｺｵ",
 };
+// clang-format on
 
 } // namespace
 
