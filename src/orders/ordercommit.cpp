@@ -1,0 +1,122 @@
+#include "orders/ordercommit.h"
+
+#include "orders/orderlines.h"
+#include "platform/clock.h"
+#include "platform/prompt.h"
+#include "store/appdata.h"
+#include "store/oledate.h"
+
+namespace
+{
+
+const QString kRefusedTitle = QStringLiteral("受付できません");
+
+void buildSale(SalesRecord &sale, const OrderCommitInput &in, qint32 customerId, qint16 orderNo, const QDateTime &now)
+{
+    sale = SalesRecord();
+    sale.OrderTime = ToOleDate(now);
+    sale.OrderDate = Clock::Today().toString(QStringLiteral("yyyyMMdd"));
+    sale.DoneTime = sale.DepartTime = sale.CollectTime = kUnsetTime;
+    sale.CustomerId = customerId;
+    sale.OrderNo = orderNo;
+    sale.DeliverTo = in.DeliverTo;
+    sale.OrderStaff = in.Staff;
+    sale.Status = 1;
+    sale.ServiceDiscount = in.ServiceDiscount;
+    sale.PointDiscount = qint32(-in.PointDiscountYen);
+    sale.DesignatedTime = in.DesignatedTime ? ToOleDate(*in.DesignatedTime) : kUnsetTime;
+    for (size_t i = 0; i < in.Lines.size(); ++i) {
+        const OrderLine &line = in.Lines[i];
+        sale.ItemName[i + 1] = line.MenuName;
+        sale.ItemOption[i + 1] = line.Option;
+        sale.ItemPrice[i + 1] = YenToCurrency(line.UnitPrice);
+        sale.ItemQty[i + 1] = qint16(line.Qty);
+    }
+    if (in.ProgressMode == QLatin1String("2")) {
+        sale.DepartTime = sale.DoneTime = sale.CollectTime = sale.OrderTime;
+        sale.DeliveryStaff = sale.CollectStaff = in.Staff;
+        sale.Status = 0;
+    }
+}
+
+// The customer buffer must be the record at CurrentCustomerPos, or writing it back would
+// overwrite another customer (as after a registration the file refused).
+bool customerOnFile(const RecordStore &r)
+{
+    const int pos = r.CurrentCustomerPos;
+    return pos >= 1 && pos <= r.CustomerCount() &&
+           r.CustomerIndex[size_t(pos)].CustomerId == r.CurrentCustomer.CustomerId;
+}
+
+} // namespace
+
+std::optional<qint16> NextOrderNoToday(const AppData &data)
+{
+    const qint16 max = data.records.MaxOrderNoToday();
+    if (max >= kMaxOrderNoPerDay)
+        return std::nullopt;
+    return qint16(max + 1);
+}
+
+void RememberDeliveryPlace(QStringList &list, const QString &place)
+{
+    if (place.isEmpty() || place == kNoOption)
+        return;
+    if (list.isEmpty())
+        list << QString(); // element 0 is never an entry
+    if (list.indexOf(place, 1) >= 1)
+        return;
+    for (qsizetype i = 1; i < list.size(); ++i) {
+        if (list.at(i).isEmpty()) {
+            list[i] = place;
+            return;
+        }
+    }
+    list << place;
+}
+
+std::optional<QString> CommitOrder(AppData &data, const OrderCommitInput &in)
+{
+    RecordStore &r = data.records;
+    if (in.Lines.size() > size_t(kMaxLinesPerOrder)) {
+        ShowLineLimitWarning();
+        return std::nullopt;
+    }
+    if (!customerOnFile(r)) {
+        ShowWarning(kRefusedTitle, QStringLiteral("顧客データが登録されていないため、注文を登録できません。"));
+        return std::nullopt;
+    }
+    const std::optional<qint16> orderNo = NextOrderNoToday(data);
+    if (!orderNo) {
+        // A wrapped number would collide with the day's first orders.
+        ShowWarning(kRefusedTitle,
+                    QStringLiteral("本日の注文番号が上限（32767）に達したため、これ以上登録できません。"));
+        return std::nullopt;
+    }
+
+    const QDateTime now = Clock::Now();
+    const double nowOle = ToOleDate(now);
+    buildSale(r.CurrentSale, in, r.CurrentCustomer.CustomerId, *orderNo, now);
+    if (!r.AddSale())
+        return std::nullopt;
+
+    CustomerRecord &c = r.CurrentCustomer;
+    const PointRules rules = PointRules::FromShop(data.settings.Shop);
+    const bool pointsApply = rules.usable && c.Points >= 0;
+    if (c.UseCount == 0)
+        c.FirstUseDate = nowOle;
+    c.LastUseDate = nowOle;
+    if (in.ProgressMode == QLatin1String("2"))
+        ++c.UseCount; // with normal progress the visit counts when the order is completed
+    if (pointsApply) {
+        ExpirePoints(c, rules, Clock::Today());
+        CommitPoints(r.CurrentSale, c, rules);
+    }
+    // Without the point service and with normal progress nothing of the customer changes on
+    // file yet: the use dates are written when the order is completed.
+    if (in.ProgressMode == QLatin1String("2") || pointsApply)
+        r.UpdateCustomer();
+
+    RememberDeliveryPlace(data.settings.DeliverToList, in.DeliverTo);
+    return r.CurrentSale.OrderKey();
+}
