@@ -2,7 +2,12 @@
 #include "orders/ui/frmOrder.h"
 
 #include "app/frmMain.h"
+#include "orders/ordercommit.h"
+#include "orders/ordercustomer.h"
 #include "orders/pricing.h"
+#include "orders/ui/frmOrderSub.h"
+#include "orders/ui/kanakeyboard.h"
+#include "customers/ui/frmBuildingIn.h"
 #include "orders/ui/orderlinelist.h"
 #include "platform/clock.h"
 #include "platform/prompt.h"
@@ -164,6 +169,7 @@ void frmOrder::Menu_enabled(bool on)
     fraMenu->setEnabled(on);
     fraPrice->setEnabled(on);
     if (!on) {
+        keyboard->disableAll();
         tlbGoConfirm->setEnabled(false);
         dtpTime->setEnabled(false);
         cboFun->setEnabled(false);
@@ -215,8 +221,7 @@ bool frmOrder::handlePendingLines(bool clearSearchOnNo)
 
 void frmOrder::cmdCheck_Click()
 {
-    if (!IsNumericInput(txtTel->text()) || !IsPhoneInput(txtTel->text())) {
-        ShowNotNumericWarning();
+    if (!AcceptCallerTel(txtTel->text())) {
         txtTel->clear();
         return;
     }
@@ -226,80 +231,100 @@ void frmOrder::cmdCheck_Click()
     clearCustomerFields();
     Menu_enabled2(true);
     m_newCustomer = true;
-    RecordStore &records = m_data.records;
-    const QString tel = txtTel->text();
-    const int pos = records.FindCustomerPosByTel(tel);
-    bool fromPhoneBook = false;
-    if (pos > 0) {
+    const CallerLookup found = LookUpCaller(m_data, txtTel->text());
+    if (found.Kind == CallerKind::Known) {
         m_newCustomer = false;
-        loadCustomer(pos);
-    } else {
-        const int bookPos = records.FindPhoneBookPosByTel(tel);
-        if (bookPos > 0 && records.ReadPhoneBookEntry(bookPos)) {
-            const PhoneBookRecord &entry = records.CurrentPhoneBookEntry;
-            txtNameKana->setText(TrimField(entry.Name));
-            txtZip->setText(TrimField(entry.Zip));
-            txtShiku->setText(TrimField(entry.Address));
-            fromPhoneBook = true;
-        }
-    }
-
-    if (m_newCustomer) {
-        showCustomerState(NewCustomer);
-        Menu_enabled(false);
-        if (fromPhoneBook) {
-            cmdNew->setFocus();
-        } else {
-            // The clerk types the name straight over the two selected characters.
-            txtNameKana->setText(QStringLiteral("ｳｴ"));
-            txtNameKana->setFocus();
-            txtNameKana->selectAll();
-        }
+        showFields(found.Fields);
+        showCustomerState(KnownCustomer);
+        Menu_enabled(true);
+        RegiKeisan();
         return;
     }
-    showCustomerState(KnownCustomer);
-    Menu_enabled(true);
-    RegiKeisan();
+    showCustomerState(NewCustomer);
+    Menu_enabled(false);
+    if (found.Kind == CallerKind::PhoneBook) {
+        txtNameKana->setText(found.Fields.NameKana);
+        txtZip->setText(found.Fields.Zip);
+        txtShiku->setText(found.Fields.City);
+        cmdNew->setFocus();
+        return;
+    }
+    // The clerk types the name straight over the two selected characters.
+    txtNameKana->setText(QStringLiteral("ｳｴ"));
+    txtNameKana->setFocus();
+    txtNameKana->selectAll();
 }
 
-void frmOrder::loadCustomer(int pos)
+void frmOrder::showFields(const OrderCustomerFields &f)
 {
-    RecordStore &records = m_data.records;
-    if (!records.ReadCustomer(pos))
-        return;
-    records.CurrentCustomerPos = pos;
-    const CustomerRecord &c = records.CurrentCustomer;
-    txtNameKana->setText(TrimField(c.NameKana));
-    txtZip->setText(TrimField(c.Zip));
-    txtShiku->setText(TrimField(c.City));
-    txtBanchi->setText(TrimField(c.Banchi));
-    txtBuilding->setText(TrimField(c.Building));
-    txtEtc->setText(TrimField(c.Remarks));
-    cboDouki->setCurrentIndex(c.Motive >= 0 && c.Motive < cboDouki->count() ? c.Motive : -1);
-    ExpirePoints(records.CurrentCustomer, PointRules::FromShop(m_data.settings.Shop), Clock::Today());
+    txtNameKana->setText(f.NameKana);
+    txtZip->setText(f.Zip);
+    txtShiku->setText(f.City);
+    txtBanchi->setText(f.Banchi);
+    txtBuilding->setText(f.Building);
+    txtEtc->setText(f.Remarks);
+    cboDouki->setCurrentIndex(f.Motive >= 0 && f.Motive < cboDouki->count() ? f.Motive : -1);
+}
+
+OrderCustomerFields frmOrder::windowFields() const
+{
+    OrderCustomerFields f;
+    f.Tel = txtTel->text();
+    f.NameKana = txtNameKana->text();
+    f.Zip = txtZip->text();
+    f.City = txtShiku->text();
+    f.Banchi = txtBanchi->text();
+    f.Building = txtBuilding->text();
+    f.Remarks = txtEtc->text();
+    f.Motive = cboDouki->currentIndex();
+    return f;
 }
 
 void frmOrder::cmdNew_Click()
 {
+    // A customer that did not reach the file cannot be given orders.
+    if (RegisterOrderCustomer(m_data, windowFields()) != CustomerSave::Saved)
+        return;
+    Menu_enabled(true);
+    RegiKeisan();
 }
 
 void frmOrder::cmdChange_Click()
 {
+    ChangeOrderCustomer(m_data, windowFields());
 }
 
 void frmOrder::cmdOut_Click()
 {
+    if (!handlePendingLines(true))
+        return;
+    const OrderCustomerFields takeOut = TakeOutFields();
+    txtTel->setText(takeOut.Tel);
+    clearCustomerFields();
+    showFields(takeOut);
+    Menu_enabled2(true);
+    if (!UseTakeOutCustomer(m_data)) {
+        Menu_enabled(false);
+        return;
+    }
+    m_newCustomer = false;
+    showCustomerState(TakeOut);
+    Menu_enabled(true);
+    RegiKeisan();
 }
 
 void frmOrder::cmdBuilding_Click()
 {
-    const QString found = FindBuilding(m_data.settings.BuildingList, txtShiku->text() + txtBanchi->text());
-    if (!found.isEmpty())
-        txtBuilding->setText(found);
+    RunBuildingLookup(this, m_data.settings.BuildingList, txtShiku->text(), txtBanchi->text(), txtBuilding);
 }
 
 void frmOrder::openCustomerSearch()
 {
+    frmOrderSub dialog(m_data.records, this);
+    if (dialog.exec() != QDialog::Accepted || dialog.chosenTel().isEmpty())
+        return;
+    txtTel->setText(dialog.chosenTel());
+    cmdCheck_Click();
 }
 
 void frmOrder::openChangeCalculator()
@@ -395,6 +420,8 @@ void frmOrder::connectSignals()
     connect(cmdMojiClear, &QPushButton::clicked, this, [this] { txtMojiSearch->setText(txtMojiSearch->text().chopped(txtMojiSearch->text().isEmpty() ? 0 : 1)); });
     connect(cmdMojiAllClear, &QPushButton::clicked, this, [this] { txtMojiSearch->clear(); });
     connect(txtMojiSearch, &QLineEdit::textChanged, this, [this] { runKanaSearch(); });
+    connect(keyboard, &KanaKeyboard::characterPressed, this,
+            [this](const QString &ch) { txtMojiSearch->setText(txtMojiSearch->text() + ch); });
 
     connect(cmdPoi, &QPushButton::clicked, this, &frmOrder::cmdPoi_Click);
     connect(chkCoo, &QCheckBox::toggled, this, [this](bool on) { cboCoo->setEnabled(on); });

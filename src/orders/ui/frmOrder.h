@@ -24,6 +24,8 @@ class QToolButton;
 class QTreeWidget;
 class QTreeWidgetItem;
 class frmMain;
+class KanaKeyboard;
+struct OrderCustomerFields;
 struct AppData;
 
 class frmOrder : public QWidget, public Refreshable, public OrderWindowHost {
@@ -86,6 +88,7 @@ public:
     QComboBox *cbo5g;
     QStackedWidget *stkPanels;
     QWidget *picKana;
+    KanaKeyboard *keyboard; // the cmdMoji keys
     QLineEdit *txtMojiSearch;
     QPushButton *cmdMojiClear;
     QPushButton *cmdMojiAllClear;
@@ -142,7 +145,8 @@ private:
     void onSubWindowActivated(QMdiSubWindow *window);
     void showCustomerState(int state);
     void clearCustomerFields();
-    void loadCustomer(int pos);
+    void showFields(const OrderCustomerFields &fields);
+    OrderCustomerFields windowFields() const;
     // Pending lines before a new customer: true to go on, false when the caller stops here.
     bool handlePendingLines(bool clearSearchOnNo);
     void cmdNew_Click();

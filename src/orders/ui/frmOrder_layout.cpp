@@ -3,6 +3,7 @@
 #include "orders/ui/frmOrder.h"
 
 #include "orders/pricing.h"
+#include "orders/ui/kanakeyboard.h"
 #include "orders/ui/orderlinelist.h"
 
 #include <QAction>
@@ -68,13 +69,13 @@ void frmOrder::buildLayout()
     grid->setContentsMargins(6, 6, 6, 6);
     grid->setHorizontalSpacing(6);
     grid->setVerticalSpacing(4);
+    // Left: who calls; right: what they order, with the amounts under it.
     grid->addWidget(buildPhoneSection(), 0, 0);
-    grid->addWidget(buildCustomerSection(), 1, 0);
+    grid->addWidget(buildCustomerSection(), 1, 0, 2, 1);
     grid->addWidget(buildMenuSection(), 0, 1, 2, 1);
-    grid->addWidget(buildPriceSection(), 0, 2, 2, 1);
+    grid->addWidget(buildPriceSection(), 2, 1);
     grid->setColumnStretch(0, 0);
     grid->setColumnStretch(1, 1);
-    grid->setColumnStretch(2, 0);
     grid->setRowStretch(1, 1);
 }
 
@@ -180,8 +181,8 @@ QGroupBox *frmOrder::buildCustomerSection()
     grid->addLayout(buttons, row++, 0, 1, 3);
     grid->setRowStretch(row, 1);
     grid->setColumnStretch(1, 1);
-    fraCust->setFixedWidth(330);
-    fraTel->setFixedWidth(330);
+    fraCust->setFixedWidth(300);
+    fraTel->setFixedWidth(300);
     return fraCust;
 }
 
@@ -215,8 +216,11 @@ QGroupBox *frmOrder::buildMenuSection()
     searchRow->addWidget(txtMojiSearch, 1);
     searchRow->addWidget(cmdMojiClear);
     searchRow->addWidget(cmdMojiAllClear);
-    kana->addStretch(1);
+    keyboard = named(new KanaKeyboard(picKana), "keyboard");
+    keyboard->setAccessibleName(QStringLiteral("50音"));
+    kana->addWidget(keyboard, 0, Qt::AlignLeft);
     kana->addLayout(searchRow);
+    kana->addStretch(1);
     stkPanels->addWidget(picKana);
 
     picGroup = named(new QWidget(stkPanels), "picGroup");
@@ -287,7 +291,7 @@ QGroupBox *frmOrder::buildPriceSection()
     fraPrice = named(new QGroupBox(QStringLiteral("お会計"), this), "fraPrice");
     auto *grid = new QGridLayout(fraPrice);
     grid->setContentsMargins(6, 4, 6, 4);
-    grid->setVerticalSpacing(4);
+    grid->setHorizontalSpacing(12);
 
     lblNum = amountLabel("lblNum", fraPrice);
     lblpreTotal = amountLabel("lblpreTotal", fraPrice);
@@ -305,7 +309,7 @@ QGroupBox *frmOrder::buildPriceSection()
     cboCoo->setMinimumWidth(80);
     txtHai = named(new QLineEdit(fraPrice), "txtHai");
     txtHai->setAlignment(Qt::AlignRight);
-    txtHai->setMaximumWidth(80);
+    txtHai->setMaximumWidth(70);
     cmdHai = named(new QPushButton(QStringLiteral("配達料追加(&H)"), fraPrice), "cmdHai");
     chkTime = named(new QCheckBox(QStringLiteral("有"), fraPrice), "chkTime");
     dtpTime = named(new QDateTimeEdit(fraPrice), "dtpTime");
@@ -318,58 +322,62 @@ QGroupBox *frmOrder::buildPriceSection()
     cboSitei->setEditable(true);
     cboSitei->setInsertPolicy(QComboBox::NoInsert);
 
+    // Three columns: the amounts, the discounts and extras, then who and where with the
+    // confirm button.
+    auto *outer = grid;
+    const auto column = [&](int col) {
+        auto *g = new QGridLayout;
+        g->setVerticalSpacing(3);
+        g->setHorizontalSpacing(4);
+        outer->addLayout(g, 0, col);
+        return g;
+    };
+    QGridLayout *amounts = column(0);
     int row = 0;
-    const auto addRow = [&](const QString &text, QWidget *buddy, QLayout *fields) {
-        grid->addWidget(caption(text, buddy, fraPrice), row, 0);
-        grid->addLayout(fields, row++, 1);
-    };
-    const auto one = [](QWidget *w, bool stretch = false) {
-        auto *box = new QHBoxLayout;
-        box->setSpacing(3);
-        box->addWidget(w);
-        if (stretch)
-            box->addStretch(1);
-        return box;
-    };
-    addRow(QStringLiteral("数量："), lblNum, one(lblNum));
-    addRow(QStringLiteral("小計："), lblpreTotal, one(lblpreTotal));
-    addRow(QStringLiteral("税："), lblTax, one(lblTax));
-    addRow(QStringLiteral("合計："), lblTotal, one(lblTotal));
+    for (auto [text, value] : {std::pair{QStringLiteral("数量："), lblNum}, {QStringLiteral("小計："), lblpreTotal},
+                               {QStringLiteral("税："), lblTax}, {QStringLiteral("合計："), lblTotal}}) {
+        amounts->addWidget(caption(text, value, fraPrice), row, 0, Qt::AlignRight);
+        amounts->addWidget(value, row++, 1);
+    }
+    amounts->setRowStretch(row, 1);
 
-    grid->addWidget(caption(QStringLiteral("ﾎﾟｲﾝﾄ使用："), cmdPoi, fraPrice), row, 0);
+    QGridLayout *extras = column(1);
+    row = 0;
+    extras->addWidget(caption(QStringLiteral("ﾎﾟｲﾝﾄ使用："), cmdPoi, fraPrice), row, 0, Qt::AlignRight);
     auto *poi = new QHBoxLayout;
     poi->setSpacing(3);
     poi->addWidget(lblPoi[0]);
     poi->addWidget(lblPoi[1]);
-    grid->addLayout(poi, row++, 1);
-    auto *poiButton = new QHBoxLayout;
-    poiButton->addStretch(1);
-    poiButton->addWidget(cmdPoi);
-    grid->addLayout(poiButton, row++, 1);
-
+    poi->addWidget(cmdPoi);
+    extras->addLayout(poi, row++, 1);
+    extras->addWidget(caption(QStringLiteral("ｻｰﾋﾞｽ割引："), chkCoo, fraPrice), row, 0, Qt::AlignRight);
     auto *coo = new QHBoxLayout;
     coo->setSpacing(3);
     coo->addWidget(chkCoo);
     coo->addWidget(cboCoo, 1);
     coo->addWidget(new QLabel(QStringLiteral("円"), fraPrice));
-    addRow(QStringLiteral("ｻｰﾋﾞｽ割引："), chkCoo, coo);
-
+    extras->addLayout(coo, row++, 1);
+    extras->addWidget(caption(QStringLiteral("配達料："), txtHai, fraPrice), row, 0, Qt::AlignRight);
     auto *hai = new QHBoxLayout;
     hai->setSpacing(3);
     hai->addWidget(txtHai);
     hai->addWidget(cmdHai, 1);
-    addRow(QStringLiteral("配達料："), txtHai, hai);
-
+    extras->addLayout(hai, row++, 1);
+    extras->addWidget(caption(QStringLiteral("時間指定："), chkTime, fraPrice), row, 0, Qt::AlignRight);
     auto *time = new QHBoxLayout;
     time->setSpacing(3);
     time->addWidget(chkTime);
-    time->addWidget(dtpTime, 1);
-    addRow(QStringLiteral("時間指定："), chkTime, time);
-    grid->addLayout(one(cboFun), row++, 1);
-    addRow(QStringLiteral("受付ｽﾀｯﾌ："), cboStaff, one(cboStaff));
-    grid->addWidget(caption(QStringLiteral("配達先指定："), cboSitei, fraPrice), row++, 0, 1, 2);
-    grid->addWidget(cboSitei, row++, 0, 1, 2);
-    grid->setRowStretch(row++, 1);
+    time->addWidget(dtpTime);
+    time->addWidget(cboFun, 1);
+    extras->addLayout(time, row++, 1);
+    extras->setRowStretch(row, 1);
+
+    QGridLayout *who = column(2);
+    row = 0;
+    who->addWidget(caption(QStringLiteral("受付ｽﾀｯﾌ："), cboStaff, fraPrice), row, 0, Qt::AlignRight);
+    who->addWidget(cboStaff, row++, 1);
+    who->addWidget(caption(QStringLiteral("配達先指定："), cboSitei, fraPrice), row, 0, Qt::AlignRight);
+    who->addWidget(cboSitei, row++, 1);
 
     tlbGo = named(new QToolBar(fraPrice), "tlbGo");
     tlbGo->setToolButtonStyle(Qt::ToolButtonTextOnly);
@@ -377,15 +385,17 @@ QGroupBox *frmOrder::buildPriceSection()
     tlbGo->addAction(tlbGoConfirm);
     cmdGo = qobject_cast<QToolButton *>(tlbGo->widgetForAction(tlbGoConfirm));
     cmdGo->setObjectName(QStringLiteral("cmdGo"));
-    cmdGo->setMinimumHeight(48);
+    cmdGo->setMinimumHeight(44);
     cmdGo->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     QFont go = cmdGo->font();
     go.setBold(true);
     go.setPointSizeF(go.pointSizeF() * 1.3);
     cmdGo->setFont(go);
     cmdGo->setAutoRaise(false);
-    grid->addWidget(tlbGo, row++, 0, 1, 2);
-    grid->setColumnStretch(1, 1);
-    fraPrice->setFixedWidth(250);
+    who->addWidget(tlbGo, row++, 0, 1, 2);
+    who->setRowStretch(row, 1);
+    who->setColumnStretch(1, 1);
+    outer->setColumnStretch(1, 1);
+    outer->setColumnStretch(2, 1);
     return fraPrice;
 }

@@ -1,7 +1,9 @@
 // The order window's menu section: candidate panels, candidates and the order lines.
 #include "orders/ui/frmOrder.h"
 
+#include "orders/kanasearch.h"
 #include "orders/orderlines.h"
+#include "orders/ui/kanakeyboard.h"
 #include "orders/ui/orderlinelist.h"
 #include "platform/ui/listsort.h"
 #include "store/appdata.h"
@@ -202,6 +204,28 @@ void frmOrder::boardButtonPressed(int cell)
 
 void frmOrder::runKanaSearch()
 {
+    if (m_searchMode != 0)
+        return;
+    const QString typed = txtMojiSearch->text();
+    const KanaSearchResult result =
+        KanaSearch(typed, m_lastSearchLength, MenuReadings(m_data.settings.MenuTable));
+    if (result.Text != typed) {
+        const QSignalBlocker block(txtMojiSearch);
+        txtMojiSearch->setText(result.Text);
+    }
+    m_lastSearchLength = int(result.Text.size());
+    lsvPick->clear();
+    for (int pos : result.Matches) {
+        const MenuEntry &e = m_data.settings.MenuTable[size_t(pos)];
+        addCandidate(e.MenuName, e.MenuKana, CurrencyToYen(e.Price));
+    }
+    if (fraMenu->isEnabled())
+        keyboard->setNextCharacters(result.NextCharacters);
+    else
+        keyboard->disableAll();
+    cmdMojiClear->setEnabled(result.ClearEnabled);
+    cmdMojiAllClear->setEnabled(result.ClearEnabled);
+    updateAddButton();
 }
 
 void frmOrder::ClearReadingSearch()

@@ -2,6 +2,7 @@
 // the confirmation.
 #include "orders/ui/frmOrder.h"
 
+#include "orders/ordercommit.h"
 #include "orders/orderlines.h"
 #include "orders/pricing.h"
 #include "orders/ui/orderlinelist.h"
@@ -190,5 +191,23 @@ bool frmOrder::ConfirmOrder()
             keepFocusIn(cboCoo);
         return false;
     }
-    return false;
+
+    OrderCommitInput input;
+    input.Lines = lines;
+    input.Staff = cboStaff->currentIndex() >= 0 ? cboStaff->currentText() : QString();
+    input.DeliverTo = cboSitei->currentText();
+    if (chkTime->isChecked())
+        input.DesignatedTime = dtpTime->dateTime();
+    input.ServiceDiscount = serviceOn ? qint16(YenOf(serviceText)) : qint16(0);
+    input.PointDiscountYen = pointYen;
+    input.ProgressMode = GetPref(QStringLiteral("SET"), QStringLiteral("SHINKO"));
+    if (!CommitOrder(m_data, input))
+        return false;
+    // The order board takes over from here once it is part of the program; until then the
+    // window simply closes, its work done.
+    if (m_subWindow)
+        m_subWindow->close();
+    else
+        close();
+    return true;
 }
