@@ -4,18 +4,22 @@
 
 namespace
 {
-const QDate kEpoch(1899, 12, 30);
+// A function, not a global object, so constants of other files can use it during start-up.
+QDate epoch()
+{
+    return QDate(1899, 12, 30);
+}
 constexpr double kMsPerDay = 86400000.0;
 } // namespace
 
 double ToOleDate(const QDate &day)
 {
-    return double(kEpoch.daysTo(day));
+    return double(epoch().daysTo(day));
 }
 
 double ToOleDate(const QDateTime &moment)
 {
-    const double days = double(kEpoch.daysTo(moment.date()));
+    const double days = double(epoch().daysTo(moment.date()));
     const double frac = moment.time().msecsSinceStartOfDay() / kMsPerDay;
     // Before the epoch the fraction still counts forward within the day (OLE convention).
     return days >= 0 ? days + frac : days - frac;
@@ -34,7 +38,7 @@ QDateTime FromOleDate(double value)
         ms -= qint64(kMsPerDay);
         whole += 1;
     }
-    const QDate day = kEpoch.addDays(qint64(whole));
+    const QDate day = epoch().addDays(qint64(whole));
     return QDateTime(day, QTime::fromMSecsSinceStartOfDay(int(ms)));
 }
 

@@ -15,7 +15,7 @@ public:
     virtual void LinesChanged() = 0;
     // Empties the search-by-reading text, which resets the candidate list.
     virtual void ClearReadingSearch() = 0;
-    // The candidate picked in the candidate list (text and hidden price); false when none.
+    // The candidate picked in the candidate list (text and hidden price in whole yen); false when none.
     virtual bool PickedCandidate(QString &menuName, qint64 &price) const = 0;
     // The board cell number of the last board button pressed (0 = none).
     virtual int BoardCellNo() const = 0;

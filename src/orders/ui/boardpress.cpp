@@ -1,0 +1,32 @@
+#include "orders/ui/boardpress.h"
+
+#include "orders/orderlines.h"
+#include "orders/ui/menuboardpanel.h"
+#include "orders/ui/orderlinelist.h"
+#include "store/prefs.h"
+#include "store/records.h"
+
+#include <QTreeWidget>
+
+void PressBoardButton(int k, SettingTables &tables, OrderWindowHost &host, const std::function<void()> &openDialogAdd,
+                      int &boardCellNo)
+{
+    if (k < 1 || k > MenuBoardPanel::kButtons || MenuBoardPanel::IsEmptySlot(tables.MenuBoard[size_t(k)]))
+        return;
+    QTreeWidget *lines = host.OrderLines();
+    // Even a press that would only raise a quantity is refused at the limit.
+    if (lines->topLevelItemCount() >= kMaxLinesPerOrder) {
+        ShowLineLimitWarning();
+        return;
+    }
+    const QString quick = GetPrefOrDefault(QStringLiteral("SET"), QStringLiteral("MENU"));
+    if (!quick.isEmpty() && quick != QLatin1String("0")) {
+        const MenuBoardSlot &slot = tables.MenuBoard[size_t(k)];
+        OrderLineList::AddOrMerge(lines, OrderLine{slot.BoardMenuName, kNoOption, CurrencyToYen(slot.BoardPrice), 1});
+        host.LinesChanged();
+        return;
+    }
+    boardCellNo = k;
+    if (openDialogAdd)
+        openDialogAdd();
+}
