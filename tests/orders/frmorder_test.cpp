@@ -7,6 +7,7 @@
 #include "mock/modal.h"
 #include "mock/testfolder.h"
 #include "mock/testprompt.h"
+#include "orders/kanasearch.h"
 #include "orders/ui/frmOrder.h"
 #include "platform/clock.h"
 #include "store/appdata.h"
@@ -129,8 +130,16 @@ protected:
         }
     }
     // Types into a field, replacing its text.
+    // A closed modal dialog does not give the activation back on the offscreen platform.
+    void activate()
+    {
+        if (QApplication::activeWindow() != w.get())
+            QApplication::setActiveWindow(w.get());
+        QApplication::processEvents();
+    }
     void type(QLineEdit *e, const QString &text)
     {
+        activate();
         e->setFocus();
         QApplication::processEvents();
         e->selectAll();
@@ -141,6 +150,7 @@ protected:
     }
     void typeCombo(QComboBox *c, const QString &text)
     {
+        activate();
         c->setFocus();
         QApplication::processEvents();
         c->lineEdit()->selectAll();
@@ -177,6 +187,7 @@ protected:
         const auto found = l->findItems(text, Qt::MatchExactly, 0);
         ASSERT_EQ(found.size(), 1) << text.toStdString();
         l->setCurrentItem(found.first());
+        activate();
         l->setFocus();
         QTest::keyClick(l, Qt::Key_Return);
         QApplication::processEvents();
@@ -638,4 +649,417 @@ TEST_F(OrderWindow, RequestedTimeStaffAndDeliveryPlace)
     w->Re_view();
     EXPECT_EQ(place->currentText(), QStringLiteral("駅前公園"));
     EXPECT_EQ(staff->currentText(), QStringLiteral("山田"));
+}
+
+namespace {
+
+// The key of a half-width katakana on a kana keyboard.
+QPushButton *kanaKey(QWidget *root, QChar ch)
+{
+    return root->findChild<QPushButton *>(QStringLiteral("cmdMoji%1").arg(KanaKeyCode(ch)));
+}
+
+// Fills the order-line dialog and confirms it.
+std::unique_ptr<ModalHandler> answerLineDialog(const QString &qty, const QString &option = QString())
+{
+    return std::make_unique<ModalHandler>([qty, option](QWidget *dlg) {
+        auto *num = dlg->findChild<QComboBox *>(QStringLiteral("cboNum"));
+        num->setEditText(qty);
+        if (!option.isEmpty())
+            dlg->findChild<QComboBox *>(QStringLiteral("cboSub"))->setEditText(option);
+        dlg->findChild<QPushButton *>(QStringLiteral("cmdOk"))->click();
+    });
+}
+
+class OrderWholeCall : public OrderWindow, public ::testing::WithParamInterface<const char *> {};
+
+} // namespace
+
+TEST_P(OrderWholeCall, NewCaller_ThenRepeatOrderWithPoints)
+{
+    const QString mode = QString::fromLatin1(GetParam());
+    SavePref("SET", "SHINKO", mode);
+    SavePref("STAFF", "NAME", QStringLiteral("佐藤"));
+    data->settings.Shop.PointStep = "10";
+    data->settings.Shop.PointStepYen = "10";
+    open();
+
+    // 1. The number, the new customer's name typed over the pre-filled "ｳｴ".
+    callFrom("0398765432");
+    ASSERT_EQ(prompt.count(), 0);
+    EXPECT_TRUE(w->IsNewCustomer());
+    EXPECT_EQ(label("lblMsg")->text(), QStringLiteral("新規客です"));
+    EXPECT_EQ(label("lblMsg")->palette().color(QPalette::Window), QColor(255, 192, 192));
+    EXPECT_TRUE(button("cmdNew")->isEnabled());
+    EXPECT_FALSE(button("cmdChange")->isEnabled());
+    EXPECT_FALSE(get<QGroupBox>("fraMenu")->isEnabled());
+    QLineEdit *name = edit("txtNameKana");
+    EXPECT_TRUE(name->hasFocus());
+    EXPECT_EQ(name->selectedText(), QStringLiteral("ｳｴ"));
+    keys(name, QStringLiteral("ﾀﾅｶ"));
+    EXPECT_EQ(name->text(), QStringLiteral("ﾀﾅｶ"));
+    type(edit("txtZip"), "160-0023");
+    type(edit("txtShiku"), QStringLiteral("新宿区"));
+    type(edit("txtBanchi"), "1-2-3");
+    combo("cboDouki")->setCurrentIndex(1);
+    click(button("cmdNew"));
+    ASSERT_EQ(prompt.count(), 1);
+    EXPECT_EQ(prompt.last().title, QStringLiteral("登録完了"));
+    EXPECT_EQ(prompt.last().text, QStringLiteral("顧客登録が完了しました。"));
+    EXPECT_EQ(prompt.last().icon, PromptIcon::Information);
+    ASSERT_TRUE(get<QGroupBox>("fraMenu")->isEnabled());
+    prompt.clear();
+
+    // 2. By reading: "ｶ" stops (two readings), "ﾂ" completes to ｶﾂﾄﾞﾝ; the dialog takes two.
+    ASSERT_EQ(w->SearchMode(), 0);
+    EXPECT_TRUE(kanaKey(w.get(), QChar(0xFF76))->isEnabled()); // ｶ
+    EXPECT_FALSE(kanaKey(w.get(), QChar(0xFF8F))->isEnabled()); // ﾏ: no reading starts with it
+    click(kanaKey(w.get(), QChar(0xFF76)));
+    EXPECT_EQ(edit("txtMojiSearch")->text(), QStringLiteral("ｶ"));
+    EXPECT_EQ(list("lsvPick")->topLevelItemCount(), 2);
+    click(kanaKey(w.get(), QChar(0xFF82))); // ﾂ
+    EXPECT_EQ(edit("txtMojiSearch")->text(), QStringLiteral("ｶﾂﾄﾞﾝ"));
+    ASSERT_EQ(list("lsvPick")->topLevelItemCount(), 1);
+    {
+        auto answer = answerLineDialog("2");
+        pick(QStringLiteral("カツ丼"));
+        EXPECT_TRUE(answer->done());
+    }
+    // 3. By group, quick add; 4. by board, quick add.
+    quickAddFromGroup(QStringLiteral("麺"), {QStringLiteral("サラダ")});
+    chooseSearchMode(2);
+    auto *board = get<QPushButton>("cmdMenu2");
+    ASSERT_TRUE(board->isVisible());
+    EXPECT_FALSE(button("cmdAdd")->isEnabled());
+    click(board);
+    // 5. Delivery fee, service discount, time, place.
+    type(edit("txtHai"), "300");
+    click(button("cmdHai"));
+    click(get<QCheckBox>("chkCoo"));
+    typeCombo(combo("cboCoo"), "-100");
+    leaveField();
+    click(get<QCheckBox>("chkTime"));
+    combo("cboFun")->setCurrentIndex(0);
+    emit combo("cboFun")->activated(0);
+    typeCombo(combo("cboSitei"), QStringLiteral("駅前公園"));
+    EXPECT_EQ(lineTexts(), (QStringList{QStringLiteral("カツ丼|2|¥800"), QStringLiteral("サラダ|1|¥150"),
+                                        QStringLiteral("ざるそば|1|¥600"), QStringLiteral("配達料|1|¥300")}));
+    EXPECT_EQ(label("lblpreTotal")->text(), QStringLiteral("¥2,650"));
+    EXPECT_EQ(label("lblTax")->text(), QStringLiteral("¥212"));
+    EXPECT_EQ(label("lblTotal")->text(), QStringLiteral("¥2,862"));
+    EXPECT_FALSE(button("cmdPoi")->isEnabled()); // a new customer has no points
+    ASSERT_EQ(prompt.count(), 0);
+
+    get<QAction>("tlbGoConfirm")->trigger();
+    ASSERT_EQ(prompt.count(), 0) << prompt.last().text.toStdString();
+    EXPECT_FALSE(w->isVisible()); // the window closes once the order is stored
+    EXPECT_TRUE(data->settings.DeliverToList.contains(QStringLiteral("駅前公園")));
+
+    // A second call from the same number an hour later, with the points of the first order.
+    Clock::Pin(kNow.addSecs(3600));
+    open();
+    callFrom("0398765432");
+    ASSERT_EQ(label("lblMsg")->text(), QStringLiteral("顧客です"));
+    EXPECT_EQ(edit("txtNameKana")->text(), QStringLiteral("ﾀﾅｶ"));
+    EXPECT_EQ(edit("txtZip")->text(), "1600023");
+    EXPECT_EQ(combo("cboDouki")->currentIndex(), 1);
+    quickAddFromGroup(QStringLiteral("丼"), {QStringLiteral("カツ丼")});
+    ASSERT_TRUE(button("cmdPoi")->isEnabled());
+    click(button("cmdPoi"));
+    EXPECT_EQ(label("lblPoi0")->text(), QStringLiteral("-20円"));
+    EXPECT_EQ(label("lblPoi1")->text(), QStringLiteral("-20P"));
+    get<QAction>("tlbGoConfirm")->trigger();
+    ASSERT_EQ(prompt.count(), 0);
+    EXPECT_FALSE(w->isVisible());
+
+    // What the files hold, read by a fresh store.
+    RecordStore stored(folder.path());
+    ASSERT_TRUE(stored.OpenRecordFiles());
+    ASSERT_TRUE(stored.BuildIndexes());
+    ASSERT_EQ(stored.CustomerCount(), 1);
+    ASSERT_EQ(stored.SalesCount(), 2);
+    ASSERT_TRUE(stored.ReadCustomer(1));
+    const CustomerRecord c = stored.CurrentCustomer;
+    EXPECT_EQ(c.Tel, "0398765432");
+    EXPECT_EQ(c.NameKana, QStringLiteral("ﾀﾅｶ"));
+    EXPECT_EQ(c.Zip, "1600023");
+    EXPECT_EQ(c.Motive, 1);
+    // Order 1 earns floor((2650 - 100) / 100) = 25; order 2 spends 20 and earns floor(780 / 100) = 7.
+    EXPECT_EQ(c.Points, 25 - 20 + 7);
+    // Until an order is completed the visit count stays 0 and each order counts as the first.
+    EXPECT_DOUBLE_EQ(c.FirstUseDate, ToOleDate(mode == "2" ? kNow : kNow.addSecs(3600)));
+    EXPECT_DOUBLE_EQ(c.LastUseDate, ToOleDate(kNow.addSecs(3600)));
+    EXPECT_EQ(c.UseCount, mode == "2" ? 2 : 0);
+
+    ASSERT_TRUE(stored.ReadSale(1));
+    SalesRecord s = stored.CurrentSale;
+    EXPECT_EQ(s.OrderDate, "20260510");
+    EXPECT_EQ(s.OrderNo, 1);
+    EXPECT_EQ(s.CustomerId, c.CustomerId);
+    EXPECT_DOUBLE_EQ(s.OrderTime, ToOleDate(kNow));
+    EXPECT_EQ(s.OrderStaff, QStringLiteral("佐藤"));
+    EXPECT_EQ(s.DeliverTo, QStringLiteral("駅前公園"));
+    EXPECT_EQ(s.ServiceDiscount, -100);
+    EXPECT_EQ(s.PointDiscount, 0);
+    EXPECT_DOUBLE_EQ(s.DesignatedTime, ToOleDate(kNow.addSecs(30 * 60)));
+    const QString names[] = {"カツ丼", "サラダ", "ざるそば", "配達料"};
+    const qint16 qty[] = {2, 1, 1, 1};
+    const qint64 price[] = {800, 150, 600, 300};
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(s.ItemName[i + 1], names[i]);
+        EXPECT_EQ(s.ItemQty[i + 1], qty[i]);
+        EXPECT_EQ(s.ItemPrice[i + 1], YenToCurrency(price[i]));
+        EXPECT_EQ(s.ItemOption[i + 1], QStringLiteral("（なし）"));
+    }
+    EXPECT_EQ(s.ItemName[5], "");
+    EXPECT_EQ(s.ItemQty[5], 0);
+    if (mode == "2") {
+        EXPECT_EQ(s.Status, 0);
+        EXPECT_DOUBLE_EQ(s.DepartTime, ToOleDate(kNow));
+        EXPECT_DOUBLE_EQ(s.DoneTime, ToOleDate(kNow));
+        EXPECT_DOUBLE_EQ(s.CollectTime, ToOleDate(kNow));
+        EXPECT_EQ(s.DeliveryStaff, QStringLiteral("佐藤"));
+        EXPECT_EQ(s.CollectStaff, QStringLiteral("佐藤"));
+    } else {
+        EXPECT_EQ(s.Status, 1);
+        EXPECT_DOUBLE_EQ(s.DepartTime, 1.0);
+        EXPECT_DOUBLE_EQ(s.DoneTime, 1.0);
+        EXPECT_DOUBLE_EQ(s.CollectTime, 1.0);
+        EXPECT_EQ(s.DeliveryStaff, "");
+    }
+    ASSERT_TRUE(stored.ReadSale(2));
+    s = stored.CurrentSale;
+    EXPECT_EQ(s.OrderNo, 2);
+    EXPECT_EQ(s.PointDiscount, -20);
+    EXPECT_EQ(s.ServiceDiscount, 0);
+    EXPECT_DOUBLE_EQ(s.DesignatedTime, 1.0);
+    EXPECT_EQ(s.DeliverTo, QStringLiteral("（なし）"));
+    EXPECT_EQ(s.LineCount(), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(ProgressModes, OrderWholeCall, ::testing::Values("0", "1", "2"));
+
+TEST_F(OrderWindow, LineDialogRefusesBadQuantitiesAndMergesSameLines)
+{
+    addCustomer("0311112222", QStringLiteral("ｻﾄｳ"));
+    open();
+    callFrom("0311112222");
+    chooseSearchMode(1);
+    pickGroup(QStringLiteral("丼"));
+    QStringList seen;
+    ModalHandler refusals([&](QWidget *dlg) {
+        auto *num = dlg->findChild<QComboBox *>(QStringLiteral("cboNum"));
+        auto *ok = dlg->findChild<QPushButton *>(QStringLiteral("cmdOk"));
+        for (const char *bad : {"0", "100", "1.5", "abc"}) {
+            num->setEditText(QString::fromLatin1(bad));
+            ok->click();
+            seen << prompt.last().title + "|" + prompt.last().text + "|" + (dlg->isVisible() ? "open" : "closed");
+        }
+        num->setEditText("99");
+        ok->click();
+    });
+    pick(QStringLiteral("カツ丼"));
+    EXPECT_TRUE(refusals.done());
+    EXPECT_EQ(seen, (QStringList{QStringLiteral("不正な入力|1～99の範囲で入力して下さい。|open"),
+                                 QStringLiteral("不正な入力|1～99の範囲で入力して下さい。|open"),
+                                 QStringLiteral("不正な入力|1～99の範囲で入力して下さい。|open"),
+                                 QStringLiteral("不正な入力|数字以外は入力できません。|open")}));
+    {
+        auto again = answerLineDialog("99");
+        click(button("cmdAdd"));
+    }
+    {
+        auto large = answerLineDialog("1", QStringLiteral("大盛"));
+        click(button("cmdAdd"));
+    }
+    EXPECT_EQ(lineTexts(), (QStringList{QStringLiteral("カツ丼|198|¥800"), QStringLiteral("カツ丼（大盛）|1|¥800")}));
+
+    // "変更(&C)" changes the selected line in place.
+    QTreeWidget *lines = list("lsvMenu");
+    lines->setCurrentItem(lines->topLevelItem(0));
+    {
+        auto change = answerLineDialog("3");
+        click(button("cmdNumChange"));
+    }
+    EXPECT_EQ(lineTexts().first(), QStringLiteral("カツ丼|3|¥800"));
+    EXPECT_EQ(label("lblpreTotal")->text(), QStringLiteral("¥3,200"));
+}
+
+TEST_F(OrderWindow, TwentyLinesRefuseTheBoardButLinesCanStillChange)
+{
+    addCustomer("0311112222", QStringLiteral("ｻﾄｳ"));
+    open();
+    callFrom("0311112222");
+    QStringList twenty;
+    for (int i = 1; i <= 20; ++i)
+        twenty << QStringLiteral("小鉢%1").arg(i, 2, 10, QLatin1Char('0'));
+    quickAddFromGroup(QStringLiteral("一品"), twenty);
+    ASSERT_EQ(lineCount(), 20);
+    chooseSearchMode(2);
+    click(get<QPushButton>("cmdMenu1"));
+    ASSERT_EQ(prompt.count(), 1);
+    EXPECT_EQ(prompt.last().title, kLimitTitle);
+    EXPECT_EQ(prompt.last().text, kLimitText);
+    EXPECT_EQ(lineCount(), 20);
+    // The board with quick add off would open the dialog; at the limit it must not either.
+    SavePref("SET", "MENU", "0");
+    prompt.clear();
+    click(get<QPushButton>("cmdMenu1"));
+    EXPECT_EQ(prompt.count(), 1);
+    EXPECT_EQ(lineCount(), 20);
+
+    QTreeWidget *lines = list("lsvMenu");
+    lines->setCurrentItem(lines->topLevelItem(19));
+    {
+        auto change = answerLineDialog("5");
+        click(button("cmdNumChange"));
+        EXPECT_TRUE(change->done());
+    }
+    EXPECT_EQ(lines->topLevelItem(19)->text(1), "5");
+}
+
+TEST_F(OrderWindow, BoardWithDialogTakesTheCellsItem)
+{
+    addCustomer("0311112222", QStringLiteral("ｻﾄｳ"));
+    open();
+    callFrom("0311112222");
+    chooseSearchMode(2);
+    EXPECT_EQ(GetPref("SET", "SEARCH"), "2");
+    EXPECT_FALSE(get<QPushButton>("cmdMenu3")->isVisible()); // an empty slot shows no button
+    {
+        auto answer = answerLineDialog("2");
+        click(get<QPushButton>("cmdMenu2"));
+        EXPECT_TRUE(answer->done());
+    }
+    EXPECT_EQ(w->BoardCellNo(), 2);
+    EXPECT_EQ(lineTexts(), (QStringList{QStringLiteral("ざるそば|2|¥600")}));
+}
+
+TEST_F(OrderWindow, TakeOutUsesOneSharedCustomer)
+{
+    open();
+    click(button("cmdOut"));
+    EXPECT_EQ(edit("txtTel")->text(), "000");
+    EXPECT_EQ(edit("txtNameKana")->text(), QStringLiteral("ｵﾓﾁｶｴﾘ"));
+    EXPECT_EQ(edit("txtZip")->text(), "0000000");
+    EXPECT_EQ(edit("txtShiku")->text(), QStringLiteral("店頭お持帰り"));
+    EXPECT_EQ(label("lblMsg")->text(), QStringLiteral("お持帰り"));
+    EXPECT_EQ(label("lblMsg")->palette().color(QPalette::Window), QColor(255, 255, 0));
+    EXPECT_FALSE(button("cmdNew")->isEnabled());
+    EXPECT_FALSE(button("cmdChange")->isEnabled());
+    EXPECT_TRUE(get<QGroupBox>("fraCust")->isEnabled());
+    EXPECT_TRUE(get<QGroupBox>("fraMenu")->isEnabled());
+    ASSERT_EQ(data->records.CustomerCount(), 1);
+    EXPECT_EQ(data->records.CurrentCustomer.DmFlag, 1);
+    quickAddFromGroup(QStringLiteral("丼"), {QStringLiteral("カツ丼")});
+    get<QAction>("tlbGoConfirm")->trigger();
+    EXPECT_FALSE(w->isVisible());
+
+    open();
+    click(button("cmdOut"));
+    EXPECT_EQ(data->records.CustomerCount(), 1);
+    EXPECT_EQ(label("lblMsg")->text(), QStringLiteral("お持帰り"));
+}
+
+TEST_F(OrderWindow, PhoneBookNumberFillsTheFieldsButStaysNew)
+{
+    PhoneBookRecord entry;
+    entry.Tel = "0455556666";
+    entry.Name = QStringLiteral("ｺﾊﾞﾔｼ");
+    entry.Zip = "2200011";
+    entry.Address = QStringLiteral("横浜市西区");
+    ASSERT_TRUE(data->records.AppendPhoneBookEntries({entry}));
+    open();
+    callFrom("0455556666");
+    EXPECT_EQ(label("lblMsg")->text(), QStringLiteral("新規客です"));
+    EXPECT_EQ(edit("txtNameKana")->text(), QStringLiteral("ｺﾊﾞﾔｼ"));
+    EXPECT_EQ(edit("txtZip")->text(), "2200011");
+    EXPECT_EQ(edit("txtShiku")->text(), QStringLiteral("横浜市西区"));
+    EXPECT_TRUE(button("cmdNew")->hasFocus());
+    EXPECT_FALSE(get<QGroupBox>("fraMenu")->isEnabled());
+
+    // Registering twice: the second is a duplicate.
+    click(button("cmdNew"));
+    prompt.clear();
+    click(button("cmdNew"));
+    ASSERT_EQ(prompt.count(), 1);
+    EXPECT_EQ(prompt.last().title, QStringLiteral("電話番号の重複エラー"));
+    EXPECT_EQ(data->records.CustomerCount(), 1);
+}
+
+TEST_F(OrderWindow, PendingLinesYesConfirmsThem)
+{
+    addCustomer("0311112222", QStringLiteral("ｻﾄｳ"));
+    open();
+    callFrom("0311112222");
+    quickAddFromGroup(QStringLiteral("丼"), {QStringLiteral("カツ丼")});
+    prompt.answerNext(PromptAnswer::Yes);
+    callFrom("0399990000");
+    ASSERT_EQ(prompt.count(), 1);
+    EXPECT_EQ(prompt.last().title, kPendingTitle);
+    EXPECT_EQ(data->records.SalesCount(), 1);
+    EXPECT_FALSE(w->isVisible());
+}
+
+TEST_F(OrderWindow, DiscountsAreCheckedAtConfirmation)
+{
+    addCustomer("0311112222", QStringLiteral("ｻﾄｳ"));
+    open();
+    callFrom("0311112222");
+    quickAddFromGroup(QStringLiteral("麺"), {QStringLiteral("サラダ"), QStringLiteral("サラダ")});
+    click(get<QCheckBox>("chkCoo"));
+    get<QAction>("tlbGoConfirm")->trigger();
+    ASSERT_EQ(prompt.count(), 1);
+    EXPECT_EQ(prompt.last().title, QStringLiteral("割引額が未入力"));
+    prompt.clear();
+    combo("cboCoo")->setEditText("-310");
+    get<QAction>("tlbGoConfirm")->trigger();
+    ASSERT_EQ(prompt.count(), 1);
+    EXPECT_EQ(prompt.last().title, QStringLiteral("割引額が不適切です"));
+    // A value typed without leaving the field is still refused at confirmation.
+    prompt.clear();
+    combo("cboCoo")->setEditText("abc");
+    get<QAction>("tlbGoConfirm")->trigger();
+    ASSERT_EQ(prompt.count(), 1);
+    EXPECT_EQ(prompt.last().text, kNotNumeric);
+    EXPECT_EQ(data->records.SalesCount(), 0);
+    prompt.clear();
+    combo("cboCoo")->setEditText("-300");
+    get<QAction>("tlbGoConfirm")->trigger();
+    EXPECT_EQ(prompt.count(), 0);
+    EXPECT_EQ(data->records.SalesCount(), 1);
+}
+
+TEST_F(OrderWindow, F10FindsACustomerByNameAndF12OpensTheCalculator)
+{
+    addCustomer("0311112222", QStringLiteral("ｻﾄｳ"));
+    addCustomer("0333334444", QStringLiteral("ｽｽﾞｷ"));
+    open();
+    ModalHandler search([](QWidget *dlg) {
+        EXPECT_EQ(dlg->objectName(), "frmOrderSub");
+        kanaKey(dlg, QChar(0xFF7D))->click(); // ｽ
+        auto *found = dlg->findChild<QTreeWidget *>(QStringLiteral("lsvCust"));
+        ASSERT_EQ(found->topLevelItemCount(), 1);
+        found->setCurrentItem(found->topLevelItem(0));
+        dlg->findChild<QPushButton *>(QStringLiteral("cmdGo"))->click();
+    });
+    edit("txtTel")->setFocus();
+    QTest::keyClick(edit("txtTel"), Qt::Key_F10);
+    EXPECT_TRUE(search.done());
+    EXPECT_EQ(edit("txtTel")->text(), "0333334444");
+    EXPECT_EQ(label("lblMsg")->text(), QStringLiteral("顧客です"));
+    EXPECT_EQ(edit("txtNameKana")->text(), QStringLiteral("ｽｽﾞｷ"));
+
+    quickAddFromGroup(QStringLiteral("丼"), {QStringLiteral("カツ丼")});
+    QString shown;
+    ModalHandler calculator([&](QWidget *dlg) {
+        EXPECT_EQ(dlg->objectName(), "frmRegi");
+        shown = dlg->findChild<QLabel *>(QStringLiteral("lblDai"))->text();
+        dlg->close();
+    });
+    activate();
+    list("lsvMenu")->setFocus();
+    QTest::keyClick(list("lsvMenu"), Qt::Key_F12);
+    EXPECT_TRUE(calculator.done());
+    EXPECT_EQ(shown, "864");
 }

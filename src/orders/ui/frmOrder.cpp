@@ -6,7 +6,9 @@
 #include "orders/ordercustomer.h"
 #include "orders/pricing.h"
 #include "orders/ui/frmOrderSub.h"
+#include "orders/ui/frmRegi.h"
 #include "orders/ui/kanakeyboard.h"
+#include "orders/ui/menuboardpanel.h"
 #include "customers/ui/frmBuildingIn.h"
 #include "orders/ui/orderlinelist.h"
 #include "platform/clock.h"
@@ -329,6 +331,8 @@ void frmOrder::openCustomerSearch()
 
 void frmOrder::openChangeCalculator()
 {
+    frmRegi dialog(TotalText(), this);
+    dialog.exec();
 }
 
 bool frmOrder::eventFilter(QObject *watched, QEvent *event)
@@ -414,6 +418,7 @@ void frmOrder::connectSignals()
     connect(cmdAdd, &QPushButton::clicked, this, &frmOrder::cmdAdd_Click);
     connect(cmdDel, &QPushButton::clicked, this, &frmOrder::cmdDel_Click);
     connect(cmdReset, &QPushButton::clicked, this, &frmOrder::cmdReset_Click);
+    connect(picFrame, &MenuBoardPanel::boardButtonPressed, this, &frmOrder::boardButtonPressed);
     connect(cmdNumChange, &QPushButton::clicked, this, [this] { openLineDialog(true); });
     connect(lsvPick->header(), &QHeaderView::sectionClicked, this, [this](int c) { sortByHeader(lsvPick, c); });
     connect(lsvMenu->header(), &QHeaderView::sectionClicked, this, [this](int c) { sortByHeader(lsvMenu, c); });

@@ -25,6 +25,7 @@ class QTreeWidget;
 class QTreeWidgetItem;
 class frmMain;
 class KanaKeyboard;
+class MenuBoardPanel;
 struct OrderCustomerFields;
 struct AppData;
 
@@ -94,7 +95,7 @@ public:
     QPushButton *cmdMojiAllClear;
     QWidget *picGroup;
     QTreeWidget *lsvGroup;
-    QWidget *picFrame;
+    MenuBoardPanel *picFrame; // the menu board (cmdMenu buttons)
     QTreeWidget *lsvPick;
     QTreeWidget *lsvMenu;
     QPushButton *cmdAdd;
@@ -199,5 +200,4 @@ private:
     QWidget *m_enteredField = nullptr;
     int m_sortColumn[2] = {-1, -1};
     int m_sortOrder[2] = {0, 0};
-    QWidget *m_board = nullptr; // the board panel's grid once it exists
 };

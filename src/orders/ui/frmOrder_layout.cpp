@@ -4,6 +4,7 @@
 
 #include "orders/pricing.h"
 #include "orders/ui/kanakeyboard.h"
+#include "orders/ui/menuboardpanel.h"
 #include "orders/ui/orderlinelist.h"
 
 #include <QAction>
@@ -235,9 +236,7 @@ QGroupBox *frmOrder::buildMenuSection()
     groups->addWidget(lsvGroup, 1);
     stkPanels->addWidget(picGroup);
 
-    picFrame = named(new QWidget(stkPanels), "picFrame");
-    auto *board = new QVBoxLayout(picFrame);
-    board->setContentsMargins(0, 0, 0, 0);
+    picFrame = named(new MenuBoardPanel(stkPanels), "picFrame");
     stkPanels->addWidget(picFrame);
 
     lsvPick = named(new QTreeWidget(fraMenu), "lsvPick");

@@ -3,7 +3,10 @@
 
 #include "orders/kanasearch.h"
 #include "orders/orderlines.h"
+#include "orders/ui/boardpress.h"
+#include "orders/ui/frmMenuIn.h"
 #include "orders/ui/kanakeyboard.h"
+#include "orders/ui/menuboardpanel.h"
 #include "orders/ui/orderlinelist.h"
 #include "platform/ui/listsort.h"
 #include "store/appdata.h"
@@ -60,6 +63,7 @@ constexpr int kPriceRole = Qt::UserRole;
 void frmOrder::Re_view()
 {
     fillGroups();
+    picFrame->Refresh(m_data.settings);
     fillStaff();
     fillDeliverTo();
     updateConfirmCaption();
@@ -194,12 +198,15 @@ void frmOrder::quickAdd(const QString &name, qint64 price)
 
 void frmOrder::openLineDialog(bool changeMode)
 {
-    Q_UNUSED(changeMode);
+    if (changeMode && !lsvMenu->currentItem())
+        return;
+    frmMenuIn dialog(m_data.settings, *this, changeMode ? frmMenuIn::Mode::Change : frmMenuIn::Mode::Add, this);
+    dialog.exec();
 }
 
 void frmOrder::boardButtonPressed(int cell)
 {
-    Q_UNUSED(cell);
+    PressBoardButton(cell, m_data.settings, *this, [this] { openLineDialog(false); }, m_boardCellNo);
 }
 
 void frmOrder::runKanaSearch()
