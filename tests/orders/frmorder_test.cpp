@@ -9,6 +9,7 @@
 #include "mock/testprompt.h"
 #include "orders/kanasearch.h"
 #include "orders/ui/frmOrder.h"
+#include "orders/ui/menuboardpanel.h"
 #include "platform/clock.h"
 #include "store/appdata.h"
 #include "store/oledate.h"
@@ -1062,4 +1063,85 @@ TEST_F(OrderWindow, F10FindsACustomerByNameAndF12OpensTheCalculator)
     QTest::keyClick(list("lsvMenu"), Qt::Key_F12);
     EXPECT_TRUE(calculator.done());
     EXPECT_EQ(shown, "864");
+}
+
+namespace {
+
+// Every visible control lies inside the window and gets at least the room its text needs.
+void expectControlsFit(QWidget *window, const char *state)
+{
+    const QRect inside = window->rect();
+    const QList<QWidget *> all = window->findChildren<QWidget *>();
+    for (QWidget *c : all) {
+        if (!c->isVisibleTo(window) || c->objectName().isEmpty() || c->objectName().startsWith("qt_"))
+            continue;
+        const bool control = qobject_cast<QAbstractButton *>(c) || qobject_cast<QLineEdit *>(c) ||
+                             qobject_cast<QComboBox *>(c) || qobject_cast<QLabel *>(c) ||
+                             qobject_cast<QTreeWidget *>(c) || qobject_cast<QDateTimeEdit *>(c);
+        if (!control)
+            continue;
+        const QRect r(c->mapTo(window, QPoint(0, 0)), c->size());
+        EXPECT_TRUE(inside.contains(r)) << state << ": " << c->objectName().toStdString() << " outside";
+        if (auto *b = qobject_cast<QAbstractButton *>(c)) {
+            QString text = b->text();
+            text.remove(QLatin1Char('&'));
+            const int needed = b->fontMetrics().horizontalAdvance(text) + (qobject_cast<QCheckBox *>(b) ? 16 : 6);
+            EXPECT_GE(b->width(), needed) << state << ": " << c->objectName().toStdString() << " squeezed";
+        } else if (auto *l = qobject_cast<QLabel *>(c); l && !l->wordWrap() && !l->text().isEmpty()) {
+            EXPECT_GE(l->width(), l->fontMetrics().horizontalAdvance(l->text()))
+                << state << ": " << c->objectName().toStdString() << " squeezed";
+        }
+    }
+}
+
+} // namespace
+
+TEST_F(OrderWindow, LayoutFitsTheMainWindowAt1280x800)
+{
+    addCustomer("0311112222", QStringLiteral("ｻﾄｳ"));
+    SavePref("SET", "MENU", "1");
+    RegisterProgramWindows();
+    frmMain frame(*data);
+    frame.resize(1280, 800);
+    frame.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
+    frame.RunCommand(Command::Uketsuke);
+    QMdiSubWindow *sub = frame.mdiArea()->activeSubWindow();
+    ASSERT_NE(sub, nullptr);
+    auto *order = qobject_cast<frmOrder *>(sub->widget());
+    ASSERT_NE(order, nullptr);
+    sub->showMaximized();
+    QApplication::processEvents();
+    // Nothing is cut off: the window's smallest useful size fits the frame's working area.
+    const QSize room = frame.mdiArea()->viewport()->size();
+    EXPECT_LE(order->minimumSizeHint().width(), room.width());
+    EXPECT_LE(order->minimumSizeHint().height(), room.height());
+
+    const QString shots = qEnvironmentVariable("SORANOWA_SHOTS");
+    const auto shoot = [&](const char *state) {
+        QApplication::processEvents();
+        expectControlsFit(order, state);
+        if (!shots.isEmpty())
+            frame.grab().save(shots + "/frmOrder_" + state + ".png");
+    };
+    shoot("opened");
+    order->txtTel->setText("0398765432");
+    order->cmdCheck_Click();
+    shoot("new");
+    order->txtTel->setText("0311112222");
+    order->cmdCheck_Click();
+    shoot("known_kana");
+    order->cbo5g->setCurrentIndex(1);
+    emit order->cbo5g->activated(1);
+    emit order->lsvGroup->itemClicked(order->lsvGroup->topLevelItem(0), 0);
+    shoot("known_group");
+    order->cbo5g->setCurrentIndex(2);
+    emit order->cbo5g->activated(2);
+    order->picFrame->cmdMenu[1]->click();
+    order->picFrame->cmdMenu[2]->click();
+    shoot("known_board");
+    order->cmdReset->click();
+    order->cmdOut->click();
+    shoot("takeout");
+    UnregisterCommand(Command::Uketsuke);
 }

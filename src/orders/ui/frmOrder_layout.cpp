@@ -248,15 +248,20 @@ QGroupBox *frmOrder::buildMenuSection()
     lsvPick->setAccessibleName(QStringLiteral("メニュー候補"));
     lsvPick->header()->setSectionsClickable(true);
     lsvPick->header()->setSortIndicatorShown(false);
-    lsvPick->setColumnWidth(0, 150);
-    lsvPick->setColumnWidth(1, 90);
+    // The name takes what the reading and the price leave.
+    lsvPick->header()->setStretchLastSection(false);
+    lsvPick->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    lsvPick->setColumnWidth(1, 110);
+    lsvPick->setColumnWidth(2, 70);
 
     lsvMenu = named(new QTreeWidget(fraMenu), "lsvMenu");
     OrderLineList::Configure(lsvMenu);
     lsvMenu->setAccessibleName(QStringLiteral("注文品目"));
     lsvMenu->header()->setSectionsClickable(true);
-    lsvMenu->setColumnWidth(0, 170);
+    lsvMenu->header()->setStretchLastSection(false);
+    lsvMenu->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     lsvMenu->setColumnWidth(1, 40);
+    lsvMenu->setColumnWidth(2, 70);
 
     cmdAdd = named(new QPushButton(QStringLiteral("ｵﾌﾟｼｮﾝ(&A) >>"), fraMenu), "cmdAdd");
     cmdDel = named(new QPushButton(QStringLiteral("<< 削除(&D)"), fraMenu), "cmdDel");
@@ -276,18 +281,18 @@ QGroupBox *frmOrder::buildMenuSection()
     grid->addWidget(lsvPick, 2, 0);
     grid->addLayout(buttons, 0, 1, 3, 1);
     grid->addWidget(lsvMenu, 0, 2, 3, 1);
-    grid->setRowStretch(1, 3);
-    grid->setRowStretch(2, 2);
+    // The candidate list takes the height the panel leaves; the board (no list) takes it all.
+    grid->setRowStretch(2, 1);
     grid->setColumnStretch(0, 5);
     grid->setColumnStretch(2, 4);
-    stkPanels->setMinimumWidth(300);
+    stkPanels->setMinimumWidth(keyboard->sizeHint().width() + 4);
     lsvMenu->setMinimumWidth(230);
     return fraMenu;
 }
 
 QGroupBox *frmOrder::buildPriceSection()
 {
-    fraPrice = named(new QGroupBox(QStringLiteral("お会計"), this), "fraPrice");
+    fraPrice = named(new QGroupBox(this), "fraPrice");
     auto *grid = new QGridLayout(fraPrice);
     grid->setContentsMargins(6, 4, 6, 4);
     grid->setHorizontalSpacing(12);

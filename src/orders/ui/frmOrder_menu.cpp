@@ -15,6 +15,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPainter>
@@ -93,6 +94,11 @@ void frmOrder::showSearchPanel(int mode)
     stkPanels->setCurrentIndex(mode);
     // The board fills the whole left side; the candidate list is of no use beside it.
     lsvPick->setVisible(mode != 2);
+    if (auto *grid = qobject_cast<QGridLayout *>(fraMenu->layout()))
+    {
+        grid->setRowStretch(1, mode == 2 ? 1 : 0);
+        grid->setRowStretch(2, mode == 2 ? 0 : 1);
+    }
     updateAddButton();
 }
 
