@@ -759,7 +759,9 @@ TEST_P(OrderWholeCall, NewCaller_ThenRepeatOrderWithPoints)
     // A second call from the same number an hour later, with the points of the first order.
     Clock::Pin(kNow.addSecs(3600));
     open();
-    callFrom("0398765432");
+    type(edit("txtTel"), "0398765432");
+    QTest::keyClick(edit("txtTel"), Qt::Key_Return); // Enter runs the check
+
     ASSERT_EQ(label("lblMsg")->text(), QStringLiteral("顧客です"));
     EXPECT_EQ(edit("txtNameKana")->text(), QStringLiteral("ﾀﾅｶ"));
     EXPECT_EQ(edit("txtZip")->text(), "1600023");
@@ -1143,5 +1145,43 @@ TEST_F(OrderWindow, LayoutFitsTheMainWindowAt1280x800)
     order->cmdReset->click();
     order->cmdOut->click();
     shoot("takeout");
+    UnregisterCommand(Command::Uketsuke);
+}
+
+TEST_F(OrderWindow, SwitchingBackToTheWindowChecksATypedNumber)
+{
+    addCustomer("0311112222", QStringLiteral("ｻﾄｳ"));
+    RegisterProgramWindows();
+    RegisterCommand(Command::CustView, {[](AppData &, frmMain &) -> QWidget * {
+                                            auto *other = new QWidget;
+                                            other->setWindowTitle(QStringLiteral("別の子"));
+                                            return other;
+                                        },
+                                        nullptr});
+    frmMain frame(*data);
+    frame.resize(1280, 800);
+    frame.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
+    frame.RunCommand(Command::Uketsuke);
+    QMdiSubWindow *orderSub = frame.mdiArea()->activeSubWindow();
+    auto *order = qobject_cast<frmOrder *>(orderSub->widget());
+    ASSERT_NE(order, nullptr);
+    // Only the area code: nothing to check yet.
+    EXPECT_EQ(order->lblMsg->text(), "");
+    order->txtTel->setText("0311112222");
+    frame.RunCommand(Command::CustView);
+    ASSERT_NE(frame.mdiArea()->activeSubWindow(), orderSub);
+    EXPECT_EQ(order->lblMsg->text(), "");
+    frame.mdiArea()->setActiveSubWindow(orderSub);
+    QTRY_COMPARE(order->lblMsg->text(), QStringLiteral("顧客です"));
+    EXPECT_EQ(order->txtNameKana->text(), QStringLiteral("ｻﾄｳ"));
+    // A number too short to be one is left alone.
+    order->txtTel->setText("0399");
+    order->lblMsg->clear();
+    frame.RunCommand(Command::CustView);
+    frame.mdiArea()->setActiveSubWindow(orderSub);
+    QTest::qWait(20);
+    EXPECT_EQ(order->lblMsg->text(), "");
+    UnregisterCommand(Command::CustView);
     UnregisterCommand(Command::Uketsuke);
 }
