@@ -116,8 +116,9 @@ bool generate(const QString &folder)
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1])
-                                    : QDir::tempPath() + QStringLiteral("/soranowa-bench-board-%1").arg(app.applicationPid());
+    const QString folder =
+        argc > 1 ? QString::fromLocal8Bit(argv[1])
+                 : QDir::tempPath() + QStringLiteral("/soranowa-bench-board-%1").arg(app.applicationPid());
     QDir().mkpath(folder);
 
     QElapsedTimer t;
@@ -156,8 +157,8 @@ int main(int argc, char **argv)
 
         std::printf("listed rows:               %zu (expected %d)\n", listed, kToday + kUnfinished);
         std::printf("baseline (SalesIndex pass): %8.2f ms\n", baseline);
-        std::printf("BuildBoardRows:             %8.2f ms   ratio %.1f   target < 100 ms: %s\n", rows,
-                    rows / baseline, rows < 100 ? "met" : "MISSED");
+        std::printf("BuildBoardRows:             %8.2f ms   ratio %.1f   target < 100 ms: %s\n", rows, rows / baseline,
+                    rows < 100 ? "met" : "MISSED");
         std::printf("ShowOrderDetail (last row): %8.2f ms\n", detail);
         if (listed != size_t(kToday + kUnfinished) || rows >= 100)
             rc = 1;

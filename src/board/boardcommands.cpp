@@ -14,8 +14,8 @@ bool CancelOrder(AppData &data, const QString &key, const QString &customerName)
     if (pos < 1)
         return false;
     records.CurrentSalePos = pos;
-    const QString text = QStringLiteral("「") + customerName + QStringLiteral("」様") +
-                         QStringLiteral("の注文を取り消しますか？");
+    const QString text =
+        QStringLiteral("「") + customerName + QStringLiteral("」様") + QStringLiteral("の注文を取り消しますか？");
     if (!AskYesNo(QStringLiteral("注文の取消確認"), text))
         return false;
 

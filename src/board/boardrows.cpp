@@ -9,21 +9,30 @@
 QString BoardStatusText(int status)
 {
     switch (status) {
-    case 1: return QStringLiteral("1:注文受付");
-    case 2: return QStringLiteral("2:出前出発");
-    case 3: return QStringLiteral("3:容器未回収");
-    case 0: return QStringLiteral("4:完了!");
-    default: return QString();
+    case 1:
+        return QStringLiteral("1:注文受付");
+    case 2:
+        return QStringLiteral("2:出前出発");
+    case 3:
+        return QStringLiteral("3:容器未回収");
+    case 0:
+        return QStringLiteral("4:完了!");
+    default:
+        return QString();
     }
 }
 
 QColor BoardStatusColor(int status)
 {
     switch (status) {
-    case 1: return QColor(255, 0, 0);
-    case 2: return QColor(255, 255, 0);
-    case 3: return QColor(0, 255, 0);
-    default: return QColor(255, 255, 255);
+    case 1:
+        return QColor(255, 0, 0);
+    case 2:
+        return QColor(255, 255, 0);
+    case 3:
+        return QColor(0, 255, 0);
+    default:
+        return QColor(255, 255, 255);
     }
 }
 
@@ -35,14 +44,22 @@ int BoardStatusIcon(int status)
 QString BoardRow::column(int index) const
 {
     switch (index) {
-    case 0: return StatusText;
-    case 1: return CustomerName;
-    case 2: return OrderTime;
-    case 3: return Designated;
-    case 4: return Depart;
-    case 5: return Done;
-    case 6: return Collect;
-    default: return QString();
+    case 0:
+        return StatusText;
+    case 1:
+        return CustomerName;
+    case 2:
+        return OrderTime;
+    case 3:
+        return Designated;
+    case 4:
+        return Depart;
+    case 5:
+        return Done;
+    case 6:
+        return Collect;
+    default:
+        return QString();
     }
 }
 

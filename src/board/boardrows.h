@@ -17,7 +17,7 @@ QColor BoardStatusColor(int status);
 int BoardStatusIcon(int status);
 
 struct BoardRow {
-    QString Key;  // OrderDate followed by OrderNo: the row's hidden tag
+    QString Key;     // OrderDate followed by OrderNo: the row's hidden tag
     int SalePos = 0; // SalesIndex position when the rows were built
     int Status = 0;
     QString StatusText;

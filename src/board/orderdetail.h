@@ -10,7 +10,7 @@
 class RecordStore;
 
 struct DetailRow {
-    QString Text;  // item name, with "（option）" unless the option is "（なし）"
+    QString Text; // item name, with "（option）" unless the option is "（なし）"
     QString Qty;
     QString Price; // "¥###,###"
 };
@@ -34,7 +34,7 @@ struct CustomerPanel {
     QString Tel;
     QString Zip;
     QString OrderStaff;
-    QString DeliverTo; // "住所と同じ" when the order names no other place
+    QString DeliverTo;       // "住所と同じ" when the order names no other place
     bool MapEnabled = false; // a postal code other than "" and "0000000"
 };
 

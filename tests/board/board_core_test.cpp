@@ -8,7 +8,8 @@
 #include "mock/shellrecorder.h"
 #include "store/prefs.h"
 
-namespace {
+namespace
+{
 
 QStringList columns(const BoardRow &row)
 {
@@ -28,16 +29,17 @@ TEST_F(BoardTest, RowsListTodayAndUnfinishedOrdersOfEarlierDays)
         s.DesignatedTime = ToOleDate(QDateTime(yesterday, QTime(18, 0)));
         s.DepartTime = ToOleDate(QDateTime(yesterday, QTime(17, 45)));
     });
-    addSale(yesterday, 2, 1, 0);                                     // complete yesterday: gone
-    addSale(today, 1, 1, 0, [&](SalesRecord &s) {                    // complete today: listed
+    addSale(yesterday, 2, 1, 0);                  // complete yesterday: gone
+    addSale(today, 1, 1, 0, [&](SalesRecord &s) { // complete today: listed
         s.DoneTime = ToOleDate(QDateTime(today, QTime(12, 5)));
     });
-    addSale(today, 2, 7, 1);                                         // customer 7 does not exist
-    addSale(today.addDays(-30), 1, 1, 3);                            // containers still out
+    addSale(today, 2, 7, 1);              // customer 7 does not exist
+    addSale(today.addDays(-30), 1, 1, 3); // containers still out
 
     std::vector<BoardRow> rows = BuildBoardRows(data.records, today);
     ASSERT_EQ(rows.size(), 4u);
-    EXPECT_EQ(columns(rows[0]), (QStringList{"2:出前出発", "ﾔﾏﾀﾞ", "05/09 11:31", "05/09 18:00", "17:45", "-----", "-----"}));
+    EXPECT_EQ(columns(rows[0]),
+              (QStringList{"2:出前出発", "ﾔﾏﾀﾞ", "05/09 11:31", "05/09 18:00", "17:45", "-----", "-----"}));
     EXPECT_EQ(rows[0].Key, "202405091");
     EXPECT_EQ(rows[0].Color, QColor(255, 255, 0));
     EXPECT_EQ(columns(rows[1]), (QStringList{"4:完了!", "ﾔﾏﾀﾞ", "05/10 11:31", "-----", "-----", "12:05", "-----"}));
@@ -48,7 +50,8 @@ TEST_F(BoardTest, RowsListTodayAndUnfinishedOrdersOfEarlierDays)
     EXPECT_EQ(rows[2].Color, QColor(255, 0, 0));
     EXPECT_EQ(rows[3].StatusText, "3:容器未回収");
     EXPECT_EQ(rows[3].Color, QColor(0, 255, 0));
-    EXPECT_EQ((std::vector<int>{rows[0].Icon, rows[1].Icon, rows[2].Icon, rows[3].Icon}), (std::vector<int>{3, 1, 2, 4}));
+    EXPECT_EQ((std::vector<int>{rows[0].Icon, rows[1].Icon, rows[2].Icon, rows[3].Icon}),
+              (std::vector<int>{3, 1, 2, 4}));
     EXPECT_EQ(rows[1].OrderStaff, "田中");
 
     // The next day: today's complete order is gone, the unfinished ones stay.
@@ -89,7 +92,8 @@ TEST_F(BoardTest, DetailShowsOptionsDiscountRowsAndTheCustomerPanel)
     EXPECT_EQ(r.CurrentCustomerPos, 1);
     const CustomerPanel &p = v.Panel;
     EXPECT_EQ((QStringList{p.Name, p.Address, p.Building, p.Tel, p.Zip, p.OrderStaff, p.DeliverTo}),
-              (QStringList{"ﾔﾏﾀﾞ", "東京都新宿区西新宿2-8-1", "ソラノワビル", "0312345671", "1600023", "田中", "住所と同じ"}));
+              (QStringList{"ﾔﾏﾀﾞ", "東京都新宿区西新宿2-8-1", "ソラノワビル", "0312345671", "1600023", "田中",
+                           "住所と同じ"}));
     EXPECT_TRUE(p.MapEnabled);
 
     v = ShowOrderDetail(r, "202405102");
@@ -181,7 +185,8 @@ TEST_F(BoardTest, MapPrintCheckFormAndSortPreferences)
     sort.Click(2);
     EXPECT_EQ(GetPref("SET", "SORT_AZ"), "1");
     sort.Click(5);
-    EXPECT_EQ((std::pair{GetPref("SET", "SORTKEY"), GetPref("SET", "SORT_AZ")}), (std::pair{QString("5"), QString("0")}));
+    EXPECT_EQ((std::pair{GetPref("SET", "SORTKEY"), GetPref("SET", "SORT_AZ")}),
+              (std::pair{QString("5"), QString("0")}));
     sort.Click(5);
     const BoardSort loaded = BoardSort::FromPrefs();
     EXPECT_EQ((std::pair{loaded.Column, loaded.Order}), (std::pair{5, 1}));

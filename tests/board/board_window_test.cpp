@@ -17,7 +17,8 @@
 #include <QTest>
 #include <QTreeWidget>
 
-namespace {
+namespace
+{
 
 struct BoardWindowTest : BoardTest {
     template <typename T> static T *child(QWidget &w, const char *name)
@@ -122,12 +123,18 @@ TEST_F(BoardWindowTest, RowsSelectionHooksAndCancel)
     EXPECT_EQ(seenCustomer, 1);
     EXPECT_EQ(list->topLevelItem(2)->text(0), "4:完了!");
     EXPECT_EQ(list->currentItem(), list->topLevelItem(2));
+    // A double-click makes the row the remembered one before the progress window opens.
+    const QPoint second = list->visualItemRect(list->topLevelItem(1)).center();
+    QTest::mousePress(list->viewport(), Qt::LeftButton, {}, second);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, second);
+    EXPECT_EQ(seenKey, "202405102");
+    EXPECT_EQ(w.SelectedOrderKey(), "202405102");
 
     // Cancelling from the menu asks with the row's name and removes the row.
     prompt.answerNext(PromptAnswer::Yes);
     w.mnuTorikeshi->trigger();
-    EXPECT_EQ(prompt.last().text, "「ﾔﾏﾀﾞ」様の注文を取り消しますか？");
-    EXPECT_EQ(column(list, 0), (QStringList{"1:注文受付", "2:出前出発"}));
+    EXPECT_EQ(prompt.last().text, "「ｽｽﾞｷ」様の注文を取り消しますか？");
+    EXPECT_EQ(column(list, 0), (QStringList{"1:注文受付", "4:完了!"}));
     EXPECT_EQ(w.SelectedOrderKey(), "202405101");
 }
 

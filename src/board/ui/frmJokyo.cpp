@@ -21,7 +21,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-namespace {
+namespace
+{
 
 constexpr int kKeyRole = Qt::UserRole;
 constexpr int kStaffRole = Qt::UserRole + 1;
@@ -44,9 +45,7 @@ QAction *namedAction(QObject *parent, const QString &caption, const char *name)
 
 } // namespace
 
-frmJokyo::frmJokyo(AppData &data, QWidget *parent)
-    : QWidget(parent)
-    , m_data(data)
+frmJokyo::frmJokyo(AppData &data, QWidget *parent) : QWidget(parent), m_data(data)
 {
     setObjectName(QStringLiteral("frmJokyo"));
     setWindowTitle(QStringLiteral("注文状況"));
@@ -198,8 +197,8 @@ void frmJokyo::buildMenus()
     tlbPrint = tlbJokyo->addAction(style()->standardIcon(QStyle::SP_DialogSaveButton), QStringLiteral("納品書の印刷"));
     tlbPrint->setObjectName(QStringLiteral("tlbPrint"));
     tlbJokyo->addSeparator();
-    tlbHenko = tlbJokyo->addAction(style()->standardIcon(QStyle::SP_FileDialogDetailedView),
-                                   QStringLiteral("注文品目の変更"));
+    tlbHenko =
+        tlbJokyo->addAction(style()->standardIcon(QStyle::SP_FileDialogDetailedView), QStringLiteral("注文品目の変更"));
     tlbHenko->setObjectName(QStringLiteral("tlbHenko"));
 
     connect(mnuShinko, &QAction::triggered, this, &frmJokyo::mnuShinko_Click);
@@ -300,7 +299,8 @@ void frmJokyo::Re_view()
     if (m_sort.Column >= 0 && m_sort.Column < kBoardColumns) {
         SortListByColumn(lsvMain, m_sort.Column + 1, 0, m_sort.Order);
         lsvMain->header()->setSortIndicatorShown(true);
-        lsvMain->header()->setSortIndicator(m_sort.Column, m_sort.Order == 1 ? Qt::DescendingOrder : Qt::AscendingOrder);
+        lsvMain->header()->setSortIndicator(m_sort.Column,
+                                            m_sort.Order == 1 ? Qt::DescendingOrder : Qt::AscendingOrder);
     }
 
     // The remembered order stays selected; when it is no longer listed the first row is.

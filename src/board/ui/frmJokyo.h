@@ -21,9 +21,10 @@ class QTreeWidgetItem;
 struct AppData;
 struct OrderView;
 
-class frmJokyo : public QWidget, public Refreshable {
+class frmJokyo : public QWidget, public Refreshable
+{
     Q_OBJECT
-public:
+  public:
     explicit frmJokyo(AppData &data, QWidget *parent = nullptr);
     ~frmJokyo() override;
 
@@ -89,11 +90,11 @@ public:
     QPushButton *cmdKokyaku;
     QPushButton *cmdChizu;
 
-protected:
+  protected:
     // Windows set after construction are offered as soon as the board shows.
     void showEvent(QShowEvent *event) override;
 
-private:
+  private:
     void buildMenus();
     QWidget *buildCustomerPanel();
     void rowChanged(QTreeWidgetItem *item);
