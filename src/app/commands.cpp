@@ -1,6 +1,7 @@
 #include "app/commands.h"
 
 #include "app/frmMain.h"
+#include "board/ui/frmJokyo.h"
 #include "settings/ui/frmShop.h"
 #include "store/appdata.h"
 
@@ -32,6 +33,7 @@ const CommandHandler *FindCommand(Command command)
 
 void RegisterProgramWindows()
 {
+    RegisterCommand(Command::Jokyo, {[](AppData &data, frmMain &) -> QWidget * { return new frmJokyo(data); }, nullptr});
     RegisterCommand(Command::SetShop, {nullptr, [](AppData &data, frmMain &frame) {
                                            frmShop dialog(data.settings, &frame);
                                            dialog.exec();
