@@ -2,6 +2,7 @@
 
 #include "app/frmMain.h"
 #include "board/ui/frmJokyo.h"
+#include "board/ui/frmShinko.h"
 #include "settings/ui/frmShop.h"
 #include "store/appdata.h"
 
@@ -33,7 +34,16 @@ const CommandHandler *FindCommand(Command command)
 
 void RegisterProgramWindows()
 {
-    RegisterCommand(Command::Jokyo, {[](AppData &data, frmMain &) -> QWidget * { return new frmJokyo(data); }, nullptr});
+    RegisterCommand(Command::Jokyo, {[](AppData &data, frmMain &) -> QWidget * {
+                                         auto *board = new frmJokyo(data);
+                                         board->openProgress = [board, &data] {
+                                             frmShinko dialog(data, board->SelectedCustomerName(),
+                                                              board->SelectedOrderStaff(), board);
+                                             dialog.exec();
+                                         };
+                                         return board;
+                                     },
+                                     nullptr});
     RegisterCommand(Command::SetShop, {nullptr, [](AppData &data, frmMain &frame) {
                                            frmShop dialog(data.settings, &frame);
                                            dialog.exec();

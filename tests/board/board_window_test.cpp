@@ -4,6 +4,7 @@
 #include "app/commands.h"
 #include "app/frmMain.h"
 #include "board/ui/frmJokyo.h"
+#include "mock/modal.h"
 #include "mock/shellrecorder.h"
 #include "store/prefs.h"
 
@@ -238,5 +239,17 @@ TEST_F(BoardWindowTest, MainWindowOpensTheBoardFirstAndShowsItAgain)
     EXPECT_TRUE(mdi->subWindowList().isEmpty());
     main.findChild<QAction *>("mnuJokyo")->trigger();
     ASSERT_EQ(mdi->subWindowList().size(), 1);
-    EXPECT_NE(qobject_cast<frmJokyo *>(mdi->activeSubWindow()->widget()), nullptr);
+    auto *reopened = qobject_cast<frmJokyo *>(mdi->activeSubWindow()->widget());
+    ASSERT_NE(reopened, nullptr);
+
+    // The progress command of the program's board opens the progress dialog on the order.
+    ASSERT_TRUE(reopened->cmdShinko->isEnabled());
+    QString title;
+    ModalHandler progress([&title](QWidget *dialog) {
+        title = dialog->windowTitle();
+        dialog->close();
+    });
+    QTest::mouseClick(reopened->cmdShinko, Qt::LeftButton);
+    EXPECT_TRUE(progress.done());
+    EXPECT_EQ(title, QStringLiteral("出前状況入力 - [ ﾔﾏﾀﾞ 様]"));
 }
