@@ -1,6 +1,8 @@
 #include "app/commands.h"
 
 #include "app/frmMain.h"
+#include "board/ui/frmJokyo.h"
+#include "board/ui/frmShinko.h"
 #include "orders/ui/frmOrder.h"
 #include "settings/ui/frmShop.h"
 #include "store/appdata.h"
@@ -35,6 +37,16 @@ void RegisterProgramWindows()
 {
     RegisterCommand(Command::Uketsuke,
                     {[](AppData &data, frmMain &frame) -> QWidget * { return new frmOrder(data, &frame); }, nullptr});
+    RegisterCommand(Command::Jokyo, {[](AppData &data, frmMain &) -> QWidget * {
+                                         auto *board = new frmJokyo(data);
+                                         board->openProgress = [board, &data] {
+                                             frmShinko dialog(data, board->SelectedCustomerName(),
+                                                              board->SelectedOrderStaff(), board);
+                                             dialog.exec();
+                                         };
+                                         return board;
+                                     },
+                                     nullptr});
     RegisterCommand(Command::SetShop, {nullptr, [](AppData &data, frmMain &frame) {
                                            frmShop dialog(data.settings, &frame);
                                            dialog.exec();

@@ -37,6 +37,14 @@ QUrl ProductInfoPageUrl()
     return QUrl(QStringLiteral("https://soranowa.example.jp/product/"));
 }
 
+QUrl MapUrlForZip(const QString &zip)
+{
+    // The map service's base address; the path and the query are the service's own.
+    static const QString base = QStringLiteral("https://www.mapion.co.jp");
+    // The code is encoded so that no character of it can change the query.
+    return QUrl(base + QStringLiteral("/c/f?uc=11&grp=all&zip=") + QString::fromLatin1(QUrl::toPercentEncoding(zip)));
+}
+
 QUrl HelpTopicUrl(int topic)
 {
     const QString folder = ProgramFolder() + QStringLiteral("/help/");

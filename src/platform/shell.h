@@ -15,6 +15,8 @@ void SetShellService(ShellService *service);
 // The product's two web pages.
 QUrl ProductTopPageUrl();
 QUrl ProductInfoPageUrl();
+// The web map of a postal code.
+QUrl MapUrlForZip(const QString &zip);
 // The help page of a topic (0 = contents), shipped as HTML in the program folder's "help".
 QUrl HelpTopicUrl(int topic);
 // Opens the help at a topic; returns false when nothing could open it.

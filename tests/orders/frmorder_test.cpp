@@ -4,6 +4,7 @@
 
 #include "app/commands.h"
 #include "app/frmMain.h"
+#include "board/ui/frmJokyo.h"
 #include "mock/modal.h"
 #include "mock/testfolder.h"
 #include "mock/testprompt.h"
@@ -27,6 +28,7 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPointer>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTest>
@@ -1184,4 +1186,35 @@ TEST_F(OrderWindow, SwitchingBackToTheWindowChecksATypedNumber)
     EXPECT_EQ(order->lblMsg->text(), "");
     UnregisterCommand(Command::CustView);
     UnregisterCommand(Command::Uketsuke);
+}
+
+TEST_F(OrderWindow, ConfirmedOrderIsShownSelectedOnTheBoard)
+{
+    addCustomer("0311112222", QStringLiteral("ｻﾄｳ"));
+    SavePref("SET", "MENU", "1");
+    RegisterProgramWindows();
+    frmMain frame(*data);
+    frame.resize(1280, 800);
+    frame.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
+    frame.RunCommand(Command::Uketsuke);
+    QPointer<QMdiSubWindow> orderSub = frame.mdiArea()->activeSubWindow();
+    auto *order = qobject_cast<frmOrder *>(orderSub->widget());
+    ASSERT_NE(order, nullptr);
+    order->txtTel->setText("0311112222");
+    order->cmdCheck_Click();
+    order->cbo5g->setCurrentIndex(2);
+    emit order->cbo5g->activated(2);
+    order->picFrame->cmdMenu[1]->click();
+    order->tlbGoConfirm->trigger();
+    ASSERT_EQ(prompt.count(), 0);
+    QTRY_VERIFY(orderSub.isNull() || !frame.mdiArea()->subWindowList().contains(orderSub));
+    QMdiSubWindow *active = frame.mdiArea()->activeSubWindow();
+    ASSERT_NE(active, nullptr);
+    auto *board = qobject_cast<frmJokyo *>(active->widget());
+    ASSERT_NE(board, nullptr);
+    EXPECT_EQ(board->SelectedOrderKey(), "202605101");
+    EXPECT_EQ(board->SelectedCustomerName(), QStringLiteral("ｻﾄｳ"));
+    UnregisterCommand(Command::Uketsuke);
+    UnregisterCommand(Command::Jokyo);
 }

@@ -181,6 +181,7 @@ private:
     void fillStaff();
     void fillDeliverTo();
     void updateConfirmCaption();
+    void showOnBoard(const QString &orderKey);
     bool checkLeftField(QWidget *field);
     void keepFocusIn(QWidget *field);
 

@@ -2,6 +2,8 @@
 // the confirmation.
 #include "orders/ui/frmOrder.h"
 
+#include "app/frmMain.h"
+#include "board/ui/frmJokyo.h"
 #include "orders/ordercommit.h"
 #include "orders/orderlines.h"
 #include "orders/pricing.h"
@@ -19,6 +21,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -201,13 +204,29 @@ bool frmOrder::ConfirmOrder()
     input.ServiceDiscount = serviceOn ? qint16(YenOf(serviceText)) : qint16(0);
     input.PointDiscountYen = pointYen;
     input.ProgressMode = GetPref(QStringLiteral("SET"), QStringLiteral("SHINKO"));
-    if (!CommitOrder(m_data, input))
+    const std::optional<QString> key = CommitOrder(m_data, input);
+    if (!key)
         return false;
-    // The order board takes over from here once it is part of the program; until then the
-    // window simply closes, its work done.
+    showOnBoard(*key);
     if (m_subWindow)
         m_subWindow->close();
     else
         close();
     return true;
+}
+
+void frmOrder::showOnBoard(const QString &orderKey)
+{
+    if (!m_frame)
+        return;
+    // Shows the board (opening it when closed) with the new order selected.
+    m_frame->RunCommand(Command::Jokyo);
+    for (QMdiSubWindow *sub : m_frame->mdiArea()->subWindowList()) {
+        if (auto *board = qobject_cast<frmJokyo *>(sub->widget())) {
+            board->SetSelectedOrderKey(orderKey);
+            board->Re_view();
+            m_frame->mdiArea()->setActiveSubWindow(sub);
+            return;
+        }
+    }
 }

@@ -2,6 +2,7 @@
 
 #include "store/helpers.h"
 
+#include <QHeaderView>
 #include <QTreeWidget>
 
 #include <algorithm>
@@ -12,8 +13,15 @@ void SortListByColumn(QTreeWidget *list, int column, int kind, int order)
     if (!list || column < 1 || column > list->columnCount())
         return;
     const int index = column - 1;
-    // The view's own sorting would undo ours as soon as rows are put back.
+    // The view's own sorting would undo ours as soon as rows are put back. Turning it off also
+    // makes the headers unclickable and hides the indicator: both are put back, or a list
+    // sorted by a header click could never be sorted again.
+    QHeaderView *header = list->header();
+    const bool clickable = header->sectionsClickable();
+    const bool indicator = header->isSortIndicatorShown();
     list->setSortingEnabled(false);
+    header->setSectionsClickable(clickable);
+    header->setSortIndicatorShown(indicator);
 
     QTreeWidgetItem *current = list->currentItem();
     const QList<QTreeWidgetItem *> selected = list->selectedItems();

@@ -1,0 +1,82 @@
+#include "board/orderdetail.h"
+
+#include "orders/pricing.h"
+#include "store/helpers.h"
+#include "store/recordstore.h"
+
+#include <cstring>
+
+OrderDetail BuildOrderDetail(const SalesRecord &sale)
+{
+    OrderDetail d;
+    for (int i = 1; i <= kMaxOrderLines && !sale.ItemName[size_t(i)].isEmpty(); ++i) {
+        const QString &option = sale.ItemOption[size_t(i)];
+        QString text = sale.ItemName[size_t(i)];
+        if (option != kNoOption)
+            text += QStringLiteral("（") + option + QStringLiteral("）");
+        const qint64 price = CurrencyToYen(sale.ItemPrice[size_t(i)]);
+        const qint64 qty = sale.ItemQty[size_t(i)];
+        d.Rows.push_back({text, QString::number(qty), FormatYenBlankZero(price)});
+        d.Amount += qty * price;
+        d.ItemCount += qty;
+    }
+    if (sale.ServiceDiscount < 0)
+        d.Rows.push_back({QStringLiteral("サービス割引"), QStringLiteral("1"), FormatYen(sale.ServiceDiscount)});
+    if (sale.PointDiscount < 0)
+        d.Rows.push_back({QStringLiteral("ポイント割引"), QStringLiteral("1"), FormatYen(sale.PointDiscount)});
+    d.ItemCountText = QString::number(d.ItemCount);
+    d.AmountText = FormatYenBlankZero(d.Amount);
+    return d;
+}
+
+CustomerPanel BuildCustomerPanel(const SalesRecord &sale, const CustomerRecord *customer)
+{
+    CustomerPanel p;
+    if (!customer) {
+        p.Name = QStringLiteral("削除されています");
+        return p;
+    }
+    p.Exists = true;
+    p.Name = customer->NameKana;
+    p.Address = customer->City + customer->Banchi;
+    p.Building = customer->Building;
+    p.Tel = customer->Tel;
+    p.Zip = customer->Zip;
+    p.OrderStaff = sale.OrderStaff;
+    p.DeliverTo = sale.DeliverTo == kNoOption ? QStringLiteral("住所と同じ") : sale.DeliverTo;
+    p.MapEnabled = !p.Zip.isEmpty() && p.Zip != QStringLiteral("0000000");
+    return p;
+}
+
+int FindSalePosByKey(const RecordStore &records, const QString &key)
+{
+    if (key.size() < 9)
+        return -1;
+    // Compare date bytes and number rather than building each entry's key text.
+    const QByteArray date = key.left(8).toLatin1();
+    bool ok = false;
+    const int no = key.mid(8).toInt(&ok);
+    if (!ok)
+        return -1;
+    for (size_t pos = 1; pos < records.SalesIndex.size(); ++pos) {
+        const SalesIndexEntry &e = records.SalesIndex[pos];
+        if (e.OrderNo == no && std::memcmp(e.OrderDateBytes.data(), date.constData(), 8) == 0)
+            return int(pos);
+    }
+    return -1;
+}
+
+OrderView ShowOrderDetail(RecordStore &records, const QString &key)
+{
+    OrderView view;
+    const int pos = FindSalePosByKey(records, key);
+    if (pos < 1 || !records.ReadSale(pos))
+        return view;
+    records.CurrentSalePos = pos;
+    view.Found = true;
+    view.Detail = BuildOrderDetail(records.CurrentSale);
+    records.CurrentCustomerPos = records.FindCustomerPos(records.CurrentSale.CustomerId);
+    const bool exists = records.CurrentCustomerPos != -1 && records.ReadCustomer(records.CurrentCustomerPos);
+    view.Panel = BuildCustomerPanel(records.CurrentSale, exists ? &records.CurrentCustomer : nullptr);
+    return view;
+}
