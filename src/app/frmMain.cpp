@@ -369,7 +369,8 @@ QMdiSubWindow *frmMain::ShowChild(QWidget *child)
     QMdiSubWindow *w = m_mdi->addSubWindow(child);
     w->setAttribute(Qt::WA_DeleteOnClose);
     connect(w, &QObject::destroyed, this, [this] { QMetaObject::invokeMethod(this, [this] { updateCloseButton(); }, Qt::QueuedConnection); });
-    w->show();
+    // Working windows fill the frame: the board and order entry need all the room they can get.
+    w->showMaximized();
     m_mdi->setActiveSubWindow(w);
     tlbClose->setEnabled(true);
     return w;
