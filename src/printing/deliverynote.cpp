@@ -173,7 +173,7 @@ void DrawDeliveryNote3(PageSurface &s, const SalesRecord &sale, const CustomerRe
     for (int X : columns) {
         s.TextBox(X + 5, 11, X + 65, 16.7, TrimField(c.City) + TrimField(c.Banchi) + TrimField(c.Building), A::Left,
                   true);
-        s.Text(X + 5, 20.5, TrimField(c.Tel), X + 22.5);
+        s.Text(X + 5, 20.5, TrimField(c.Tel), X + 23);
     }
     s.SetTextColor(kItemGray);
     for (int X : columns) {
@@ -221,7 +221,7 @@ void DrawDeliveryNote3(PageSurface &s, const SalesRecord &sale, const CustomerRe
         }
     }
     for (int X : columns)
-        s.Text(X + 48, 6, f.ReceiptNo, X + 64);
+        s.Text(X + 48, 6, f.ReceiptNo, X + 74);
     s.TextBox(170, 105, 194, 108, f.ReceiptNo, A::Right);
     const bool designated = sale.DesignatedTime != kUnsetTime;
     for (int X : {0, 65}) {

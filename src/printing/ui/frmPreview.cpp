@@ -89,6 +89,8 @@ frmPreview::frmPreview(PrintDocument &doc, QWidget *parent) : QDialog(parent), m
     pal.setColor(QPalette::Window, QColor(128, 128, 128));
     picView->setPalette(pal);
     picPage = new PageWidget(this, picView);
+    // The bars come and go with the zoom, which changes the visible area again.
+    picView->installEventFilter(this);
     picPage->setObjectName(QStringLiteral("picPage"));
     hsbPage = new QScrollBar(Qt::Horizontal, this);
     hsbPage->setObjectName(QStringLiteral("hsbPage"));
@@ -205,6 +207,13 @@ void frmPreview::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     applyZoom();
+}
+
+bool frmPreview::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == picView && event->type() == QEvent::Resize)
+        applyZoom();
+    return QDialog::eventFilter(watched, event);
 }
 
 void frmPreview::cmdPage_Click(int index)

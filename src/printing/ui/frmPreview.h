@@ -53,6 +53,7 @@ class frmPreview : public QDialog
   protected:
     void resizeEvent(QResizeEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
   private:
     void drawPage(int page);
