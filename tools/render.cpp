@@ -12,8 +12,8 @@
 int RunRender(const QStringList &args)
 {
     QString error;
-    const auto parsed = ParseArgs(args, {QStringLiteral("--kind"), QStringLiteral("--order"), QStringLiteral("--out")},
-                                  {}, &error);
+    const auto parsed =
+        ParseArgs(args, {QStringLiteral("--kind"), QStringLiteral("--order"), QStringLiteral("--out")}, {}, &error);
     if (!parsed || parsed->positional.size() != 1 || !parsed->values.contains(QStringLiteral("--order")) ||
         !parsed->values.contains(QStringLiteral("--out"))) {
         PrintErr(parsed ? QStringLiteral("render takes DATA_DIR --kind KIND --order KEY --out FILE") : error);

@@ -4,7 +4,8 @@
 #include "store/helpers.h"
 #include "store/oledate.h"
 
-namespace {
+namespace
+{
 
 const QColor kItemGray(96, 96, 96);
 const QColor kWhite(255, 255, 255);
@@ -246,7 +247,8 @@ void DrawDeliveryNote3(PageSurface &s, const SalesRecord &sale, const CustomerRe
     s.TextBox(140, 123, 194, 126, shop.ShopAddress, A::Right);
     s.TextBox(150, 130, 194, 133, shopTel(shop), A::Right);
     s.Text(144, 111.8, QStringLiteral("金額"));
-    s.TextFitted(75, 127, f.ChangeLine.isEmpty() ? QStringLiteral(" ") : QStringLiteral("お釣り　") + f.ChangeLine.trimmed(),
+    s.TextFitted(75, 127,
+                 f.ChangeLine.isEmpty() ? QStringLiteral(" ") : QStringLiteral("お釣り　") + f.ChangeLine.trimmed(),
                  129);
     s.SetFont(kPrintFace, 11, true);
     s.Text(155, 111, receiptAmount(f.Billed), 194);

@@ -11,15 +11,15 @@ class PageSurface;
 
 // Everything a delivery note prints besides the raw buffers, worked out once.
 struct NoteFacts {
-    int LineCount = 0;      // printed lines: slots up to the first with quantity 0
-    qint64 QtyCount = 0;    // quantities of printed lines with a price above 0
+    int LineCount = 0;   // printed lines: slots up to the first with quantity 0
+    qint64 QtyCount = 0; // quantities of printed lines with a price above 0
     qint64 Subtotal = 0, Tax = 0, Total = 0, Billed = 0;
-    QString DiscountText;   // "-300" or "0"
+    QString DiscountText; // "-300" or "0"
     qint64 PointsEarned = 0;
-    bool ShowPoints = false; // point service on and the customer's balance not negative
-    QString ReceiptNo;       // "No.0115003"
-    QString ChangeLine;      // suggestion line; "" when the amount is a multiple of 10,000
-    QString PointNotice;     // with the line break after the first sentence
+    bool ShowPoints = false;         // point service on and the customer's balance not negative
+    QString ReceiptNo;               // "No.0115003"
+    QString ChangeLine;              // suggestion line; "" when the amount is a multiple of 10,000
+    QString PointNotice;             // with the line break after the first sentence
     QString PointNoticeOneBreakLess; // the same without it, for the three-copy form
     QDateTime PrintedAt;
 };
@@ -36,7 +36,7 @@ QString LongDate(const QDate &date);
 // "18:45".
 QString ShortTime(const QTime &time);
 
-void DrawDeliveryNote(PageSurface &s, const SalesRecord &sale, const CustomerRecord &customer,
-                      const ShopSettings &shop, const QDateTime &now);
+void DrawDeliveryNote(PageSurface &s, const SalesRecord &sale, const CustomerRecord &customer, const ShopSettings &shop,
+                      const QDateTime &now);
 void DrawDeliveryNote3(PageSurface &s, const SalesRecord &sale, const CustomerRecord &customer,
                        const ShopSettings &shop, const QDateTime &now);

@@ -5,7 +5,8 @@
 
 #include <cmath>
 
-namespace {
+namespace
+{
 
 // The sale as printed: slots after the first empty quantity are left out of every amount.
 SalesRecord printedPart(const SalesRecord &sale, int lineCount)
@@ -18,8 +19,7 @@ SalesRecord printedPart(const SalesRecord &sale, int lineCount)
     return part;
 }
 
-QString pointNotice(const SalesRecord &, const CustomerRecord &customer, const ShopSettings &shop,
-                    bool breakAfterFirst)
+QString pointNotice(const SalesRecord &, const CustomerRecord &customer, const ShopSettings &shop, bool breakAfterFirst)
 {
     const QString months = shop.PointValidMonths;
     QDate expiry;
@@ -34,9 +34,9 @@ QString pointNotice(const SalesRecord &, const CustomerRecord &customer, const S
          QStringLiteral("円割引させていただきます。\n注文時にポイント割引を使用する旨をお伝え下さい。\n"
                         "ポイントの有効期限は、最終ご注文日から") +
          months + QStringLiteral("ヶ月間です。\n最終ご注文日から") + months +
-         QStringLiteral("ヶ月間ご利用のない場合は、累積ポイントが無効になります。\n") +
-         TrimField(customer.NameKana) + QStringLiteral("様の有効期限は") +
-         (expiry.isValid() ? LongDate(expiry) : QString()) + QStringLiteral("です。");
+         QStringLiteral("ヶ月間ご利用のない場合は、累積ポイントが無効になります。\n") + TrimField(customer.NameKana) +
+         QStringLiteral("様の有効期限は") + (expiry.isValid() ? LongDate(expiry) : QString()) +
+         QStringLiteral("です。");
     return t;
 }
 
@@ -64,8 +64,8 @@ QString ChangeSuggestion(qint64 billed)
     if (billed % 10000 == 0)
         return QString();
     const qint64 n = qint64(std::floor(double(billed) / 10000.0)) + 1;
-    QString line = QString::number(n) + QStringLiteral("万：") + changeAmount(n * 10000 - billed) +
-                   QStringLiteral("  ");
+    QString line =
+        QString::number(n) + QStringLiteral("万：") + changeAmount(n * 10000 - billed) + QStringLiteral("  ");
     // The part above the last full 10,000 is below 5,000: a 5,000 note less also pays.
     const qint64 remainder = billed - (n - 1) * 10000;
     if (remainder < 5000) {
@@ -80,7 +80,8 @@ QString ChangeSuggestion(qint64 billed)
 
 QString ReceiptNumber(const SalesRecord &sale)
 {
-    return QStringLiteral("No.") + sale.OrderDate.right(4) + QStringLiteral("%1").arg(sale.OrderNo, 3, 10, QLatin1Char('0'));
+    return QStringLiteral("No.") + sale.OrderDate.right(4) +
+           QStringLiteral("%1").arg(sale.OrderNo, 3, 10, QLatin1Char('0'));
 }
 
 NoteFacts WorkOutNote(const SalesRecord &sale, const CustomerRecord &customer, const ShopSettings &shop,

@@ -9,7 +9,8 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 
-namespace {
+namespace
+{
 
 void drawPage(PrintDocument &doc, PageSurface &s, int page)
 {

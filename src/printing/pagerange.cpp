@@ -2,7 +2,8 @@
 
 #include <QStringList>
 
-namespace {
+namespace
+{
 
 std::optional<int> wholeNumber(const QString &text)
 {

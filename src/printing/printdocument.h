@@ -21,7 +21,7 @@ struct TotalsSheetInput {
 // The staff list of the staff-collection window, as shown there.
 struct CollectionSheetInput {
     QString Caption;
-    std::vector<QStringList> Rows; // staff name, count, amount with tax, discount, collected
+    std::vector<QStringList> Rows;        // staff name, count, amount with tax, discount, collected
     QString Ken, Total, TotalWari, Money; // the four total labels
 };
 

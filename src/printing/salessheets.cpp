@@ -2,7 +2,8 @@
 
 #include "printing/pagesurface.h"
 
-namespace {
+namespace
+{
 
 QString column(const QStringList &row, int i)
 {
@@ -52,9 +53,9 @@ int DrawTotalsSheet(PageSurface &s, const TotalsSheetInput &in, int page)
         s.TextBox(base + 70, y, base + 90, y + 4.5, column(row, 3), A::Right);
     }
     if (page == count) {
-        const std::pair<double, const char *> headings[] = {{10, "区分"},   {40, "件数"},   {60, "数量"},
-                                                             {83, "売上合計"}, {107, "消費税"}, {132, "税込合計"},
-                                                             {157, "客単価"}, {175, "税込客単価"}};
+        const std::pair<double, const char *> headings[] = {{10, "区分"},     {40, "件数"},       {60, "数量"},
+                                                            {83, "売上合計"}, {107, "消費税"},    {132, "税込合計"},
+                                                            {157, "客単価"},  {175, "税込客単価"}};
         for (const auto &[x, text] : headings)
             s.Text(x, 240, QString::fromUtf8(text));
         const std::pair<double, double> cols[] = {{20, 48},   {49, 68},   {70, 98},  {100, 119},

@@ -1,6 +1,7 @@
 #include "printing/printdocument.h"
 
-namespace {
+namespace
+{
 bool isA5Portrait(const QString &kind)
 {
     return kind == QLatin1String("Nohin") || kind == QLatin1String("SS");

@@ -3,7 +3,8 @@
 
 #include "printing/deliverynote.h"
 
-namespace {
+namespace
+{
 
 class DeliveryNote : public NoteTest
 {

@@ -1,7 +1,8 @@
 // Edge cases of the delivery note: line limits of the point notice, long orders, discounts.
 #include "notetest.h"
 
-namespace {
+namespace
+{
 
 const QString kHeading = QStringLiteral("★ポイントシステムのご案内★");
 

@@ -104,8 +104,8 @@ inline ::testing::AssertionResult At(const PdfPage &page, const QString &text, d
         return ::testing::AssertionFailure() << "\"" << text.toStdString() << "\" at (" << wx << ", " << w->top
                                              << ") instead of (" << x << ", " << y << ")";
     if (points > 0 && std::abs(w->points() - points) > 0.3)
-        return ::testing::AssertionFailure() << "\"" << text.toStdString() << "\" in " << w->points() << " pt, not "
-                                             << points;
+        return ::testing::AssertionFailure()
+               << "\"" << text.toStdString() << "\" in " << w->points() << " pt, not " << points;
     return ::testing::AssertionSuccess();
 }
 inline ::testing::AssertionResult RightAt(const PdfPage &page, const QString &text, double right, double y,

@@ -9,7 +9,8 @@
 #include <QPainter>
 #include <QPdfWriter>
 
-namespace {
+namespace
+{
 
 TEST(ChangeSuggestionRule, SuggestsTheNotesThatPay)
 {
@@ -83,8 +84,8 @@ TEST_F(PageMechanism, TotalsSheetPagesAndSummaryOnTheLastPage)
     for (int i = 1; i <= 93; ++i)
         doc.Totals.Items.push_back({QStringLiteral("品%1").arg(i), QString::number(i), QStringLiteral("¥100"),
                                     QStringLiteral("¥%1").arg(i * 100)});
-    doc.Totals.Summary.push_back({QStringLiteral("合計"), "93", "4371", "¥437,100", "¥34,968", "¥472,068", "¥4,700",
-                                  "¥5,076"});
+    doc.Totals.Summary.push_back(
+        {QStringLiteral("合計"), "93", "4371", "¥437,100", "¥34,968", "¥472,068", "¥4,700", "¥5,076"});
     const QString path = dir.filePath("sk.pdf");
     ASSERT_TRUE(RenderDocumentToPdf(doc, path));
     EXPECT_EQ(doc.PageCount, 2);

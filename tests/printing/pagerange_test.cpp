@@ -3,7 +3,8 @@
 
 #include "printing/pagerange.h"
 
-namespace {
+namespace
+{
 
 TEST(PageRangeRules, RangesOfAFourPageDocument)
 {

@@ -6,7 +6,8 @@
 #include <cmath>
 #include <limits>
 
-namespace {
+namespace
+{
 double mm(const QString &pt)
 {
     return pt.toDouble() * 25.4 / 72.0;

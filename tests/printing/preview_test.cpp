@@ -19,7 +19,8 @@
 #include <QScrollBar>
 #include <QTest>
 
-namespace {
+namespace
+{
 
 class Preview : public NoteTest
 {
@@ -86,6 +87,8 @@ TEST_F(Preview, OpensAtFullSizeAndZooms)
     w.cboZoom->setCurrentIndex(5);
     EXPECT_NEAR(w.picPage->height(), (w.picView->height() * tpp - 200) / tpp, 1);
     EXPECT_FALSE(w.vsbPage->isVisible());
+    if (!qEnvironmentVariableIsEmpty("KEEP_TEST_PDF"))
+        w.grab().save(dir.filePath("preview.png"));
     // One page: first and last do nothing.
     w.cmdPage[3]->click();
     w.cmdPage[0]->click();
@@ -190,7 +193,9 @@ TEST_F(Preview, PrinterDialogChecksCopiesAndRanges)
     for (const char *bad : {"7", "0-2", "1-2-3"}) {
         box.txtPage->setText(QString::fromUtf8(bad));
         EXPECT_FALSE(box.cmdPrintGo_Click());
-        EXPECT_EQ(prompt.last().text, QStringLiteral("ページ指定範囲が不正です。\n印刷したい範囲をハイフンではさんで入力して下さい。\n例：3-5"));
+        EXPECT_EQ(
+            prompt.last().text,
+            QStringLiteral("ページ指定範囲が不正です。\n印刷したい範囲をハイフンではさんで入力して下さい。\n例：3-5"));
     }
     EXPECT_TRUE(printers.jobs.empty());
     box.txtPage->setText(QStringLiteral("5-3"));

@@ -18,7 +18,8 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
-namespace {
+namespace
+{
 
 const double kZooms[] = {1.5, 1.0, 0.75, 0.5, 0.25};
 constexpr int kFit = 5;

@@ -17,7 +17,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-namespace {
+namespace
+{
 const QString kTitle = QStringLiteral("印刷");
 
 template <typename W> W *named(W *w, const char *name)
@@ -55,8 +56,9 @@ frmPrinterBox::frmPrinterBox(PrintDocument &doc, QWidget *parent) : QDialog(pare
     txtPage = named(new QLineEdit(fraPage), "txtPage");
     txtPage->setAccessibleName(QStringLiteral("ページ指定"));
     pageGrid->addWidget(txtPage, 2, 1);
-    lblPageHint = named(new QLabel(QStringLiteral("ページ番号のみか、ページ範囲のみを入力して下さい。例：5-12"), fraPage),
-                        "lblPageHint");
+    lblPageHint =
+        named(new QLabel(QStringLiteral("ページ番号のみか、ページ範囲のみを入力して下さい。例：5-12"), fraPage),
+              "lblPageHint");
     lblPageHint->setWordWrap(true);
     pageGrid->addWidget(lblPageHint, 3, 0, 1, 2);
     top->addWidget(fraPage);
@@ -139,7 +141,9 @@ bool frmPrinterBox::cmdPrintGo_Click()
     } else if (optPage[2]->isChecked()) {
         const auto r = ParsePageRange(txtPage->text(), count);
         if (!r) {
-            ShowWarning(kTitle, QStringLiteral("ページ指定範囲が不正です。\n印刷したい範囲をハイフンではさんで入力して下さい。\n例：3-5"));
+            ShowWarning(kTitle,
+                        QStringLiteral(
+                            "ページ指定範囲が不正です。\n印刷したい範囲をハイフンではさんで入力して下さい。\n例：3-5"));
             txtPage->setFocus();
             txtPage->selectAll();
             return false;

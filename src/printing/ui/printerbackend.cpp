@@ -4,7 +4,8 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
-namespace {
+namespace
+{
 
 class InstalledPrinters final : public PrinterBackend
 {
