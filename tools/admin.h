@@ -31,3 +31,4 @@ std::optional<qint64> ParseNumber(const QString &text, qint64 min, qint64 max);
 int RunStats(const QStringList &args);
 int RunCompact(const QStringList &args);
 int RunSampleData(const QStringList &args);
+int RunRender(const QStringList &args); // needs a QGuiApplication (fonts)

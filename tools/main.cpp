@@ -1,11 +1,26 @@
 // soranowa-admin: headless maintenance of a Soranowa data folder.
 #include "admin.h"
 
+#include "printing/printfonts.h"
+
 #include <QCoreApplication>
+#include <QGuiApplication>
+
+#include <memory>
 
 int main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
+    // Drawing pages needs fonts, hence a GUI application; it never opens a window.
+    const bool drawing = argc > 1 && qstrcmp(argv[1], "render") == 0;
+    std::unique_ptr<QCoreApplication> app;
+    if (drawing) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QGuiApplication>(argc, argv);
+        InstallPrintFontSubstitutes();
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
     QStringList args = QCoreApplication::arguments().mid(1);
     if (args.isEmpty()) {
         PrintErr(QStringLiteral("no command given"));
@@ -23,6 +38,8 @@ int main(int argc, char **argv)
         return RunCompact(args);
     if (command == QLatin1String("sample-data"))
         return RunSampleData(args);
+    if (command == QLatin1String("render"))
+        return RunRender(args);
     PrintErr(QStringLiteral("unknown command '%1'").arg(command));
     PrintErr(QStringLiteral("try 'soranowa-admin --help'"));
     return kExitUsage;

@@ -1,0 +1,46 @@
+#pragma once
+// What the page mechanism prints: the print kind, the page counters the drawings set, and the
+// inputs each drawing reads. One instance is filled by the caller before it previews or prints.
+#include <QSizeF>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <vector>
+
+struct AppData;
+class PageSurface;
+
+// The item list and summary list of the sales-totals window, as shown there.
+struct TotalsSheetInput {
+    QString Caption;
+    std::vector<QStringList> Items;   // name, quantity, unit price, amount
+    std::vector<QStringList> Summary; // eight columns per row
+};
+
+// The staff list of the staff-collection window, as shown there.
+struct CollectionSheetInput {
+    QString Caption;
+    std::vector<QStringList> Rows;        // staff name, count, amount with tax, discount, collected
+    QString Ken, Total, TotalWari, Money; // the four total labels
+};
+
+struct PrintDocument {
+    QString PrintKind; // "Nohin", "Nohin2", "SK", "SS", "DM"
+    qint16 PageCount = 0;
+    qint16 CurrentPage = 0;
+
+    const AppData *Data = nullptr; // delivery notes read its buffers and shop settings
+    TotalsSheetInput Totals;
+    CollectionSheetInput Collection;
+    // Address labels are drawn by the direct-mail window: draws `page` and returns the page count.
+    std::function<int(PageSurface &surface, int page)> DrawLabels;
+};
+
+// Sheet sizes in millimetres by print kind. The preview and the printer differ for "SS".
+QSizeF PreviewSheetSize(const QString &kind);
+QSizeF PrinterSheetSize(const QString &kind);
+QString PaperLabel(const QString &kind);
+// Display size at 100 % in twips (56.7 twips per millimetre).
+QSizeF DisplayBaseTwips(const QString &kind);
+constexpr double kTwipsPerMm = 56.7;

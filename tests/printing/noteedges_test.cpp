@@ -1,0 +1,98 @@
+// Edge cases of the delivery note: line limits of the point notice, long orders, discounts.
+#include "notetest.h"
+
+namespace
+{
+
+const QString kHeading = QStringLiteral("★ポイントシステムのご案内★");
+
+using NoteEdges = NoteTest;
+
+TEST_F(NoteEdges, PointNoticeNeedsRoomOnBothForms)
+{
+    pointServiceOn();
+    const struct {
+        int lines;
+        bool portrait, landscape;
+    } cases[] = {{1, true, true}, {10, true, true}, {11, true, false}, {13, true, false}, {14, false, false}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.lines);
+        setLines(c.lines);
+        EXPECT_EQ(render("Nohin").contains(kHeading), c.portrait);
+        EXPECT_EQ(render("Nohin2").contains(kHeading), c.landscape);
+    }
+    // A negative balance switches the points line and the notice off.
+    setLines(1);
+    data.records.CurrentCustomer.Points = -1;
+    const PdfPage p = render("Nohin");
+    EXPECT_FALSE(p.contains(kHeading));
+    EXPECT_EQ(p.count("累積ﾎﾟｲﾝﾄ：-1、獲得ﾎﾟｲﾝﾄ：1"), 0);
+}
+
+TEST_F(NoteEdges, TwentyLinesFitAboveTheTotals)
+{
+    setLines(20);
+    data.records.CurrentSale.ItemPrice[20] = YenToCurrency(1200);
+    const PdfPage p = render("Nohin");
+    EXPECT_TRUE(At(p, "品目20", 29, 43 + 4.5 * 20, 11.5));
+    EXPECT_LT(p.find("品目20", 29, 133)->bottom, 140);
+    EXPECT_TRUE(RightAt(p, "¥1,200", 135, 133));
+    EXPECT_TRUE(RightAt(p, "20", 55.5, 145)); // quantity count
+    EXPECT_TRUE(RightAt(p, "¥3,100(¥248)", 85.5, 145));
+    EXPECT_TRUE(RightAt(p, "0", 115.5, 145)); // no discount
+    const PdfPage q = render("Nohin2");
+    for (double X : {0.0, 65.0, 130.0}) {
+        EXPECT_TRUE(At(q, "品目20", X + 5, 88, 8));
+        EXPECT_LT(q.find("品目20", X + 5, 88)->bottom, 91.9);
+        EXPECT_TRUE(RightAt(q, "¥1,200", X + 62, 88));
+    }
+    EXPECT_TRUE(At(q, "お釣り", 75, 127, 8));
+    EXPECT_TRUE(q.contains("1万：¥6,652"));
+}
+
+TEST_F(NoteEdges, PrintedLinesEndAtTheFirstEmptyQuantity)
+{
+    setLine(1, QStringLiteral("ざるそば"), 3, 700);
+    setLine(2, QStringLiteral("サービス"), 2, 0);
+    setLine(4, QStringLiteral("残り物"), 5, 1000); // after an empty slot: not printed, not counted
+    data.records.CurrentSale.ServiceDiscount = -50;
+    data.records.CurrentSale.PointDiscount = -200;
+    const PdfPage p = render("Nohin");
+    EXPECT_FALSE(p.contains("残り物"));
+    EXPECT_TRUE(RightAt(p, "3", 55.5, 145));
+    EXPECT_TRUE(RightAt(p, "¥2,100(¥168)", 85.5, 145));
+    EXPECT_TRUE(RightAt(p, "-250", 115.5, 145));
+    EXPECT_TRUE(RightAt(p, "¥2,018", 135.5, 145));
+    EXPECT_TRUE(At(p, "¥2,018-", 66, 163));
+    EXPECT_FALSE(p.contains("累積ﾎﾟｲﾝﾄ：0、獲得ﾎﾟｲﾝﾄ：0")); // point service off
+    EXPECT_TRUE(At(p, "サービス", 29, 52));
+    const PdfPage q = render("Nohin2");
+    EXPECT_TRUE(At(q, "3", 22, 122));
+    EXPECT_TRUE(At(q, "お釣り", 75, 127));
+    EXPECT_TRUE(q.contains("1万：¥7,982"));
+}
+
+TEST_F(NoteEdges, ChangeSuggestionsOnTheForm)
+{
+    const struct {
+        qint64 billed;
+        const char *first, *second;
+    } cases[] = {{3280, "1万：¥6,720", "5千：¥1,720"}, {13280, "2万：¥6,720", "1万5千：¥1,720"},
+                 {7000, "1万：¥3,000", nullptr},       {15000, "2万：¥5,000", nullptr},
+                 {19999, "2万：¥1", nullptr},          {20000, nullptr, nullptr}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.billed);
+        setLine(1, QStringLiteral("宴会"), 1, c.billed);
+        data.settings.Shop.TaxRate = "0";
+        const PdfPage p = render("Nohin");
+        if (c.first)
+            EXPECT_TRUE(At(p, c.first, 10, 145, 10));
+        else
+            EXPECT_FALSE(p.contains("1万：") || p.contains("2万："));
+        if (c.second)
+            EXPECT_TRUE(p.contains(c.second));
+        EXPECT_FALSE(p.contains(c.billed == 13280 ? "1万5千：¥1,720  " : "5千：¥4,999"));
+    }
+}
+
+} // namespace
