@@ -3,6 +3,7 @@
 #include "app/frmMain.h"
 #include "board/ui/frmJokyo.h"
 #include "board/ui/frmShinko.h"
+#include "printing/ui/deliverynoteprint.h"
 #include "orders/ui/frmOrder.h"
 #include "settings/ui/frmShop.h"
 #include "store/appdata.h"
@@ -43,6 +44,12 @@ void RegisterProgramWindows()
                                              frmShinko dialog(data, board->SelectedCustomerName(),
                                                               board->SelectedOrderStaff(), board);
                                              dialog.exec();
+                                         };
+                                         board->preview = [board, &data](const QString &kind) {
+                                             PreviewDeliveryNote(data, kind, board);
+                                         };
+                                         board->print = [board, &data](const QString &kind) {
+                                             PrintDeliveryNote(data, kind, board);
                                          };
                                          return board;
                                      },

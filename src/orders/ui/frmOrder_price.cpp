@@ -4,6 +4,7 @@
 
 #include "app/frmMain.h"
 #include "board/ui/frmJokyo.h"
+#include "printing/ui/deliverynoteprint.h"
 #include "orders/ordercommit.h"
 #include "orders/orderlines.h"
 #include "orders/pricing.h"
@@ -164,8 +165,8 @@ void frmOrder::fillDeliverTo()
 
 void frmOrder::updateConfirmCaption()
 {
-    // The delivery note cannot be printed from here yet, so the button never promises it.
-    tlbGoConfirm->setText(kConfirmCaption);
+    const QString order = GetPref(QStringLiteral("SET"), QStringLiteral("ORDER"));
+    tlbGoConfirm->setText(order.isEmpty() || order == QLatin1String("0") ? kConfirmCaption : kConfirmPrintCaption);
 }
 
 bool frmOrder::ConfirmOrder()
@@ -207,6 +208,14 @@ bool frmOrder::ConfirmOrder()
     const std::optional<QString> key = CommitOrder(m_data, input);
     if (!key)
         return false;
+    // The new order and its customer are in the shared buffers: the note prints from them.
+    const QString order = GetPref(QStringLiteral("SET"), QStringLiteral("ORDER"));
+    if (!order.isEmpty() && order != QLatin1String("0")) {
+        const QString nohin = GetPref(QStringLiteral("SET"), QStringLiteral("NOHIN"));
+        PrintDeliveryNote(m_data, nohin.isEmpty() || nohin == QLatin1String("0") ? QStringLiteral("Nohin")
+                                                                                   : QStringLiteral("Nohin2"),
+                          this);
+    }
     showOnBoard(*key);
     if (m_subWindow)
         m_subWindow->close();
