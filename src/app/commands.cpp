@@ -4,6 +4,7 @@
 #include "board/ui/frmJokyo.h"
 #include "board/ui/frmShinko.h"
 #include "orders/ui/frmOrder.h"
+#include "orders/ui/frmOrderChange.h"
 #include "settings/ui/frmShop.h"
 #include "store/appdata.h"
 
@@ -42,6 +43,10 @@ void RegisterProgramWindows()
                                          board->openProgress = [board, &data] {
                                              frmShinko dialog(data, board->SelectedCustomerName(),
                                                               board->SelectedOrderStaff(), board);
+                                             dialog.exec();
+                                         };
+                                         board->openOrderChange = [board, &data] {
+                                             frmOrderChange dialog(data, board);
                                              dialog.exec();
                                          };
                                          return board;
