@@ -103,6 +103,8 @@ void frmOrderChange::openWindow()
     loadSale();
     updateLineButtons();
     m_groupPos = 1;
+    // The menu catalogue window is not part of this program yet.
+    cmdMenuSet->setEnabled(false);
     showSearchPanel(SavedSearchMode());
     RegiKeisan();
     activate();
