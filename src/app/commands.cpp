@@ -5,6 +5,7 @@
 #include "board/ui/frmShinko.h"
 #include "printing/ui/deliverynoteprint.h"
 #include "orders/ui/frmOrder.h"
+#include "orders/ui/frmOrderChange.h"
 #include "settings/ui/frmShop.h"
 #include "store/appdata.h"
 
@@ -50,6 +51,10 @@ void RegisterProgramWindows()
                                          };
                                          board->print = [board, &data](const QString &kind) {
                                              PrintDeliveryNote(data, kind, board);
+                                         };
+                                         board->openOrderChange = [board, &data] {
+                                             frmOrderChange dialog(data, board);
+                                             dialog.exec();
                                          };
                                          return board;
                                      },

@@ -44,7 +44,7 @@ const QColor kTakeOutColor(255, 255, 0);
 } // namespace
 
 frmOrder::frmOrder(AppData &data, frmMain *frame, QWidget *parent)
-    : QWidget(parent), m_data(data), m_frame(frame)
+    : QWidget(parent), OrderMenuArea(data), m_frame(frame)
 {
     buildLayout();
     connectSignals();
@@ -55,10 +55,7 @@ frmOrder::~frmOrder() = default;
 
 void frmOrder::openWindow()
 {
-    if (GetPref(QStringLiteral("SET"), QStringLiteral("SEARCH")).isEmpty())
-        SavePref(QStringLiteral("SET"), QStringLiteral("SEARCH"), QStringLiteral("0"));
-    const QString fee = GetPref(QStringLiteral("SET"), QStringLiteral("HAITATSU"));
-    txtHai->setText(fee.isEmpty() ? QStringLiteral("0") : fee);
+    fillFixedLists();
 
     txtTel->setText(m_data.settings.Shop.ShopTel[0]);
     txtTel->setCursorPosition(txtTel->text().size());
@@ -67,21 +64,7 @@ void frmOrder::openWindow()
     cboDouki->addItems(m_data.settings.MotiveList);
     cboDouki->setCurrentIndex(-1);
     dtpTime->setDateTime(Clock::Now());
-    for (int minutes : {30, 40, 45, 50, 60, 90, 120})
-        cboFun->addItem(QStringLiteral("%1 分後").arg(minutes), minutes);
-    cboFun->setCurrentIndex(-1);
-    cboCoo->addItems(ServiceDiscountChoices());
-    cboCoo->setCurrentIndex(-1);
-    cboCoo->setEditText(QString());
-    cbo5g->addItems({QStringLiteral("50音検索"), QStringLiteral("ｸﾞﾙｰﾌﾟ検索"), QStringLiteral("ボード検索")});
-
-    const QString search = GetPref(QStringLiteral("SET"), QStringLiteral("SEARCH"));
-    m_searchMode = search == QLatin1String("1") ? 1 : search == QLatin1String("2") ? 2 : 0;
-    {
-        const QSignalBlocker block(cbo5g);
-        cbo5g->setCurrentIndex(m_searchMode);
-    }
-    showSearchPanel(m_searchMode);
+    showSearchPanel(SavedSearchMode());
 
     m_siteiText = kNoOption;
     updateConfirmCaption();
@@ -411,37 +394,11 @@ void frmOrder::connectSignals()
     connect(cmdBuilding, &QPushButton::clicked, this, &frmOrder::cmdBuilding_Click);
 
     connect(cbo5g, &QComboBox::activated, this, [this] { cbo5g_Click(); });
-    connect(lsvGroup, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem *item) { lsvGroup_Click(item); });
-    // Activation is a double-click or Enter on the item: the keyboard reaches both lists.
-    connect(lsvPick, &QTreeWidget::itemActivated, this, [this] { lsvPick_DblClick(); });
-    connect(lsvMenu, &QTreeWidget::itemActivated, this, [this] { openLineDialog(true); });
-    connect(cmdAdd, &QPushButton::clicked, this, &frmOrder::cmdAdd_Click);
-    connect(cmdDel, &QPushButton::clicked, this, &frmOrder::cmdDel_Click);
-    connect(cmdReset, &QPushButton::clicked, this, &frmOrder::cmdReset_Click);
-    connect(picFrame, &MenuBoardPanel::boardButtonPressed, this, &frmOrder::boardButtonPressed);
-    connect(cmdNumChange, &QPushButton::clicked, this, [this] { openLineDialog(true); });
-    connect(lsvPick->header(), &QHeaderView::sectionClicked, this, [this](int c) { sortByHeader(lsvPick, c); });
-    connect(lsvMenu->header(), &QHeaderView::sectionClicked, this, [this](int c) { sortByHeader(lsvMenu, c); });
-    connect(cmdMojiClear, &QPushButton::clicked, this, [this] { txtMojiSearch->setText(txtMojiSearch->text().chopped(txtMojiSearch->text().isEmpty() ? 0 : 1)); });
-    connect(cmdMojiAllClear, &QPushButton::clicked, this, [this] { txtMojiSearch->clear(); });
-    connect(txtMojiSearch, &QLineEdit::textChanged, this, [this] { runKanaSearch(); });
-    connect(keyboard, &KanaKeyboard::characterPressed, this,
-            [this](const QString &ch) { txtMojiSearch->setText(txtMojiSearch->text() + ch); });
-
+    connectMenuSignals(this);
     connect(cmdPoi, &QPushButton::clicked, this, &frmOrder::cmdPoi_Click);
-    connect(chkCoo, &QCheckBox::toggled, this, [this](bool on) { cboCoo->setEnabled(on); });
-    connect(chkTime, &QCheckBox::toggled, this, [this](bool on) {
-        dtpTime->setEnabled(on);
-        cboFun->setEnabled(on);
-    });
-    connect(cboFun, &QComboBox::activated, this, [this] { cboFun_Click(); });
-    connect(cmdHai, &QPushButton::clicked, this, &frmOrder::cmdHai_Click);
-    connect(txtHai, &QLineEdit::returnPressed, this, &frmOrder::cmdHai_Click);
     connect(cboStaff, &QComboBox::activated, this, [this] {
         SavePref(QStringLiteral("STAFF"), QStringLiteral("NAME"), cboStaff->currentText());
     });
-    connect(cboSitei, &QComboBox::editTextChanged, this, [this](const QString &t) { m_siteiText = t; });
-    connect(cboSitei, &QComboBox::activated, this, [this] { m_siteiText = cboSitei->currentText(); });
     connect(tlbGoConfirm, &QAction::triggered, this, [this] { ConfirmOrder(); });
 
     for (QWidget *w : {static_cast<QWidget *>(txtTel), static_cast<QWidget *>(txtHai),
