@@ -252,4 +252,17 @@ TEST_F(BoardWindowTest, MainWindowOpensTheBoardFirstAndShowsItAgain)
     QTest::mouseClick(reopened->cmdShinko, Qt::LeftButton);
     EXPECT_TRUE(progress.done());
     EXPECT_EQ(title, QStringLiteral("出前状況入力 - [ ﾔﾏﾀﾞ 様]"));
+
+    // So do the order change and the preview.
+    for (QAction *command : {reopened->tlbHenko, reopened->tlbPreview}) {
+        ASSERT_TRUE(command->isEnabled());
+        QString opened;
+        ModalHandler dialog([&opened](QWidget *w) {
+            opened = w->objectName();
+            w->close();
+        });
+        command->trigger();
+        EXPECT_TRUE(dialog.done());
+        EXPECT_EQ(opened, command == reopened->tlbHenko ? QStringLiteral("frmOrderChange") : QStringLiteral("frmPreview"));
+    }
 }
