@@ -24,22 +24,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-namespace {
+#include "platform/ui/widgetnaming.h"
 
-template <typename W> W *named(W *w, const char *name)
-{
-    w->setObjectName(QString::fromLatin1(name));
-    return w;
-}
-
-QLabel *caption(const QString &text, QWidget *buddy, QWidget *parent)
-{
-    auto *label = new QLabel(text, parent);
-    label->setBuddy(buddy);
-    return label;
-}
-
-} // namespace
 
 const QString frmOrder::kConfirmPrintCaption = QStringLiteral(" 注文確定＆印刷 ");
 const QString frmOrder::kConfirmCaption = QStringLiteral("     注文確定     ");

@@ -21,20 +21,9 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "platform/ui/widgetnaming.h"
+
 namespace {
-
-template <typename W> W *named(W *w, const char *name)
-{
-    w->setObjectName(QString::fromLatin1(name));
-    return w;
-}
-
-QLabel *caption(const QString &text, QWidget *buddy, QWidget *parent)
-{
-    auto *label = new QLabel(text, parent);
-    label->setBuddy(buddy);
-    return label;
-}
 
 // An amount label: right-aligned in a sunken box, like a display.
 QLabel *amountLabel(const char *name, QWidget *parent, bool large = false)
