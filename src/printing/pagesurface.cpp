@@ -104,7 +104,13 @@ void PageSurface::TextBox(double l, double t, double r, double b, const QString 
         return;
     m_p.save();
     m_p.setPen(m_textColor);
-    m_p.setFont(m_font);
+    // A single line too long for its box is narrowed (down to half width) before anything is cut,
+    // so an amount keeps all its digits.
+    QFont font = m_font;
+    const double width = TextWidth(text);
+    if (!wrap && width > r - l && !m_vertical && m_escapement == 0)
+        font.setStretch(qBound(50, int(100.0 * (r - l) / width), 99));
+    m_p.setFont(font);
     const QRectF box(QPointF(x(l), y(t)), QPointF(x(r), y(b)));
     m_p.setClipRect(box, Qt::IntersectClip);
     int flags = Qt::AlignTop | (align == Align::Right ? Qt::AlignRight : Qt::AlignLeft);

@@ -39,7 +39,8 @@ class PageSurface
     // and cut there if even that is not enough.
     void TextFitted(double x, double y, const QString &text, double maxRight);
     enum class Align { Left, Right };
-    // Text in a box, starting at its top; cut at the box edges. `wrap` breaks lines inside the box.
+    // Text in a box, starting at its top; cut at the box edges. `wrap` breaks lines inside the box;
+    // a single line that is too wide is narrowed first.
     void TextBox(double l, double t, double r, double b, const QString &text, Align align = Align::Left,
                  bool wrap = false);
     void Line(double x1, double y1, double x2, double y2, const QColor &color = Qt::black);

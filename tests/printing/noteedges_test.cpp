@@ -96,3 +96,16 @@ TEST_F(NoteEdges, ChangeSuggestionsOnTheForm)
 }
 
 } // namespace
+
+TEST_F(NoteEdges, LongAmountsKeepEveryDigitInTheirBoxes)
+{
+    data.settings.Shop.TaxRate = QStringLiteral("10");
+    setLine(1, QStringLiteral("宴会セット"), 99, 99900);
+    for (const QString kind : {QStringLiteral("Nohin"), QStringLiteral("Nohin2")}) {
+        const PdfPage page = render(kind);
+        QString all;
+        for (const PdfWord &w : page.words)
+            all += w.text;
+        EXPECT_TRUE(all.contains(QStringLiteral("¥9,890,100(¥989,010)"))) << kind.toStdString();
+    }
+}
