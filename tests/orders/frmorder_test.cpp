@@ -2,6 +2,8 @@
 // answered by the test prompt, stored records read back through a fresh store on the folder.
 #include <gtest/gtest.h>
 
+#include "orderdata.h"
+
 #include "app/commands.h"
 #include "app/frmMain.h"
 #include "board/ui/frmJokyo.h"
@@ -218,24 +220,8 @@ protected:
     int addCustomer(const QString &tel, const QString &name, qint32 points = 0, double lastUse = 0,
                     qint16 useCount = 0)
     {
-        RecordStore &r = data->records;
-        CustomerRecord c;
-        c.CustomerId = r.MaxCustomerId() + 1;
-        c.Tel = tel;
-        c.NameKana = name;
-        c.Zip = QStringLiteral("1600023");
-        c.City = QStringLiteral("新宿区");
-        c.Banchi = QStringLiteral("西新宿2-8-1");
-        c.Building = QStringLiteral("空野ビル");
-        c.Remarks = QStringLiteral("裏口");
-        c.Points = points;
-        c.LastUseDate = lastUse;
-        c.FirstUseDate = lastUse;
-        c.UseCount = useCount;
-        c.Motive = 3;
-        r.CurrentCustomer = c;
-        EXPECT_TRUE(r.AddCustomer());
-        return r.CurrentCustomerPos;
+        return AddTestCustomer(data->records, tel, name, points, lastUse, useCount, QStringLiteral("空野ビル"),
+                               QStringLiteral("裏口"));
     }
 
     // Every line through the group panel with quick add on.

@@ -11,6 +11,30 @@
 
 #include <memory>
 
+// Adds a customer in 新宿区 with motive 3; returns its index position.
+inline int AddTestCustomer(RecordStore &r, const QString &tel, const QString &name, qint32 points = 0,
+                           double lastUse = 0, qint16 useCount = 0, const QString &building = QString(),
+                           const QString &remarks = QString())
+{
+    CustomerRecord c;
+    c.CustomerId = r.MaxCustomerId() + 1;
+    c.Tel = tel;
+    c.NameKana = name;
+    c.Zip = QStringLiteral("1600023");
+    c.City = QStringLiteral("新宿区");
+    c.Banchi = QStringLiteral("西新宿2-8-1");
+    c.Building = building;
+    c.Remarks = remarks;
+    c.Points = points;
+    c.LastUseDate = lastUse;
+    c.FirstUseDate = lastUse;
+    c.UseCount = useCount;
+    c.Motive = 3;
+    r.CurrentCustomer = c;
+    EXPECT_TRUE(r.AddCustomer());
+    return r.CurrentCustomerPos;
+}
+
 class OrderDataTest : public ::testing::Test
 {
   protected:
@@ -34,22 +58,7 @@ class OrderDataTest : public ::testing::Test
     // A customer on file; returns its index position.
     int addCustomer(const QString &tel, const QString &name, qint32 points = 0, double lastUse = 0, qint16 useCount = 0)
     {
-        RecordStore &r = records();
-        CustomerRecord c;
-        c.CustomerId = r.MaxCustomerId() + 1;
-        c.Tel = tel;
-        c.NameKana = name;
-        c.Zip = QStringLiteral("1600023");
-        c.City = QStringLiteral("新宿区");
-        c.Banchi = QStringLiteral("西新宿2-8-1");
-        c.Points = points;
-        c.LastUseDate = lastUse;
-        c.FirstUseDate = lastUse;
-        c.UseCount = useCount;
-        c.Motive = 3;
-        r.CurrentCustomer = c;
-        EXPECT_TRUE(r.AddCustomer());
-        return r.CurrentCustomerPos;
+        return AddTestCustomer(records(), tel, name, points, lastUse, useCount);
     }
 
     // The point service of the examples: 1 point per 100 yen, 100 points worth 100 yen, 6 months.
