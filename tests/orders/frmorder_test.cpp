@@ -224,6 +224,18 @@ protected:
                                QStringLiteral("裏口"));
     }
 
+    // A known caller whose order already holds 20 lines.
+    void orderWithTwentyLines()
+    {
+        addCustomer("0311112222", QStringLiteral("ｻﾄｳ"));
+        open();
+        callFrom("0311112222");
+        QStringList twenty;
+        for (int i = 1; i <= 20; ++i)
+            twenty << QStringLiteral("小鉢%1").arg(i, 2, 10, QLatin1Char('0'));
+        quickAddFromGroup(QStringLiteral("一品"), twenty);
+    }
+
     // Every line through the group panel with quick add on.
     void quickAddFromGroup(const QString &group, const QStringList &names)
     {
@@ -550,13 +562,7 @@ TEST_F(OrderWindow, PointButtonStaysOffBelowOneStep)
 
 TEST_F(OrderWindow, TwentyLinesRefuseEveryAddingPath)
 {
-    addCustomer("0311112222", QStringLiteral("ｻﾄｳ"));
-    open();
-    callFrom("0311112222");
-    QStringList twenty;
-    for (int i = 1; i <= 20; ++i)
-        twenty << QStringLiteral("小鉢%1").arg(i, 2, 10, QLatin1Char('0'));
-    quickAddFromGroup(QStringLiteral("一品"), twenty);
+    orderWithTwentyLines();
     ASSERT_EQ(lineCount(), 20);
     ASSERT_EQ(prompt.count(), 0);
 
@@ -878,13 +884,7 @@ TEST_F(OrderWindow, LineDialogRefusesBadQuantitiesAndMergesSameLines)
 
 TEST_F(OrderWindow, TwentyLinesRefuseTheBoardButLinesCanStillChange)
 {
-    addCustomer("0311112222", QStringLiteral("ｻﾄｳ"));
-    open();
-    callFrom("0311112222");
-    QStringList twenty;
-    for (int i = 1; i <= 20; ++i)
-        twenty << QStringLiteral("小鉢%1").arg(i, 2, 10, QLatin1Char('0'));
-    quickAddFromGroup(QStringLiteral("一品"), twenty);
+    orderWithTwentyLines();
     ASSERT_EQ(lineCount(), 20);
     chooseSearchMode(2);
     click(get<QPushButton>("cmdMenu1"));
