@@ -22,7 +22,8 @@
 #include <random>
 #include <string>
 
-namespace {
+namespace
+{
 
 double best(int runs, const std::function<void()> &fn)
 {
@@ -58,42 +59,51 @@ int main(int argc, char **argv)
     // ---- kana search
     std::vector<MenuEntry> menu(1);
     for (int i = 0; i < 5000; ++i)
-        menu.push_back({QStringLiteral("グループ%1").arg(i / 100), QStringLiteral("料理%1").arg(i), YenToCurrency(500 + i % 900),
-                        randomReading(rng)});
+        menu.push_back({QStringLiteral("グループ%1").arg(i / 100), QStringLiteral("料理%1").arg(i),
+                        YenToCurrency(500 + i % 900), randomReading(rng)});
     std::vector<QString> keys;
     for (int i = 0; i < 200; ++i)
         keys.push_back(menu[size_t(1 + rng() % 5000)].MenuKana.left(1 + int(rng() % 2)));
 
     std::vector<int> hits;
-    const double baseline = best(5, [&] {
-        for (const QString &key : keys) {
-            hits.clear();
-            for (size_t i = 1; i < menu.size(); ++i)
-                if (menu[i].MenuKana.startsWith(key))
-                    hits.push_back(int(i));
-        }
-    }) / double(keys.size());
+    const double baseline = best(5,
+                                 [&] {
+                                     for (const QString &key : keys) {
+                                         hits.clear();
+                                         for (size_t i = 1; i < menu.size(); ++i)
+                                             if (menu[i].MenuKana.startsWith(key))
+                                                 hits.push_back(int(i));
+                                     }
+                                 }) /
+                            double(keys.size());
     KanaSearchResult last;
-    const double search = best(5, [&] {
-        for (const QString &key : keys)
-            last = KanaSearch(key, int(key.size()) - 1, MenuReadings(menu));
-    }) / double(keys.size());
+    const double search = best(5,
+                               [&] {
+                                   for (const QString &key : keys)
+                                       last = KanaSearch(key, int(key.size()) - 1, MenuReadings(menu));
+                               }) /
+                          double(keys.size());
     QTreeWidget list;
     list.setColumnCount(3);
     list.resize(400, 300);
     list.show();
-    const double refresh = best(5, [&] {
-        for (const QString &key : keys) {
-            const KanaSearchResult r = KanaSearch(key, int(key.size()) - 1, MenuReadings(menu));
-            list.clear();
-            for (int pos : r.Matches) {
-                const MenuEntry &e = menu[size_t(pos)];
-                auto *item = new QTreeWidgetItem(&list, {e.MenuName, e.MenuKana, FormatYen(CurrencyToYen(e.Price))});
-                item->setData(0, Qt::UserRole, e.Price);
-            }
-            QApplication::processEvents();
-        }
-    }) / double(keys.size()) - search;
+    const double refresh =
+        best(5,
+             [&] {
+                 for (const QString &key : keys) {
+                     const KanaSearchResult r = KanaSearch(key, int(key.size()) - 1, MenuReadings(menu));
+                     list.clear();
+                     for (int pos : r.Matches) {
+                         const MenuEntry &e = menu[size_t(pos)];
+                         auto *item =
+                             new QTreeWidgetItem(&list, {e.MenuName, e.MenuKana, FormatYen(CurrencyToYen(e.Price))});
+                         item->setData(0, Qt::UserRole, e.Price);
+                     }
+                     QApplication::processEvents();
+                 }
+             }) /
+            double(keys.size()) -
+        search;
     std::printf("kana search (5,000 items):   %.3f ms per keystroke; plain prefix scan %.3f ms (ratio %.2f)\n", search,
                 baseline, search / baseline);
     std::printf("candidate list refresh:      %.3f ms per keystroke; search + refresh %.3f ms (target < 16 ms)\n",
@@ -125,8 +135,9 @@ int main(int argc, char **argv)
     CallerLookup result;
     const double check = best(20, [&] { result = LookUpCaller(data, QString::fromStdString(unknown)); });
     const double known = best(20, [&] { result = LookUpCaller(data, QStringLiteral("06%1").arg(10099999)); });
-    std::printf("customer check, unknown number: %.3f ms; plain scan of 200,000 numbers %.3f ms (ratio %.2f; target < 5 ms)\n",
-                check, scan, check / scan);
+    std::printf(
+        "customer check, unknown number: %.3f ms; plain scan of 200,000 numbers %.3f ms (ratio %.2f; target < 5 ms)\n",
+        check, scan, check / scan);
     std::printf("customer check, last phone-book entry: %.3f ms (%s)\n", known,
                 result.Kind == CallerKind::PhoneBook ? "found" : "NOT FOUND");
     return found + (last.Matches.empty() && hits.empty() ? 1 : 0) > 1000000 ? 1 : 0;

@@ -11,7 +11,8 @@
 
 #include <map>
 
-namespace {
+namespace
+{
 std::map<Command, CommandHandler> &handlers()
 {
     static std::map<Command, CommandHandler> table;
@@ -39,26 +40,24 @@ void RegisterProgramWindows()
 {
     RegisterCommand(Command::Uketsuke,
                     {[](AppData &data, frmMain &frame) -> QWidget * { return new frmOrder(data, &frame); }, nullptr});
-    RegisterCommand(Command::Jokyo, {[](AppData &data, frmMain &) -> QWidget * {
-                                         auto *board = new frmJokyo(data);
-                                         board->openProgress = [board, &data] {
-                                             frmShinko dialog(data, board->SelectedCustomerName(),
-                                                              board->SelectedOrderStaff(), board);
-                                             dialog.exec();
-                                         };
-                                         board->preview = [board, &data](const QString &kind) {
-                                             PreviewDeliveryNote(data, kind, board);
-                                         };
-                                         board->print = [board, &data](const QString &kind) {
-                                             PrintDeliveryNote(data, kind, board);
-                                         };
-                                         board->openOrderChange = [board, &data] {
-                                             frmOrderChange dialog(data, board);
-                                             dialog.exec();
-                                         };
-                                         return board;
-                                     },
-                                     nullptr});
+    RegisterCommand(Command::Jokyo,
+                    {[](AppData &data, frmMain &) -> QWidget * {
+                         auto *board = new frmJokyo(data);
+                         board->openProgress = [board, &data] {
+                             frmShinko dialog(data, board->SelectedCustomerName(), board->SelectedOrderStaff(), board);
+                             dialog.exec();
+                         };
+                         board->preview = [board, &data](const QString &kind) {
+                             PreviewDeliveryNote(data, kind, board);
+                         };
+                         board->print = [board, &data](const QString &kind) { PrintDeliveryNote(data, kind, board); };
+                         board->openOrderChange = [board, &data] {
+                             frmOrderChange dialog(data, board);
+                             dialog.exec();
+                         };
+                         return board;
+                     },
+                     nullptr});
     RegisterCommand(Command::SetShop, {nullptr, [](AppData &data, frmMain &frame) {
                                            frmShop dialog(data.settings, &frame);
                                            dialog.exec();

@@ -4,7 +4,8 @@
 
 #include <QStringList>
 
-namespace {
+namespace
+{
 const QString kSection = QStringLiteral("SYSTEM");
 const QString kKey = QStringLiteral("STARTED");
 } // namespace

@@ -8,8 +8,7 @@
 #include <QProgressBar>
 #include <QVBoxLayout>
 
-frmCompact::frmCompact(QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+frmCompact::frmCompact(QWidget *parent) : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
     setObjectName(QStringLiteral("frmCompact"));
     setWindowTitle(QStringLiteral("終了処理中..."));

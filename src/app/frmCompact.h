@@ -6,9 +6,10 @@ class QLabel;
 class QProgressBar;
 class RecordStore;
 
-class frmCompact : public QDialog {
+class frmCompact : public QDialog
+{
     Q_OBJECT
-public:
+  public:
     explicit frmCompact(QWidget *parent = nullptr);
     // Compacts customers, then sales, showing progress; returns false when either failed.
     bool Run(RecordStore &records);

@@ -25,8 +25,7 @@ QString AutomaticBackupFileName()
            QStringLiteral(".snb");
 }
 
-frmExit::frmExit(const QString &backupFolder, const QString &backupFileName, QWidget *parent)
-    : QDialog(parent)
+frmExit::frmExit(const QString &backupFolder, const QString &backupFileName, QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmExit"));
     setWindowTitle(QStringLiteral("終了処理（バックアップの実行）"));

@@ -6,9 +6,10 @@ class QCheckBox;
 class QLabel;
 class QPushButton;
 
-class frmExit : public QDialog {
+class frmExit : public QDialog
+{
     Q_OBJECT
-public:
+  public:
     enum Choice { Yes, No, Cancel };
 
     frmExit(const QString &backupFolder, const QString &backupFileName, QWidget *parent = nullptr);
@@ -24,10 +25,10 @@ public:
     QPushButton *cmdCancel;
     QPushButton *cmdHelp;
 
-protected:
+  protected:
     void reject() override;
 
-private:
+  private:
     Choice m_choice = Cancel;
 };
 

@@ -29,7 +29,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-namespace {
+namespace
+{
 
 const QColor kOrderColor(0xd0, 0x5a, 0x2c);
 const QColor kCustomerColor(0x2f, 0x7d, 0xc2);
@@ -73,9 +74,7 @@ bool hasSelectedText(QWidget *box)
 
 } // namespace
 
-frmMain::frmMain(AppData &data, QWidget *parent)
-    : QMainWindow(parent)
-    , m_data(data)
+frmMain::frmMain(AppData &data, QWidget *parent) : QMainWindow(parent), m_data(data)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("ソラノワ"));
@@ -108,7 +107,8 @@ frmMain::frmMain(AppData &data, QWidget *parent)
     leftLayout->setContentsMargins(0, 4, 0, 0);
     leftLayout->setSpacing(2);
     auto *large = new QHBoxLayout;
-    cmdJokyo = makeLargeButton(left, QStringLiteral("注文状況"), QStringLiteral("cmdJokyo"), QChar(0x72B6), kOrderColor);
+    cmdJokyo =
+        makeLargeButton(left, QStringLiteral("注文状況"), QStringLiteral("cmdJokyo"), QChar(0x72B6), kOrderColor);
     cmdUketsuke =
         makeLargeButton(left, QStringLiteral("注文受付"), QStringLiteral("cmdUketsuke"), QChar(0x53D7), kOrderColor);
     large->addWidget(cmdJokyo);
@@ -233,8 +233,8 @@ void frmMain::buildMenus()
     main->setObjectName(QStringLiteral("mnuMainMenu"));
     addCommand(main, Command::Jokyo, QStringLiteral("注文状況(&J)"), QStringLiteral("mnuJokyo"), QChar(0x72B6),
                kOrderColor);
-    addCommand(main, Command::Uketsuke, QStringLiteral("注文受付(&U)"), QStringLiteral("mnuUketsuke"),
-               QChar(0x53D7), kOrderColor);
+    addCommand(main, Command::Uketsuke, QStringLiteral("注文受付(&U)"), QStringLiteral("mnuUketsuke"), QChar(0x53D7),
+               kOrderColor);
     QMenu *cust = menu->addMenu(QStringLiteral("顧客管理(&C)"));
     cust->setObjectName(QStringLiteral("mnuCust"));
     addCommand(cust, Command::CustNew, QStringLiteral("新規登録(&N)"), QStringLiteral("mnuCustNew"), QChar(0x65B0),
@@ -245,24 +245,24 @@ void frmMain::buildMenus()
                QChar(0x5206), kCustomerColor);
     addCommand(cust, Command::CustDM, QStringLiteral("DM発行(&D)"), QStringLiteral("mnuCustDM"), QChar('D'),
                kCustomerColor);
-    addCommand(cust, Command::CustTel, QStringLiteral("電話帳データ(&T)"), QStringLiteral("mnuCustTel"),
-               QChar(0x96FB), kCustomerColor);
+    addCommand(cust, Command::CustTel, QStringLiteral("電話帳データ(&T)"), QStringLiteral("mnuCustTel"), QChar(0x96FB),
+               kCustomerColor);
     QMenu *sales = menu->addMenu(QStringLiteral("売上管理(&U)"));
     sales->setObjectName(QStringLiteral("mnuSales"));
-    addCommand(sales, Command::SalesView, QStringLiteral("売上検索(&S)"), QStringLiteral("mnuSalesView"),
-               QChar(0x58F2), kSalesColor);
+    addCommand(sales, Command::SalesView, QStringLiteral("売上検索(&S)"), QStringLiteral("mnuSalesView"), QChar(0x58F2),
+               kSalesColor);
     addCommand(sales, Command::SalesBunseki, QStringLiteral("売上分析(&B)"), QStringLiteral("mnuSalesBunseki"),
                QChar(0x6790), kSalesColor);
     QMenu *set = menu->addMenu(QStringLiteral("設定(&S)"));
     set->setObjectName(QStringLiteral("mnuSet"));
-    addCommand(set, Command::SetMenu, QStringLiteral("出前ﾒﾆｭｰ設定(&M)"), QStringLiteral("mnuSetMenu"),
-               QChar(0x81B3), kSettingsColor);
+    addCommand(set, Command::SetMenu, QStringLiteral("出前ﾒﾆｭｰ設定(&M)"), QStringLiteral("mnuSetMenu"), QChar(0x81B3),
+               kSettingsColor);
     addCommand(set, Command::SetShien, QStringLiteral("入力支援(&H)"), QStringLiteral("mnuSetShien"), QChar(0x652F),
                kSettingsColor);
     addCommand(set, Command::SetShop, QStringLiteral("店舗設定(&S)"), QStringLiteral("mnuSetShop"), QChar(0x5E97),
                kSettingsColor);
-    addCommand(set, Command::SetStaff, QStringLiteral("ｽﾀｯﾌ設定(&F)"), QStringLiteral("mnuSetStaff"),
-               QChar(0x4EBA), kSettingsColor);
+    addCommand(set, Command::SetStaff, QStringLiteral("ｽﾀｯﾌ設定(&F)"), QStringLiteral("mnuSetStaff"), QChar(0x4EBA),
+               kSettingsColor);
     addCommand(set, Command::SetCti, QStringLiteral("CTI設定(&C)"), QStringLiteral("mnuSetCti"), QChar(0x260E),
                kSettingsColor);
     QMenu *maint = menu->addMenu(QStringLiteral("ﾒﾝﾃﾅﾝｽ(&T)"));
@@ -274,8 +274,8 @@ void frmMain::buildMenus()
 
     QMenu *tools = bar->addMenu(QStringLiteral("ﾂｰﾙ(&T)"));
     tools->setObjectName(QStringLiteral("mnuTools"));
-    addCommand(tools, Command::Settei, QStringLiteral("詳細設定(&S)..."), QStringLiteral("mnuSettei"),
-               QChar(0x8A73), kSettingsColor);
+    addCommand(tools, Command::Settei, QStringLiteral("詳細設定(&S)..."), QStringLiteral("mnuSettei"), QChar(0x8A73),
+               kSettingsColor);
 
     mnuWindow = bar->addMenu(QStringLiteral("ｳｨﾝﾄﾞｳ(&W)"));
     mnuWindow->setObjectName(QStringLiteral("mnuWindow"));
@@ -308,11 +308,11 @@ void frmMain::buildPanel()
     const int setGroup = picLeftMenu->addGroup(QStringLiteral("設定"), QStringLiteral("cmdGroupSet"));
     const int maintGroup = picLeftMenu->addGroup(QStringLiteral("メンテナンス"), QStringLiteral("cmdGroupMaint"));
     const Item items[] = {
-        {mainGroup, Command::Jokyo},         {mainGroup, Command::Uketsuke},     {custGroup, Command::CustNew},
-        {custGroup, Command::CustView},      {custGroup, Command::CustBunseki},  {custGroup, Command::CustDM},
-        {custGroup, Command::CustTel},       {salesGroup, Command::SalesView},   {salesGroup, Command::SalesBunseki},
-        {setGroup, Command::SetMenu},        {setGroup, Command::SetShien},      {setGroup, Command::SetShop},
-        {setGroup, Command::SetStaff},       {setGroup, Command::SetCti},        {maintGroup, Command::Backup},
+        {mainGroup, Command::Jokyo},    {mainGroup, Command::Uketsuke},    {custGroup, Command::CustNew},
+        {custGroup, Command::CustView}, {custGroup, Command::CustBunseki}, {custGroup, Command::CustDM},
+        {custGroup, Command::CustTel},  {salesGroup, Command::SalesView},  {salesGroup, Command::SalesBunseki},
+        {setGroup, Command::SetMenu},   {setGroup, Command::SetShien},     {setGroup, Command::SetShop},
+        {setGroup, Command::SetStaff},  {setGroup, Command::SetCti},       {maintGroup, Command::Backup},
         {maintGroup, Command::Restore},
     };
     for (const Item &item : items)
@@ -368,7 +368,10 @@ QMdiSubWindow *frmMain::ShowChild(QWidget *child)
     child->setAttribute(Qt::WA_DeleteOnClose);
     QMdiSubWindow *w = m_mdi->addSubWindow(child);
     w->setAttribute(Qt::WA_DeleteOnClose);
-    connect(w, &QObject::destroyed, this, [this] { QMetaObject::invokeMethod(this, [this] { updateCloseButton(); }, Qt::QueuedConnection); });
+    connect(w, &QObject::destroyed, this, [this] {
+        QMetaObject::invokeMethod(
+            this, [this] { updateCloseButton(); }, Qt::QueuedConnection);
+    });
     // Working windows fill the frame: the board and order entry need all the room they can get.
     w->showMaximized();
     m_mdi->setActiveSubWindow(w);

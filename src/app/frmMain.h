@@ -20,9 +20,10 @@ class QToolBar;
 class QToolButton;
 struct AppData;
 
-class frmMain : public QMainWindow {
+class frmMain : public QMainWindow
+{
     Q_OBJECT
-public:
+  public:
     explicit frmMain(AppData &data, QWidget *parent = nullptr);
     ~frmMain() override;
 
@@ -65,15 +66,15 @@ public:
     QAction *mnuWebTop;
     QAction *mnuWebProduct;
 
-protected:
+  protected:
     bool event(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
-private:
+  private:
     void buildMenus();
     void buildPanel();
-    QAction *addCommand(QMenu *menu, Command command, const QString &caption, const QString &objectName,
-                        QChar glyph, const QColor &color);
+    QAction *addCommand(QMenu *menu, Command command, const QString &caption, const QString &objectName, QChar glyph,
+                        const QColor &color);
     void updateCommandStates();
     void updateCloseButton();
     void updateEditMenu();

@@ -5,11 +5,13 @@
 
 QString VersionText()
 {
-    return QStringLiteral("Ver. %1.%2.%3").arg(SORANOWA_VERSION_MAJOR).arg(SORANOWA_VERSION_MINOR).arg(SORANOWA_VERSION_PATCH);
+    return QStringLiteral("Ver. %1.%2.%3")
+        .arg(SORANOWA_VERSION_MAJOR)
+        .arg(SORANOWA_VERSION_MINOR)
+        .arg(SORANOWA_VERSION_PATCH);
 }
 
-frmSplash::frmSplash(QWidget *parent)
-    : QWidget(parent, Qt::SplashScreen | Qt::WindowStaysOnTopHint)
+frmSplash::frmSplash(QWidget *parent) : QWidget(parent, Qt::SplashScreen | Qt::WindowStaysOnTopHint)
 {
     setObjectName(QStringLiteral("frmSplash"));
     setWindowTitle(QStringLiteral("ソラノワ起動中"));

@@ -4,9 +4,10 @@
 class QLabel;
 
 // Shown while the program loads its files.
-class frmSplash : public QWidget {
+class frmSplash : public QWidget
+{
     Q_OBJECT
-public:
+  public:
     explicit frmSplash(QWidget *parent = nullptr);
     QLabel *lblVersion;
 };

@@ -8,8 +8,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-LeftPanel::LeftPanel(QWidget *parent)
-    : QWidget(parent)
+LeftPanel::LeftPanel(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("picLeftMenu"));
     setMinimumWidth(120);

@@ -9,9 +9,10 @@ class QAction;
 class QPushButton;
 class QToolButton;
 
-class LeftPanel : public QWidget {
+class LeftPanel : public QWidget
+{
     Q_OBJECT
-public:
+  public:
     explicit LeftPanel(QWidget *parent = nullptr);
 
     // Adds a group; returns its index. Items are added with addItem.
@@ -26,10 +27,10 @@ public:
     // A header is a quarter of an inch high.
     static int headerHeight();
 
-protected:
+  protected:
     void resizeEvent(QResizeEvent *event) override;
 
-private:
+  private:
     struct Group {
         QPushButton *header = nullptr;
         QWidget *items = nullptr;

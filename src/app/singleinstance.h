@@ -5,14 +5,15 @@
 
 #include <memory>
 
-class SingleInstanceGuard {
-public:
+class SingleInstanceGuard
+{
+  public:
     // `lockPath` "" = the per-user lock of the program.
     explicit SingleInstanceGuard(const QString &lockPath = QString());
     // True when this process now holds the lock; false when another instance holds it.
     bool acquire();
 
-private:
+  private:
     std::unique_ptr<QLockFile> m_lock;
 };
 

@@ -3,7 +3,8 @@
 #include "store/numbertext.h"
 #include "store/records.h"
 
-namespace {
+namespace
+{
 
 QString grouped(qint64 value)
 {

@@ -4,8 +4,9 @@
 // the thousands separator is part of the count.
 #include <QString>
 
-class ChangeCalculator {
-public:
+class ChangeCalculator
+{
+  public:
     // `price` is the amount to pay as shown (e.g. "1,280"); "" counts as 0.
     explicit ChangeCalculator(QString price = QString()) : m_price(std::move(price)) {}
 
@@ -28,7 +29,7 @@ public:
     // Reads a shown amount ("1,280", "" = 0); anything unreadable counts as 0.
     static qint64 ReadAmount(const QString &text);
 
-private:
+  private:
     void setTendered(const QString &digits);
 
     QString m_price;

@@ -18,7 +18,7 @@ struct OrderChangeInput {
     QString DeliverTo;                       // the delivery-place text
     std::optional<QDateTime> DesignatedTime; // when a time was requested
     qint16 ServiceDiscount = 0;
-    qint32 PointDiscount = 0;                // zero or negative
+    qint32 PointDiscount = 0; // zero or negative
 };
 
 // Replaces the items, discounts, requested time, staff and delivery place of `sale`; the order

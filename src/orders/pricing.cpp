@@ -9,7 +9,8 @@
 #include <cfenv>
 #include <cmath>
 
-namespace {
+namespace
+{
 
 double numberOf(const QString &text, bool *ok = nullptr)
 {
@@ -173,8 +174,8 @@ qint64 PointDiscountYen(const std::vector<OrderLine> &lines, qint32 points, cons
 
 void ShowNoPointsWarning(qint32 points)
 {
-    ShowWarning(QStringLiteral("割引できません"), QStringLiteral("ポイントが貯まっていません。\r\n\r\n現在のポイント：") +
-                                                      QString::number(points));
+    ShowWarning(QStringLiteral("割引できません"),
+                QStringLiteral("ポイントが貯まっていません。\r\n\r\n現在のポイント：") + QString::number(points));
 }
 
 DiscountConfirmCheck CheckDiscountsAtConfirm(bool serviceTicked, const QString &serviceText, bool pointOn,
@@ -233,10 +234,11 @@ void CommitPoints(const SalesRecord &sale, CustomerRecord &customer, const Point
         return;
     const SaleAmounts a = AmountsFromSale(sale, QStringLiteral("0"));
     if (a.PointsBase > 0)
-        customer.Points = clampPoints(rules.PerUnit * std::floor(double(a.PointsBase) / rules.YenUnit) +
-                                      double(customer.Points));
+        customer.Points =
+            clampPoints(rules.PerUnit * std::floor(double(a.PointsBase) / rules.YenUnit) + double(customer.Points));
     if (customer.Points >= 0)
-        customer.Points = clampPoints(double(customer.Points) + rules.Step * (double(sale.PointDiscount) / rules.StepYen));
+        customer.Points =
+            clampPoints(double(customer.Points) + rules.Step * (double(sale.PointDiscount) / rules.StepYen));
 }
 
 void ReverseEarnedPoints(const SalesRecord &sale, CustomerRecord &customer, const PointRules &rules)

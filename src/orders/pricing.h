@@ -12,7 +12,7 @@
 // One line of an order window: the four values it carries.
 struct OrderLine {
     QString MenuName;
-    QString Option; // "（なし）" = none
+    QString Option;       // "（なし）" = none
     qint64 UnitPrice = 0; // yen
     qint64 Qty = 0;
     qint64 Amount() const { return UnitPrice * Qty; }

@@ -1,10 +1,12 @@
 #include "platform/clock.h"
 
-namespace {
+namespace
+{
 QDateTime pinned;
 }
 
-namespace Clock {
+namespace Clock
+{
 
 QDateTime Now()
 {

@@ -2,7 +2,8 @@
 // The one source of "now" for the whole program. Tests pin it.
 #include <QDateTime>
 
-namespace Clock {
+namespace Clock
+{
 QDateTime Now();
 QDate Today();
 void Pin(const QDateTime &moment);

@@ -2,10 +2,12 @@
 
 #include <cstdio>
 
-namespace {
+namespace
+{
 
-class ConsolePrompt final : public PromptService {
-public:
+class ConsolePrompt final : public PromptService
+{
+  public:
     PromptAnswer ask(const PromptRequest &request) override
     {
         QString text = request.text;

@@ -15,8 +15,9 @@ struct PromptRequest {
     PromptButtons buttons = PromptButtons::Ok;
 };
 
-class PromptService {
-public:
+class PromptService
+{
+  public:
     virtual ~PromptService() = default;
     virtual PromptAnswer ask(const PromptRequest &request) = 0;
     // File and folder dialogs return the empty text when the user cancels.

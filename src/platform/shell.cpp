@@ -5,10 +5,12 @@
 #include <QDesktopServices>
 #include <QFileInfo>
 
-namespace {
+namespace
+{
 
-class DesktopShell final : public ShellService {
-public:
+class DesktopShell final : public ShellService
+{
+  public:
     bool openUrl(const QUrl &url) override { return QDesktopServices::openUrl(url); }
 };
 

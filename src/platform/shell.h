@@ -3,8 +3,9 @@
 #include <QString>
 #include <QUrl>
 
-class ShellService {
-public:
+class ShellService
+{
+  public:
     virtual ~ShellService() = default;
     virtual bool openUrl(const QUrl &url) = 0;
 };

@@ -5,7 +5,8 @@
 #include <cstring>
 #include <mutex>
 
-namespace {
+namespace
+{
 
 // One converter for the whole program; the program has one thread, the lock only keeps the
 // headless tool and tests honest should they ever convert from two threads.

@@ -45,9 +45,9 @@ void ShowNotNumericWarning();
 QString ToHalfWidth(const QString &text);
 
 // Display formats.
-QString FormatYen(qint64 yen);        // "¥1,234"; 0 shows as "¥0"
+QString FormatYen(qint64 yen);          // "¥1,234"; 0 shows as "¥0"
 QString FormatYenBlankZero(qint64 yen); // "¥1,234"; 0 shows as "¥"
-QString FormatCustomerNo(qint32 id);  // "00042"
+QString FormatCustomerNo(qint32 id);    // "00042"
 
 // Comparison used when a list is sorted by one of its columns:
 // kind 0 text, 1 number (yen sign and separators allowed), 2 date.

@@ -4,7 +4,8 @@
 
 #include <memory>
 
-namespace {
+namespace
+{
 
 struct PrefDefaultEntry {
     const char *section;
@@ -14,11 +15,11 @@ struct PrefDefaultEntry {
 
 // Every preference with a non-empty default. Keys not listed default to "".
 const PrefDefaultEntry kDefaults[] = {
-    {"SET", "SORT_AZ", "0"},   {"SET", "SEARCH", "0"}, {"SET", "HAITATSU", "0"}, {"SET", "MENU", "0"},
-    {"SET", "ORDER", "0"},     {"SET", "PRINT", "0"},  {"SET", "NOHIN", "0"},    {"SET", "SHINKO", "0"},
-    {"TIME", "START1", "0"},   {"TIME", "START2", "0"}, {"TIME", "START3", "0"}, {"TIME", "END1", "0"},
-    {"TIME", "END2", "0"},     {"TIME", "END3", "0"},  {"PAPER", "UP", "23.5"},  {"PAPER", "LEFT", "7"},
-    {"PAPER", "WIDTH", "64"},  {"PAPER", "HEIGHT", "33.9"}, {"PAPER", "TATE", "7"},
+    {"SET", "SORT_AZ", "0"},  {"SET", "SEARCH", "0"},      {"SET", "HAITATSU", "0"}, {"SET", "MENU", "0"},
+    {"SET", "ORDER", "0"},    {"SET", "PRINT", "0"},       {"SET", "NOHIN", "0"},    {"SET", "SHINKO", "0"},
+    {"TIME", "START1", "0"},  {"TIME", "START2", "0"},     {"TIME", "START3", "0"},  {"TIME", "END1", "0"},
+    {"TIME", "END2", "0"},    {"TIME", "END3", "0"},       {"PAPER", "UP", "23.5"},  {"PAPER", "LEFT", "7"},
+    {"PAPER", "WIDTH", "64"}, {"PAPER", "HEIGHT", "33.9"}, {"PAPER", "TATE", "7"},
 };
 
 QString prefFile;

@@ -6,10 +6,20 @@
 
 #include <cstring>
 
-namespace RecordBytes {
-qint16 GetInt16(const char *p) { return qFromLittleEndian<qint16>(p); }
-qint32 GetInt32(const char *p) { return qFromLittleEndian<qint32>(p); }
-qint64 GetInt64(const char *p) { return qFromLittleEndian<qint64>(p); }
+namespace RecordBytes
+{
+qint16 GetInt16(const char *p)
+{
+    return qFromLittleEndian<qint16>(p);
+}
+qint32 GetInt32(const char *p)
+{
+    return qFromLittleEndian<qint32>(p);
+}
+qint64 GetInt64(const char *p)
+{
+    return qFromLittleEndian<qint64>(p);
+}
 double GetDouble(const char *p)
 {
     quint64 bits = qFromLittleEndian<quint64>(p);
@@ -17,9 +27,18 @@ double GetDouble(const char *p)
     std::memcpy(&v, &bits, sizeof v);
     return v;
 }
-void PutInt16(char *p, qint16 v) { qToLittleEndian<qint16>(v, p); }
-void PutInt32(char *p, qint32 v) { qToLittleEndian<qint32>(v, p); }
-void PutInt64(char *p, qint64 v) { qToLittleEndian<qint64>(v, p); }
+void PutInt16(char *p, qint16 v)
+{
+    qToLittleEndian<qint16>(v, p);
+}
+void PutInt32(char *p, qint32 v)
+{
+    qToLittleEndian<qint32>(v, p);
+}
+void PutInt64(char *p, qint64 v)
+{
+    qToLittleEndian<qint64>(v, p);
+}
 void PutDouble(char *p, double v)
 {
     quint64 bits;

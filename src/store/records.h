@@ -12,11 +12,17 @@
 constexpr int kCustomerRecordLength = 276;
 constexpr int kSalesRecordLength = 1628;
 constexpr int kPhoneBookRecordLength = 98;
-constexpr int kMaxOrderLines = 20;      // slots 1..20 hold lines, slot 0 is never used
+constexpr int kMaxOrderLines = 20;       // slots 1..20 hold lines, slot 0 is never used
 constexpr qint64 kCurrencyScale = 10000; // currency values are yen x 10000
 
-inline qint64 YenToCurrency(qint64 yen) { return yen * kCurrencyScale; }
-inline qint64 CurrencyToYen(qint64 currency) { return currency / kCurrencyScale; }
+inline qint64 YenToCurrency(qint64 yen)
+{
+    return yen * kCurrencyScale;
+}
+inline qint64 CurrencyToYen(qint64 currency)
+{
+    return currency / kCurrencyScale;
+}
 
 struct CustomerRecord {
     qint32 CustomerId = 0;
@@ -83,7 +89,8 @@ struct PhoneBookRecord {
 };
 
 // Little-endian field access at a byte offset, shared by records and the fast index scan.
-namespace RecordBytes {
+namespace RecordBytes
+{
 qint16 GetInt16(const char *p);
 qint32 GetInt32(const char *p);
 qint64 GetInt64(const char *p);
@@ -95,17 +102,20 @@ void PutDouble(char *p, double v);
 } // namespace RecordBytes
 
 // Field offsets used outside the record codec (index build, compaction).
-namespace CustomerOffsets {
-constexpr int CustomerId = 0, Tel = 4, NameKana = 18, Zip = 48, City = 56, Banchi = 106, Points = 152,
-              Building = 156, FirstUseDate = 196, LastUseDate = 204, UseCount = 212, Motive = 214,
-              LastEditDate = 216, Remarks = 224, DmFlag = 274;
+namespace CustomerOffsets
+{
+constexpr int CustomerId = 0, Tel = 4, NameKana = 18, Zip = 48, City = 56, Banchi = 106, Points = 152, Building = 156,
+              FirstUseDate = 196, LastUseDate = 204, UseCount = 212, Motive = 214, LastEditDate = 216, Remarks = 224,
+              DmFlag = 274;
 }
-namespace SalesOffsets {
+namespace SalesOffsets
+{
 constexpr int OrderDate = 0, OrderNo = 8, CustomerId = 10, OrderTime = 14, OrderStaff = 22, ItemName = 42,
               ItemQty = 672, ItemPrice = 714, ItemOption = 882, DeliverTo = 1512, PointDiscount = 1548,
-              ServiceDiscount = 1552, DesignatedTime = 1554, DepartTime = 1562, DeliveryStaff = 1570,
-              DoneTime = 1590, CollectTime = 1598, CollectStaff = 1606, Status = 1626;
+              ServiceDiscount = 1552, DesignatedTime = 1554, DepartTime = 1562, DeliveryStaff = 1570, DoneTime = 1590,
+              CollectTime = 1598, CollectStaff = 1606, Status = 1626;
 }
-namespace PhoneBookOffsets {
+namespace PhoneBookOffsets
+{
 constexpr int Tel = 0, Name = 11, Zip = 41, Address = 48;
 }

@@ -5,7 +5,8 @@
 // leaves the old file as it was, reports the writer's message and returns false.
 #include "store/settingtables.h"
 
-namespace SettingFiles {
+namespace SettingFiles
+{
 inline const QString kShop = QStringLiteral("Shop.snw");
 inline const QString kMenu = QStringLiteral("Menu.snw");
 inline const QString kMenuSub = QStringLiteral("MenuSub.snw");
@@ -36,16 +37,16 @@ bool LoadBackupSettings(SettingTables &t);
 void LoadAllSettings(SettingTables &t);
 
 // Writers. `deleteWhenEmpty`: a settings window whose list became empty deletes the file.
-bool SaveShopSettings(const SettingTables &t);                          // "店舗ファイル書き込みエラー", 15
+bool SaveShopSettings(const SettingTables &t); // "店舗ファイル書き込みエラー", 15
 bool SaveMenuTable(const SettingTables &t, bool deleteWhenEmpty = true); // "メニューファイル書き込みエラー", 16
 bool SaveMenuOptionList(const SettingTables &t, bool deleteWhenEmpty = true);
 bool SaveStaffList(const SettingTables &t, bool deleteWhenEmpty = true); // "スタッフファイル書き込みエラー", 16
 bool SaveDeliverToList(const SettingTables &t, bool deleteWhenEmpty = true); // "入力支援ファイル書き込みエラー", 16
 bool SaveBuildingList(const SettingTables &t, bool deleteWhenEmpty = true);
-bool SaveCtiSettings(const SettingTables &t);        // "CTIファイル書き込みエラー", 15
-bool SaveBackupSettings(const SettingTables &t);      // reported by the caller; returns false on failure
+bool SaveCtiSettings(const SettingTables &t);    // "CTIファイル書き込みエラー", 15
+bool SaveBackupSettings(const SettingTables &t); // reported by the caller; returns false on failure
 bool SaveDmHistory(const SettingTables &t, bool deleteWhenEmpty = true); // no message: the window reports
-bool SaveMenuBoard(const SettingTables &t);           // always writes slots 1..120; no message
+bool SaveMenuBoard(const SettingTables &t);                              // always writes slots 1..120; no message
 // At exit: Building, MenuSub, MenuSitei in that order; the first failure shows
 // "メニューファイル書き込みエラー" (16) and skips the rest. Empty lists give empty files.
 bool SaveInputSupportLists(const SettingTables &t);

@@ -17,7 +17,8 @@
 #include <QPushButton>
 #include <QTest>
 
-namespace {
+namespace
+{
 
 struct ExitTest : ::testing::Test {
     TestDataFolder folder;

@@ -17,7 +17,8 @@
 #include <QPushButton>
 #include <QTest>
 
-namespace {
+namespace
+{
 // Each test gets its own per-user runtime folder, so parallel test processes never share the
 // single-instance lock.
 struct OwnRuntimeFolder {

@@ -24,14 +24,16 @@
 #include <QTest>
 #include <QToolButton>
 
-namespace {
+namespace
+{
 
-class CountingChild : public QWidget, public Refreshable {
-public:
+class CountingChild : public QWidget, public Refreshable
+{
+  public:
     explicit CountingChild(int *counter) : m_counter(counter) { setWindowTitle(QStringLiteral("テスト子")); }
     void Re_view() override { ++*m_counter; }
 
-private:
+  private:
     int *m_counter;
 };
 
@@ -66,20 +68,33 @@ QStringList menuTitles(QMenuBar *bar)
 TEST_F(MainWindowTest, MenuBarHoldsEveryCommandWithItsCaption)
 {
     frmMain w(data);
-    EXPECT_EQ(menuTitles(w.menuBar()), (QStringList{"ﾌｧｲﾙ(&F)", "編集(&E)", "ﾒﾆｭｰ(&M)", "ﾂｰﾙ(&T)", "ｳｨﾝﾄﾞｳ(&W)", "ﾍﾙﾌﾟ(&H)"}));
+    EXPECT_EQ(menuTitles(w.menuBar()),
+              (QStringList{"ﾌｧｲﾙ(&F)", "編集(&E)", "ﾒﾆｭｰ(&M)", "ﾂｰﾙ(&T)", "ｳｨﾝﾄﾞｳ(&W)", "ﾍﾙﾌﾟ(&H)"}));
     const std::pair<const char *, const char *> items[] = {
-        {"mnuFileExit", "ソラノワの終了(&X)"},  {"mnuEditCut", "切り取り(&T)"},
-        {"mnuEditCopy", "コピー(&C)"},          {"mnuEditPaste", "貼り付け(&P)"},
-        {"mnuJokyo", "注文状況(&J)"},           {"mnuUketsuke", "注文受付(&U)"},
-        {"mnuCustNew", "新規登録(&N)"},         {"mnuCustView", "検索・変更・削除(&S)"},
-        {"mnuCustBunseki", "顧客分析(&B)"},     {"mnuCustDM", "DM発行(&D)"},
-        {"mnuCustTel", "電話帳データ(&T)"},     {"mnuSalesView", "売上検索(&S)"},
-        {"mnuSalesBunseki", "売上分析(&B)"},    {"mnuSetMenu", "出前ﾒﾆｭｰ設定(&M)"},
-        {"mnuSetShien", "入力支援(&H)"},        {"mnuSetShop", "店舗設定(&S)"},
-        {"mnuSetStaff", "ｽﾀｯﾌ設定(&F)"},        {"mnuSetCti", "CTI設定(&C)"},
-        {"mnuBackup", "ﾊﾞｯｸｱｯﾌﾟ(&B)"},          {"mnuRestore", "ﾊﾞｯｸｱｯﾌﾟﾌｧｲﾙの復元(&R)"},
-        {"mnuSettei", "詳細設定(&S)..."},       {"mnuHelpContents", "目次(&C)"},
-        {"mnuWebTop", "ソラノワ ﾄｯﾌﾟﾍﾟｰｼﾞ(&T)"}, {"mnuWebProduct", "ソラノワ 製品情報(&P)"},
+        {"mnuFileExit", "ソラノワの終了(&X)"},
+        {"mnuEditCut", "切り取り(&T)"},
+        {"mnuEditCopy", "コピー(&C)"},
+        {"mnuEditPaste", "貼り付け(&P)"},
+        {"mnuJokyo", "注文状況(&J)"},
+        {"mnuUketsuke", "注文受付(&U)"},
+        {"mnuCustNew", "新規登録(&N)"},
+        {"mnuCustView", "検索・変更・削除(&S)"},
+        {"mnuCustBunseki", "顧客分析(&B)"},
+        {"mnuCustDM", "DM発行(&D)"},
+        {"mnuCustTel", "電話帳データ(&T)"},
+        {"mnuSalesView", "売上検索(&S)"},
+        {"mnuSalesBunseki", "売上分析(&B)"},
+        {"mnuSetMenu", "出前ﾒﾆｭｰ設定(&M)"},
+        {"mnuSetShien", "入力支援(&H)"},
+        {"mnuSetShop", "店舗設定(&S)"},
+        {"mnuSetStaff", "ｽﾀｯﾌ設定(&F)"},
+        {"mnuSetCti", "CTI設定(&C)"},
+        {"mnuBackup", "ﾊﾞｯｸｱｯﾌﾟ(&B)"},
+        {"mnuRestore", "ﾊﾞｯｸｱｯﾌﾟﾌｧｲﾙの復元(&R)"},
+        {"mnuSettei", "詳細設定(&S)..."},
+        {"mnuHelpContents", "目次(&C)"},
+        {"mnuWebTop", "ソラノワ ﾄｯﾌﾟﾍﾟｰｼﾞ(&T)"},
+        {"mnuWebProduct", "ソラノワ 製品情報(&P)"},
     };
     for (const auto &[name, caption] : items) {
         QAction *a = action(w, name);
@@ -145,8 +160,10 @@ TEST_F(MainWindowTest, AnalysisOpensWhenCustomersExist)
 TEST_F(MainWindowTest, CloseButtonFollowsTheOpenChildWindows)
 {
     int refreshed = 0;
-    RegisterCommand(Command::CustView, {[&refreshed](AppData &, frmMain &) { return new CountingChild(&refreshed); }, nullptr});
-    RegisterCommand(Command::SalesView, {[&refreshed](AppData &, frmMain &) { return new CountingChild(&refreshed); }, nullptr});
+    RegisterCommand(Command::CustView,
+                    {[&refreshed](AppData &, frmMain &) { return new CountingChild(&refreshed); }, nullptr});
+    RegisterCommand(Command::SalesView,
+                    {[&refreshed](AppData &, frmMain &) { return new CountingChild(&refreshed); }, nullptr});
     frmMain w(data);
     w.show();
     EXPECT_FALSE(w.tlbClose->isEnabled());
@@ -174,7 +191,8 @@ TEST_F(MainWindowTest, ActivationRefreshesNoticeAndActiveChild)
 {
     data.settings.Shop.NoticeLine = QStringLiteral("今日も1日頑張りましょう！");
     int refreshed = 0;
-    RegisterCommand(Command::Jokyo, {[&refreshed](AppData &, frmMain &) { return new CountingChild(&refreshed); }, nullptr});
+    RegisterCommand(Command::Jokyo,
+                    {[&refreshed](AppData &, frmMain &) { return new CountingChild(&refreshed); }, nullptr});
     frmMain w(data);
     // The board-like first child opens with the frame.
     EXPECT_EQ(w.mdiArea()->subWindowList().size(), 1);

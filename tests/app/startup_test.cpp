@@ -60,7 +60,10 @@ TEST(Startup, SplashShowsTheVersion)
 {
     frmSplash splash;
     EXPECT_EQ(splash.windowTitle(), QStringLiteral("ソラノワ起動中"));
-    EXPECT_EQ(splash.lblVersion->text(), QStringLiteral("Ver. %1.%2.%3").arg(SORANOWA_VERSION_MAJOR).arg(SORANOWA_VERSION_MINOR).arg(SORANOWA_VERSION_PATCH));
+    EXPECT_EQ(splash.lblVersion->text(), QStringLiteral("Ver. %1.%2.%3")
+                                             .arg(SORANOWA_VERSION_MAJOR)
+                                             .arg(SORANOWA_VERSION_MINOR)
+                                             .arg(SORANOWA_VERSION_PATCH));
     EXPECT_TRUE(splash.lblVersion->text().startsWith(QStringLiteral("Ver. ")));
 }
 

@@ -263,6 +263,7 @@ TEST_F(BoardWindowTest, MainWindowOpensTheBoardFirstAndShowsItAgain)
         });
         command->trigger();
         EXPECT_TRUE(dialog.done());
-        EXPECT_EQ(opened, command == reopened->tlbHenko ? QStringLiteral("frmOrderChange") : QStringLiteral("frmPreview"));
+        EXPECT_EQ(opened,
+                  command == reopened->tlbHenko ? QStringLiteral("frmOrderChange") : QStringLiteral("frmPreview"));
     }
 }

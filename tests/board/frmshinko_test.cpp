@@ -23,8 +23,9 @@ class ShinkoWindow : public ShinkoFixture
     {
         ShinkoFixture::SetUp();
         // Entries after the first empty name are not offered.
-        data->settings.StaffList = {QString(), QStringLiteral("受付子"), QStringLiteral("配達一"),
-                                    QStringLiteral("回収二"), QString(), QStringLiteral("幽霊")};
+        data->settings.StaffList = {
+            QString(), QStringLiteral("受付子"), QStringLiteral("配達一"), QStringLiteral("回収二"),
+            QString(), QStringLiteral("幽霊")};
     }
 
     // Opens the dialog as the order board does, for the order at `salePos`.
@@ -55,10 +56,7 @@ class ShinkoWindow : public ShinkoFixture
                bit(dlg->cmdBack);
     }
     // The indicator's bar as a fraction of the inside of its box.
-    double barShare() const
-    {
-        return double(dlg->picProgress->barHeight()) / (dlg->picProgress->height() - 4);
-    }
+    double barShare() const { return double(dlg->picProgress->barHeight()) / (dlg->picProgress->height() - 4); }
 
     std::unique_ptr<frmShinko> dlg;
 };

@@ -205,7 +205,8 @@ TEST_F(SaveProgressTest, TakingBackACompletionNeverGoesBelowZeroAndStaleBuffersD
     // written over itself and the count comes from the customer on file.
     select(open);
     edited = r.CurrentSale;
-    ApplyProgressStep(edited, 3, {QString(), QStringLiteral("回収二"), QString()}, QStringLiteral("0"), at(QTime(13, 0)));
+    ApplyProgressStep(edited, 3, {QString(), QStringLiteral("回収二"), QString()}, QStringLiteral("0"),
+                      at(QTime(13, 0)));
     r.CurrentSalePos = done;
     r.CurrentCustomer.UseCount = 5;
     ASSERT_TRUE(SaveProgress(r, edited, at(QTime(13, 0))));

@@ -32,7 +32,10 @@ class ShinkoFixture : public ::testing::Test
 
     static void pin(const QTime &time) { Clock::Pin(QDateTime(QDate(2024, 5, 10), time)); }
     static double at(const QTime &time) { return ToOleDate(QDateTime(QDate(2024, 5, 10), time)); }
-    static void setMode(const char *mode) { SavePref(QStringLiteral("SET"), QStringLiteral("SHINKO"), QString::fromLatin1(mode)); }
+    static void setMode(const char *mode)
+    {
+        SavePref(QStringLiteral("SET"), QStringLiteral("SHINKO"), QString::fromLatin1(mode));
+    }
 
     // Stores the customer's completed-order count as it would be on file.
     void setUseCount(qint16 count)

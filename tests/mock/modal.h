@@ -6,8 +6,9 @@
 
 #include <functional>
 
-class ModalHandler : public QObject {
-public:
+class ModalHandler : public QObject
+{
+  public:
     explicit ModalHandler(std::function<void(QWidget *)> act) : m_act(std::move(act))
     {
         connect(&m_timer, &QTimer::timeout, this, [this] {
@@ -22,7 +23,7 @@ public:
     }
     bool done() const { return m_done; }
 
-private:
+  private:
     std::function<void(QWidget *)> m_act;
     QTimer m_timer;
     bool m_done = false;

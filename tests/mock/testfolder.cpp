@@ -6,8 +6,7 @@
 #include <QDir>
 #include <QFile>
 
-TestDataFolder::TestDataFolder()
-    : m_previous(QDir::currentPath())
+TestDataFolder::TestDataFolder() : m_previous(QDir::currentPath())
 {
     QDir::setCurrent(m_dir.path());
     SetDataFolderOverride(m_dir.path());

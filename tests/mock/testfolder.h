@@ -5,8 +5,9 @@
 #include <QString>
 #include <QTemporaryDir>
 
-class TestDataFolder {
-public:
+class TestDataFolder
+{
+  public:
     TestDataFolder();
     ~TestDataFolder();
     QString path() const { return m_dir.path(); }
@@ -14,7 +15,7 @@ public:
     QByteArray read(const QString &name) const;
     void write(const QString &name, const QByteArray &bytes) const;
 
-private:
+  private:
     QTemporaryDir m_dir;
     QString m_previous;
 };

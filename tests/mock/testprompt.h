@@ -6,9 +6,10 @@
 
 #include <deque>
 
-class TestPrompt final : public PromptService {
-public:
-    TestPrompt();  // installs itself
+class TestPrompt final : public PromptService
+{
+  public:
+    TestPrompt();           // installs itself
     ~TestPrompt() override; // restores the previous (console) service
 
     PromptAnswer ask(const PromptRequest &request) override;

@@ -9,7 +9,8 @@
 #include <QPushButton>
 #include <QTest>
 
-namespace {
+namespace
+{
 
 ChangeCalculator keyed(const QString &price, const QList<int> &digits)
 {
@@ -102,8 +103,9 @@ TEST(ChangeCalculator, ChangeIsEmptyWhenShortAndZeroWhenExact)
     EXPECT_EQ(c.Change(), "");
 }
 
-class RegiWindow : public ::testing::Test {
-protected:
+class RegiWindow : public ::testing::Test
+{
+  protected:
     QPushButton *button(const char *name) { return dlg->findChild<QPushButton *>(QLatin1String(name)); }
     QString shown(const char *name) { return dlg->findChild<QLabel *>(QLatin1String(name))->text(); }
     void open(const QString &total)

@@ -5,8 +5,9 @@
 
 #include <QTreeWidget>
 
-class FakeOrderWindow : public OrderWindowHost {
-public:
+class FakeOrderWindow : public OrderWindowHost
+{
+  public:
     FakeOrderWindow() { OrderLineList::Configure(&lines); }
 
     QTreeWidget *OrderLines() override { return &lines; }

@@ -17,10 +17,12 @@
 
 #include <memory>
 
-namespace {
+namespace
+{
 
-class MenuInDialog : public ::testing::Test {
-protected:
+class MenuInDialog : public ::testing::Test
+{
+  protected:
     void SetUp() override
     {
         frmMenuIn::SetResetCandidatesChoice(false);

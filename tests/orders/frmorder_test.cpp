@@ -39,7 +39,8 @@
 
 #include <memory>
 
-namespace {
+namespace
+{
 
 const QString kNotNumeric = QStringLiteral("数字以外は入力できません。");
 const QString kNotNumericTitle = QStringLiteral("数字以外が入力されました");
@@ -48,8 +49,9 @@ const QString kLimitText = QStringLiteral("20品目以上は登録できませ�
 const QString kPendingTitle = QStringLiteral("注文未確定商品の確認");
 const QString kPendingText = QStringLiteral("注文が確定していない入力が存在します。注文登録しますか？");
 
-class OrderWindow : public ::testing::Test {
-protected:
+class OrderWindow : public ::testing::Test
+{
+  protected:
     static inline const QDateTime kNow{QDate(2026, 5, 10), QTime(18, 45)};
 
     void SetUp() override
@@ -217,8 +219,7 @@ protected:
     int lineCount() { return list("lsvMenu")->topLevelItemCount(); }
 
     // A customer on file; returns its index position.
-    int addCustomer(const QString &tel, const QString &name, qint32 points = 0, double lastUse = 0,
-                    qint16 useCount = 0)
+    int addCustomer(const QString &tel, const QString &name, qint32 points = 0, double lastUse = 0, qint16 useCount = 0)
     {
         return AddTestCustomer(data->records, tel, name, points, lastUse, useCount, QStringLiteral("空野ビル"),
                                QStringLiteral("裏口"));
@@ -306,12 +307,24 @@ TEST_F(OrderWindow, CaptionLabelsAreBuddiesOfTheirFields)
 {
     open();
     const std::pair<const char *, const char *> captions[] = {
-        {"ﾅﾏｴ：", "txtNameKana"},   {"郵便番号：", "txtZip"},   {"市区町村：", "txtShiku"},
-        {"番地：", "txtBanchi"},     {"ﾏﾝｼｮﾝ名：", "txtBuilding"}, {"利用動機：", "cboDouki"},
-        {"備考：", "txtEtc"},        {"数量：", "lblNum"},       {"小計：", "lblpreTotal"},
-        {"税：", "lblTax"},          {"合計：", "lblTotal"},     {"ﾎﾟｲﾝﾄ使用：", "cmdPoi"},
-        {"ｻｰﾋﾞｽ割引：", "chkCoo"},   {"配達料：", "txtHai"},     {"時間指定：", "chkTime"},
-        {"受付ｽﾀｯﾌ：", "cboStaff"},  {"配達先指定：", "cboSitei"}, {"メニューグループ：", "lsvGroup"},
+        {"ﾅﾏｴ：", "txtNameKana"},
+        {"郵便番号：", "txtZip"},
+        {"市区町村：", "txtShiku"},
+        {"番地：", "txtBanchi"},
+        {"ﾏﾝｼｮﾝ名：", "txtBuilding"},
+        {"利用動機：", "cboDouki"},
+        {"備考：", "txtEtc"},
+        {"数量：", "lblNum"},
+        {"小計：", "lblpreTotal"},
+        {"税：", "lblTax"},
+        {"合計：", "lblTotal"},
+        {"ﾎﾟｲﾝﾄ使用：", "cmdPoi"},
+        {"ｻｰﾋﾞｽ割引：", "chkCoo"},
+        {"配達料：", "txtHai"},
+        {"時間指定：", "chkTime"},
+        {"受付ｽﾀｯﾌ：", "cboStaff"},
+        {"配達先指定：", "cboSitei"},
+        {"メニューグループ：", "lsvGroup"},
         {"（ハイホンなしで入力）", "txtTel"},
     };
     const QList<QLabel *> labels = w->findChildren<QLabel *>();
@@ -646,7 +659,8 @@ TEST_F(OrderWindow, RequestedTimeStaffAndDeliveryPlace)
     EXPECT_EQ(staff->currentText(), QStringLiteral("山田"));
 }
 
-namespace {
+namespace
+{
 
 // The key of a half-width katakana on a kana keyboard.
 QPushButton *kanaKey(QWidget *root, QChar ch)
@@ -666,7 +680,9 @@ std::unique_ptr<ModalHandler> answerLineDialog(const QString &qty, const QString
     });
 }
 
-class OrderWholeCall : public OrderWindow, public ::testing::WithParamInterface<const char *> {};
+class OrderWholeCall : public OrderWindow, public ::testing::WithParamInterface<const char *>
+{
+};
 
 } // namespace
 
@@ -707,7 +723,7 @@ TEST_P(OrderWholeCall, NewCaller_ThenRepeatOrderWithPoints)
 
     // 2. By reading: "ｶ" stops (two readings), "ﾂ" completes to ｶﾂﾄﾞﾝ; the dialog takes two.
     ASSERT_EQ(w->SearchMode(), 0);
-    EXPECT_TRUE(kanaKey(w.get(), QChar(0xFF76))->isEnabled()); // ｶ
+    EXPECT_TRUE(kanaKey(w.get(), QChar(0xFF76))->isEnabled());  // ｶ
     EXPECT_FALSE(kanaKey(w.get(), QChar(0xFF8F))->isEnabled()); // ﾏ: no reading starts with it
     click(kanaKey(w.get(), QChar(0xFF76)));
     EXPECT_EQ(edit("txtMojiSearch")->text(), QStringLiteral("ｶ"));
@@ -1055,7 +1071,8 @@ TEST_F(OrderWindow, F10FindsACustomerByNameAndF12OpensTheCalculator)
     EXPECT_EQ(shown, "864");
 }
 
-namespace {
+namespace
+{
 
 // Every visible control lies inside the window and gets at least the room its text needs.
 void expectControlsFit(QWidget *window, const char *state)

@@ -18,13 +18,15 @@
 
 #include <memory>
 
-namespace {
+namespace
+{
 
 const QString kSaveTitle = QStringLiteral("保存確認");
 const QString kSaveText = QStringLiteral("注文品目が変更されています。保存しますか？");
 
-class OrderChangeWindow : public OrderDataTest {
-protected:
+class OrderChangeWindow : public OrderDataTest
+{
+  protected:
     void SetUp() override
     {
         OrderDataTest::SetUp();

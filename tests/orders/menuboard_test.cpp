@@ -15,7 +15,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
-namespace {
+namespace
+{
 
 void emptyBoard(SettingTables &t)
 {
@@ -23,12 +24,14 @@ void emptyBoard(SettingTables &t)
         slot = {QStringLiteral("00000"), 0, QStringLiteral("00000")};
 }
 
-class BoardPanel : public ::testing::Test {
-protected:
+class BoardPanel : public ::testing::Test
+{
+  protected:
     void SetUp() override
     {
         emptyBoard(tables);
-        tables.MenuBoard[1] = {QStringLiteral("海老天ぷら定食御膳"), YenToCurrency(1800), QStringLiteral("海老天ぷら定")};
+        tables.MenuBoard[1] = {QStringLiteral("海老天ぷら定食御膳"), YenToCurrency(1800),
+                               QStringLiteral("海老天ぷら定")};
         tables.MenuBoard[2] = {QStringLiteral("海老天ぷら定食御膳"), YenToCurrency(1800), QStringLiteral("海老天")};
         tables.MenuBoard[13] = {QStringLiteral("ざるそば"), YenToCurrency(700), QStringLiteral("ざる")};
         tables.MenuBoard[120] = {QStringLiteral("ビール"), YenToCurrency(500), QStringLiteral("ビー")};
@@ -131,11 +134,13 @@ TEST_F(BoardPanel, PressSignalsTheSlotNumber)
     EXPECT_EQ(spy.at(1).at(0).toInt(), 1);
 }
 
-class BoardPress : public BoardPanel {
-protected:
+class BoardPress : public BoardPanel
+{
+  protected:
     void press(int k)
     {
-        PressBoardButton(k, tables, host, [this] { ++dialogOpened; }, boardCellNo);
+        PressBoardButton(
+            k, tables, host, [this] { ++dialogOpened; }, boardCellNo);
     }
 
     TestDataFolder folder;

@@ -5,7 +5,8 @@
 #include "orders/pricing.h"
 #include "store/oledate.h"
 
-namespace {
+namespace
+{
 
 ShopSettings shopWithPoints(const char *yenUnit = "100", const char *perUnit = "1", const char *step = "100",
                             const char *stepYen = "100", const char *months = "6")

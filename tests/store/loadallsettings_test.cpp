@@ -5,7 +5,6 @@
 #include "mock/testprompt.h"
 #include "store/settingfiles.h"
 
-
 TEST(LoadAllSettings, FirstStartGivesEveryDefaultWithoutAMessage)
 {
     TestDataFolder folder;
@@ -47,7 +46,6 @@ TEST(LoadAllSettings, OneBrokenFileDoesNotStopTheOthers)
     EXPECT_EQ(t.StaffList, (QStringList{QString(), QStringLiteral("Yamada")}));
     EXPECT_EQ(t.MenuBoard[1].BoardMenuName, QStringLiteral("Ramen"));
 }
-
 
 TEST(MotiveList, HoldsTheSevenFixedTextsInStoredOrder)
 {

@@ -46,8 +46,7 @@ bool SelectName(QComboBox *box, const QString &name)
 
 frmShinko::frmShinko(AppData &data, const QString &customerName, const QString &orderTaker, QWidget *parent)
     : QDialog(parent), m_data(data), m_orderTaker(orderTaker),
-      m_mode(GetPrefOrDefault(QStringLiteral("SET"), QStringLiteral("SHINKO"))),
-      m_edited(data.records.CurrentSale)
+      m_mode(GetPrefOrDefault(QStringLiteral("SET"), QStringLiteral("SHINKO"))), m_edited(data.records.CurrentSale)
 {
     setObjectName(QStringLiteral("frmShinko"));
     setWindowTitle(QStringLiteral("出前状況入力 - [ ") + customerName + QStringLiteral(" 様]"));
@@ -61,8 +60,8 @@ frmShinko::frmShinko(AppData &data, const QString &customerName, const QString &
 
 void frmShinko::buildLayout()
 {
-    const QStringList captions = {QStringLiteral("注文受付"), QStringLiteral("出前出発"),
-                                  QStringLiteral("出前完了"), QStringLiteral("容器回収完了")};
+    const QStringList captions = {QStringLiteral("注文受付"), QStringLiteral("出前出発"), QStringLiteral("出前完了"),
+                                  QStringLiteral("容器回収完了")};
     for (int i = 0; i < 4; ++i)
         fraStep[size_t(i)] = Named(new QGroupBox(captions[i]), QStringLiteral("fraStep%1").arg(i));
 

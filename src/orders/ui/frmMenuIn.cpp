@@ -17,7 +17,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-namespace {
+namespace
+{
 
 const QString kRefusedTitle = QStringLiteral("不正な入力");
 const QString kNotNumber = QStringLiteral("数字以外は入力できません。");

@@ -12,9 +12,10 @@ class QComboBox;
 class QLineEdit;
 class QPushButton;
 
-class frmMenuIn : public QDialog {
+class frmMenuIn : public QDialog
+{
     Q_OBJECT
-public:
+  public:
     enum class Mode { Add, Change };
 
     frmMenuIn(SettingTables &tables, OrderWindowHost &host, Mode mode, QWidget *parent = nullptr);
@@ -34,10 +35,10 @@ public:
     static bool ResetCandidatesChoice();
     static void SetResetCandidatesChoice(bool on);
 
-protected:
+  protected:
     void showEvent(QShowEvent *event) override;
 
-private:
+  private:
     void fillFields();
     // Shows the refusal, puts the focus back into `field` with its text selected.
     void refuse(QWidget *field, const QString &text);

@@ -36,7 +36,8 @@
 #include <QToolButton>
 #include <QTreeWidget>
 
-namespace {
+namespace
+{
 enum CustomerState { Opened, NewCustomer, KnownCustomer, TakeOut };
 const QColor kNewColor(255, 192, 192);
 const QColor kKnownColor(192, 192, 255);
@@ -188,8 +189,9 @@ bool frmOrder::handlePendingLines(bool clearSearchOnNo)
 {
     if (lsvMenu->topLevelItemCount() == 0)
         return true;
-    const PromptAnswer answer = AskYesNoCancel(QStringLiteral("注文未確定商品の確認"),
-                                               QStringLiteral("注文が確定していない入力が存在します。注文登録しますか？"));
+    const PromptAnswer answer =
+        AskYesNoCancel(QStringLiteral("注文未確定商品の確認"),
+                       QStringLiteral("注文が確定していない入力が存在します。注文登録しますか？"));
     if (answer == PromptAnswer::Yes) {
         ConfirmOrder();
         return false;
@@ -396,13 +398,11 @@ void frmOrder::connectSignals()
     connect(cbo5g, &QComboBox::activated, this, [this] { cbo5g_Click(); });
     connectMenuSignals(this);
     connect(cmdPoi, &QPushButton::clicked, this, &frmOrder::cmdPoi_Click);
-    connect(cboStaff, &QComboBox::activated, this, [this] {
-        SavePref(QStringLiteral("STAFF"), QStringLiteral("NAME"), cboStaff->currentText());
-    });
+    connect(cboStaff, &QComboBox::activated, this,
+            [this] { SavePref(QStringLiteral("STAFF"), QStringLiteral("NAME"), cboStaff->currentText()); });
     connect(tlbGoConfirm, &QAction::triggered, this, [this] { ConfirmOrder(); });
 
-    for (QWidget *w : {static_cast<QWidget *>(txtTel), static_cast<QWidget *>(txtHai),
-                       static_cast<QWidget *>(cboCoo)})
+    for (QWidget *w : {static_cast<QWidget *>(txtTel), static_cast<QWidget *>(txtHai), static_cast<QWidget *>(cboCoo)})
         w->installEventFilter(this);
 
     // The window sees these keys before its controls.

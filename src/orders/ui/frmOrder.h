@@ -29,9 +29,10 @@ class MenuBoardPanel;
 struct OrderCustomerFields;
 struct AppData;
 
-class frmOrder : public QWidget, public Refreshable, public OrderMenuArea {
+class frmOrder : public QWidget, public Refreshable, public OrderMenuArea
+{
     Q_OBJECT
-public:
+  public:
     // `frame` is the main window holding the order window (null in a bare test window).
     explicit frmOrder(AppData &data, frmMain *frame = nullptr, QWidget *parent = nullptr);
     ~frmOrder() override;
@@ -85,11 +86,11 @@ public:
     static const QString kConfirmPrintCaption;
     static const QString kConfirmCaption;
 
-protected:
+  protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
-private:
+  private:
     // layout (frmOrder_layout.cpp)
     void buildLayout();
     QGroupBox *buildPhoneSection();

@@ -287,9 +287,9 @@ void frmOrderChange::closeEvent(QCloseEvent *event)
         return;
     }
     if (m_changed) {
-        const PromptAnswer answer = Prompt().ask(PromptRequest{
-            PromptIcon::Warning, QStringLiteral("保存確認"), QStringLiteral("注文品目が変更されています。保存しますか？"),
-            PromptButtons::YesNoCancel});
+        const PromptAnswer answer = Prompt().ask(
+            PromptRequest{PromptIcon::Warning, QStringLiteral("保存確認"),
+                          QStringLiteral("注文品目が変更されています。保存しますか？"), PromptButtons::YesNoCancel});
         if (answer == PromptAnswer::Cancel) {
             event->ignore();
             return;

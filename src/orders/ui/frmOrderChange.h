@@ -9,9 +9,10 @@
 class QPushButton;
 struct AppData;
 
-class frmOrderChange : public QDialog, public OrderMenuArea {
+class frmOrderChange : public QDialog, public OrderMenuArea
+{
     Q_OBJECT
-public:
+  public:
     // Works on CurrentSale / CurrentSalePos and CurrentCustomer / CurrentCustomerPos as the
     // order board left them.
     explicit frmOrderChange(AppData &data, QWidget *parent = nullptr);
@@ -34,13 +35,13 @@ public:
     QPushButton *cmdGo = nullptr;
     QPushButton *cmdCancel = nullptr;
 
-protected:
+  protected:
     void reject() override;
     void closeEvent(QCloseEvent *event) override;
     bool event(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
-private:
+  private:
     void buildLayout();
     void connectSignals();
     void openWindow();

@@ -26,7 +26,6 @@
 
 #include "platform/ui/widgetnaming.h"
 
-
 const QString frmOrder::kConfirmPrintCaption = QStringLiteral(" 注文確定＆印刷 ");
 const QString frmOrder::kConfirmCaption = QStringLiteral("     注文確定     ");
 

@@ -91,9 +91,9 @@ bool frmOrder::ConfirmOrder()
     const QString order = GetPref(QStringLiteral("SET"), QStringLiteral("ORDER"));
     if (!order.isEmpty() && order != QLatin1String("0")) {
         const QString nohin = GetPref(QStringLiteral("SET"), QStringLiteral("NOHIN"));
-        PrintDeliveryNote(m_data, nohin.isEmpty() || nohin == QLatin1String("0") ? QStringLiteral("Nohin")
-                                                                                   : QStringLiteral("Nohin2"),
-                          this);
+        PrintDeliveryNote(
+            m_data, nohin.isEmpty() || nohin == QLatin1String("0") ? QStringLiteral("Nohin") : QStringLiteral("Nohin2"),
+            this);
     }
     showOnBoard(*key);
     if (m_subWindow)

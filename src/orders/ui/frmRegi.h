@@ -10,9 +10,10 @@
 class QLabel;
 class QPushButton;
 
-class frmRegi : public QDialog {
+class frmRegi : public QDialog
+{
     Q_OBJECT
-public:
+  public:
     // `totalText` is the order window's total label ("¥1,280"); its first character, the yen
     // sign, is dropped.
     explicit frmRegi(const QString &totalText, QWidget *parent = nullptr);
@@ -32,11 +33,11 @@ public:
     void cmdClear_Click();
     void cmdGo_Click();
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
-private:
+  private:
     // The calculator's keys; true when the key was one of them.
     bool handleKey(QKeyEvent *event);
     void showAmounts();

@@ -4,7 +4,8 @@
 #include <QScrollBar>
 #include <QWheelEvent>
 
-namespace {
+namespace
+{
 
 // The board's grid in pixels: the first column 1230 twips wide, the others 660, all 290 high,
 // rows 330 apart, at a twip of 1/12 pixel (a little larger than 96 dpi gives, so that three

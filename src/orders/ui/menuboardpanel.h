@@ -10,9 +10,10 @@
 class QPushButton;
 class QScrollBar;
 
-class MenuBoardPanel : public QWidget {
+class MenuBoardPanel : public QWidget
+{
     Q_OBJECT
-public:
+  public:
     static constexpr int kButtons = kMenuBoardWrittenSlots;
     static constexpr int kColumns = 5;
     static constexpr int kRows = kButtons / kColumns;
@@ -31,13 +32,13 @@ public:
     // True when slot k holds no item.
     static bool IsEmptySlot(const MenuBoardSlot &slot);
 
-signals:
+  signals:
     void boardButtonPressed(int k);
 
-protected:
+  protected:
     void resizeEvent(QResizeEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
 
-private:
+  private:
     void layoutSurface();
 };

@@ -6,7 +6,8 @@
 #include <QPainter>
 #include <QPixmap>
 
-namespace {
+namespace
+{
 
 // The small "menu" icon of every order line: a bowl.
 QIcon menuIcon()
@@ -27,7 +28,8 @@ QIcon menuIcon()
 
 } // namespace
 
-namespace OrderLineList {
+namespace OrderLineList
+{
 
 void Configure(QTreeWidget *list)
 {

@@ -7,7 +7,8 @@
 
 #include <vector>
 
-namespace OrderLineList {
+namespace OrderLineList
+{
 // Sets up the three columns and their captions ("注文品目", "数量", "単価").
 void Configure(QTreeWidget *list);
 // Writes a line into an item (text, quantity, formatted price, the four values).

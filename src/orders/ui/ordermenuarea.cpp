@@ -31,7 +31,8 @@
 #include <QStackedWidget>
 #include <QTreeWidget>
 
-namespace {
+namespace
+{
 
 // The group icons: "mclose" a closed folder, "mopen" an open one.
 QIcon folderIcon(bool open)
@@ -105,8 +106,9 @@ void OrderMenuArea::connectMenuSignals(QObject *context)
                      [this](int c) { sortByHeader(lsvPick, c); });
     QObject::connect(lsvMenu->header(), &QHeaderView::sectionClicked, context,
                      [this](int c) { sortByHeader(lsvMenu, c); });
-    QObject::connect(cmdMojiClear, &QPushButton::clicked, context,
-                     [this] { txtMojiSearch->setText(txtMojiSearch->text().chopped(txtMojiSearch->text().isEmpty() ? 0 : 1)); });
+    QObject::connect(cmdMojiClear, &QPushButton::clicked, context, [this] {
+        txtMojiSearch->setText(txtMojiSearch->text().chopped(txtMojiSearch->text().isEmpty() ? 0 : 1));
+    });
     QObject::connect(cmdMojiAllClear, &QPushButton::clicked, context, [this] { txtMojiSearch->clear(); });
     QObject::connect(txtMojiSearch, &QLineEdit::textChanged, context, [this] { runKanaSearch(); });
     QObject::connect(keyboard, &KanaKeyboard::characterPressed, context,
@@ -301,7 +303,8 @@ void OrderMenuArea::openLineDialog(bool changeMode)
 
 void OrderMenuArea::boardButtonPressed(int cell)
 {
-    PressBoardButton(cell, m_data.settings, *this, [this] { openLineDialog(false); }, m_boardCellNo);
+    PressBoardButton(
+        cell, m_data.settings, *this, [this] { openLineDialog(false); }, m_boardCellNo);
 }
 
 void OrderMenuArea::ClearReadingSearch()

@@ -27,8 +27,9 @@ class KanaKeyboard;
 class MenuBoardPanel;
 struct AppData;
 
-class OrderMenuArea : public OrderWindowHost {
-public:
+class OrderMenuArea : public OrderWindowHost
+{
+  public:
     explicit OrderMenuArea(AppData &data) : m_data(data) {}
 
     // ---- OrderWindowHost (LinesChanged stays with each window)
@@ -82,7 +83,7 @@ public:
     static const QString kPoiCaption;       // "割引(&P)"
     static const QString kPoiCancelCaption; // "取消(&P)"
 
-protected:
+  protected:
     // The window the dialogs opened from here belong to.
     virtual QWidget *areaWindow() = 0;
 

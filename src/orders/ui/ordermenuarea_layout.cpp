@@ -23,7 +23,8 @@
 
 #include "platform/ui/widgetnaming.h"
 
-namespace {
+namespace
+{
 
 // An amount label: right-aligned in a sunken box, like a display.
 QLabel *amountLabel(const char *name, QWidget *parent, bool large = false)
@@ -146,7 +147,6 @@ void OrderMenuArea::buildMenuControls(QGroupBox *frame)
     lsvMenu->setMinimumWidth(230);
 }
 
-
 QGridLayout *OrderMenuArea::buildPriceControls(QGroupBox *frame, int &freeRow)
 {
     fraPrice = frame;
@@ -195,8 +195,10 @@ QGridLayout *OrderMenuArea::buildPriceControls(QGroupBox *frame, int &freeRow)
     };
     QGridLayout *amounts = column(0);
     int row = 0;
-    for (auto [text, value] : {std::pair{QStringLiteral("数量："), lblNum}, {QStringLiteral("小計："), lblpreTotal},
-                               {QStringLiteral("税："), lblTax}, {QStringLiteral("合計："), lblTotal}}) {
+    for (auto [text, value] : {std::pair{QStringLiteral("数量："), lblNum},
+                               {QStringLiteral("小計："), lblpreTotal},
+                               {QStringLiteral("税："), lblTax},
+                               {QStringLiteral("合計："), lblTotal}}) {
         amounts->addWidget(caption(text, value, fraPrice), row, 0, Qt::AlignRight);
         amounts->addWidget(value, row++, 1);
     }

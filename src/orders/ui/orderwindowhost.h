@@ -5,8 +5,9 @@
 
 class QTreeWidget;
 
-class OrderWindowHost {
-public:
+class OrderWindowHost
+{
+  public:
     virtual ~OrderWindowHost() = default;
     // The order lines (lsvMenu).
     virtual QTreeWidget *OrderLines() = 0;

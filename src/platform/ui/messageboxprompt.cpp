@@ -8,7 +8,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-namespace {
+namespace
+{
 
 QMessageBox::Icon toIcon(PromptIcon icon)
 {
@@ -36,7 +37,10 @@ struct RestoreDataFolder {
 
 PromptAnswer MessageBoxPrompt::ask(const PromptRequest &request)
 {
-    QMessageBox box(toIcon(request.icon), request.title, QString(request.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n')),
+    QMessageBox box(toIcon(request.icon), request.title,
+                    QString(request.text)
+                        .replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+                        .replace(QLatin1Char('\r'), QLatin1Char('\n')),
                     QMessageBox::NoButton, QApplication::activeWindow());
     QPushButton *ok = nullptr, *cancel = nullptr, *yes = nullptr, *no = nullptr, *retry = nullptr;
     switch (request.buttons) {
