@@ -5,7 +5,7 @@ cd "$(dirname "$0")/.."
 launcher=()
 if command -v ccache >/dev/null 2>&1; then
   # Relative paths in the cache key let several checkouts of the tree share compiled objects.
-  export CCACHE_BASEDIR="$(cd .. && pwd)"
+  export CCACHE_BASEDIR="$(cd .. && pwd)" CCACHE_NOHASHDIR=1
   launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 fi
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" "$@" >/dev/null
