@@ -43,13 +43,14 @@ int RunRender(const QStringList &args)
         return kExitFailure;
     }
     const QString key = parsed->values.value(QStringLiteral("--order"));
-    if (!LoadOrderForPrint(data, key)) {
+    std::optional<DeliveryNoteInput> note = LoadOrderForPrint(data, key);
+    if (!note) {
         PrintErr(QStringLiteral("no order %1 in %2").arg(key, folder));
         return kExitFailure;
     }
     PrintDocument doc;
     doc.PrintKind = kind;
-    doc.Data = &data;
+    doc.Note = std::move(note);
     if (!RenderDocumentToPdf(doc, out, &error)) {
         PrintErr(error);
         return kExitFailure;

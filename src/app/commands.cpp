@@ -40,24 +40,28 @@ void RegisterProgramWindows()
 {
     RegisterCommand(Command::Uketsuke,
                     {[](AppData &data, frmMain &frame) -> QWidget * { return new frmOrder(data, &frame); }, nullptr});
-    RegisterCommand(Command::Jokyo,
-                    {[](AppData &data, frmMain &) -> QWidget * {
-                         auto *board = new frmJokyo(data);
-                         board->openProgress = [board, &data] {
-                             frmShinko dialog(data, board->SelectedCustomerName(), board->SelectedOrderStaff(), board);
-                             dialog.exec();
-                         };
-                         board->preview = [board, &data](const QString &kind) {
-                             PreviewDeliveryNote(data, kind, board);
-                         };
-                         board->print = [board, &data](const QString &kind) { PrintDeliveryNote(data, kind, board); };
-                         board->openOrderChange = [board, &data] {
-                             frmOrderChange dialog(data, board);
-                             dialog.exec();
-                         };
-                         return board;
-                     },
-                     nullptr});
+    RegisterCommand(
+        Command::Jokyo,
+        {[](AppData &data, frmMain &) -> QWidget * {
+             auto *board = new frmJokyo(data);
+             board->openProgress = [board, &data](const StoredOrder &order) {
+                 frmShinko dialog(data, order.Sale, order.SalePos, board->SelectedCustomerName(),
+                                  board->SelectedOrderStaff(), board);
+                 dialog.exec();
+             };
+             board->preview = [board, &data](const StoredOrder &order, const QString &kind) {
+                 PreviewDeliveryNote(DeliveryNoteInput{order.Sale, order.Customer, data.settings.Shop}, kind, board);
+             };
+             board->print = [board, &data](const StoredOrder &order, const QString &kind) {
+                 PrintDeliveryNote(DeliveryNoteInput{order.Sale, order.Customer, data.settings.Shop}, kind, board);
+             };
+             board->openOrderChange = [board, &data](const StoredOrder &order) {
+                 frmOrderChange dialog(data, order, board);
+                 dialog.exec();
+             };
+             return board;
+         },
+         nullptr});
     RegisterCommand(Command::SetShop, {nullptr, [](AppData &data, frmMain &frame) {
                                            frmShop dialog(data.settings, &frame);
                                            dialog.exec();

@@ -6,34 +6,35 @@
 #include "platform/shell.h"
 #include "store/appdata.h"
 #include "store/prefs.h"
+#include "store/storedorder.h"
 
 bool CancelOrder(AppData &data, const QString &key, const QString &customerName)
 {
     RecordStore &records = data.records;
-    const int pos = FindSalePosByKey(records, key);
-    if (pos < 1)
+    if (records.FindSalePosByKey(key) < 1)
         return false;
-    records.CurrentSalePos = pos;
     const QString text =
         QStringLiteral("「") + customerName + QStringLiteral("」様") + QStringLiteral("の注文を取り消しますか？");
     if (!AskYesNo(QStringLiteral("注文の取消確認"), text))
         return false;
 
-    // Both buffers are read again: a dialog may have changed them since the row was shown.
-    if (!records.ReadSale(pos))
+    // Read after the question: another window may have changed the order or its customer while
+    // the question was open.
+    std::optional<StoredOrder> order = ReadStoredOrderByKey(records, key);
+    if (!order)
         return false;
-    records.CurrentCustomerPos = records.FindCustomerPos(records.CurrentSale.CustomerId);
-    if (records.CurrentCustomerPos != -1 && records.ReadCustomer(records.CurrentCustomerPos)) {
+    if (order->HasCustomer()) {
         const PointRules rules = PointRules::FromShop(data.settings.Shop);
-        if (data.settings.Shop.PointService == QStringLiteral("1") && records.CurrentCustomer.Points >= 0) {
-            ReverseSpentPoints(records.CurrentSale, records.CurrentCustomer, rules);
-            ReverseEarnedPoints(records.CurrentSale, records.CurrentCustomer, rules);
+        if (data.settings.Shop.PointService == QStringLiteral("1") && order->Customer.Points >= 0) {
+            ReverseSpentPoints(order->Sale, order->Customer, rules);
+            ReverseEarnedPoints(order->Sale, order->Customer, rules);
         }
     }
-    if (!records.DeleteSale())
+    if (!records.DeleteSale(order->SalePos))
         return false;
     // Saves the customer with the reversed points and the recounted dates and count.
-    records.RecountCustomerUsage();
+    if (order->HasCustomer())
+        records.RecountCustomerUsage(order->CustomerPos, order->Customer);
     return true;
 }
 

@@ -92,9 +92,10 @@ std::vector<BoardRow> BuildBoardRows(RecordStore &records, const QDate &today)
 
     rows.reserve(listed.size());
     for (int pos : listed) {
-        if (!records.ReadSale(pos))
+        const std::optional<SalesRecord> read = records.ReadSale(pos);
+        if (!read)
             continue;
-        const SalesRecord &sale = records.CurrentSale;
+        const SalesRecord &sale = *read;
         BoardRow row;
         row.Key = sale.OrderKey();
         row.SalePos = pos;

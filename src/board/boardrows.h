@@ -39,5 +39,5 @@ struct BoardRow {
 inline const QString kDeletedCustomerName = QStringLiteral("削除されています");
 constexpr int kBoardColumns = 7;
 
-// Reads every listed sale (CurrentSale holds the last one afterwards, as after any scan).
+// Reads every listed sale.
 std::vector<BoardRow> BuildBoardRows(RecordStore &records, const QDate &today);

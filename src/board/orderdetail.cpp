@@ -3,6 +3,7 @@
 #include "orders/pricing.h"
 #include "store/helpers.h"
 #include "store/recordstore.h"
+#include "store/storedorder.h"
 
 #include <cstring>
 
@@ -48,35 +49,13 @@ CustomerPanel BuildCustomerPanel(const SalesRecord &sale, const CustomerRecord *
     return p;
 }
 
-int FindSalePosByKey(const RecordStore &records, const QString &key)
-{
-    if (key.size() < 9)
-        return -1;
-    // Compare date bytes and number rather than building each entry's key text.
-    const QByteArray date = key.left(8).toLatin1();
-    bool ok = false;
-    const int no = key.mid(8).toInt(&ok);
-    if (!ok)
-        return -1;
-    for (size_t pos = 1; pos < records.SalesIndex.size(); ++pos) {
-        const SalesIndexEntry &e = records.SalesIndex[pos];
-        if (e.OrderNo == no && std::memcmp(e.OrderDateBytes.data(), date.constData(), 8) == 0)
-            return int(pos);
-    }
-    return -1;
-}
-
 OrderView ShowOrderDetail(RecordStore &records, const QString &key)
 {
     OrderView view;
-    const int pos = FindSalePosByKey(records, key);
-    if (pos < 1 || !records.ReadSale(pos))
+    view.Order = ReadStoredOrderByKey(records, key);
+    if (!view.Order)
         return view;
-    records.CurrentSalePos = pos;
-    view.Found = true;
-    view.Detail = BuildOrderDetail(records.CurrentSale);
-    records.CurrentCustomerPos = records.FindCustomerPos(records.CurrentSale.CustomerId);
-    const bool exists = records.CurrentCustomerPos != -1 && records.ReadCustomer(records.CurrentCustomerPos);
-    view.Panel = BuildCustomerPanel(records.CurrentSale, exists ? &records.CurrentCustomer : nullptr);
+    view.Detail = BuildOrderDetail(view.Order->Sale);
+    view.Panel = BuildCustomerPanel(view.Order->Sale, view.Order->HasCustomer() ? &view.Order->Customer : nullptr);
     return view;
 }

@@ -2,9 +2,11 @@
 // What the board shows for the selected order: its lines with the discount rows, the totals,
 // and the customer panel.
 #include "store/records.h"
+#include "store/storedorder.h"
 
 #include <QString>
 
+#include <optional>
 #include <vector>
 
 class RecordStore;
@@ -42,14 +44,10 @@ struct CustomerPanel {
 CustomerPanel BuildCustomerPanel(const SalesRecord &sale, const CustomerRecord *customer);
 
 struct OrderView {
-    bool Found = false;
+    std::optional<StoredOrder> Order; // nullopt when the order is not listed or cannot be read
     OrderDetail Detail;
     CustomerPanel Panel;
 };
 
-// Finds the order by key, reads it into CurrentSale (CurrentSalePos) and its customer into
-// CurrentCustomer (CurrentCustomerPos, -1 when the customer no longer exists).
+// Reads the order with this key and its customer, and what the board shows of them.
 OrderView ShowOrderDetail(RecordStore &records, const QString &key);
-
-// SalesIndex position of an order key, -1 when it is not listed.
-int FindSalePosByKey(const RecordStore &records, const QString &key);

@@ -1,5 +1,6 @@
 #include "board/progress.h"
 
+#include "store/helpers.h"
 #include "store/oledate.h"
 #include "store/recordstore.h"
 
@@ -95,47 +96,32 @@ bool CountCompletion(CustomerRecord &customer, qint16 storedStatus, qint16 newSt
     return false;
 }
 
-namespace
-{
-
-int SalePosByKey(const RecordStore &store, const QString &key)
-{
-    for (int pos = 1; pos <= store.SalesCount(); ++pos) {
-        if (store.SalesIndex[size_t(pos)].OrderKey() == key)
-            return pos;
-    }
-    return -1;
-}
-
-} // namespace
-
-bool SaveProgress(RecordStore &store, const SalesRecord &edited, double now)
+bool SaveProgress(RecordStore &store, int salePos, const SalesRecord &edited, double now)
 {
     const QString key = edited.OrderKey();
-    int pos = store.CurrentSalePos;
-    if (pos < 1 || pos > store.SalesCount() || store.SalesIndex[size_t(pos)].OrderKey() != key) {
-        const int found = SalePosByKey(store, key);
-        if (found > 0)
-            pos = found;
+    int pos = salePos;
+    if (pos < 1 || pos > store.SalesCount() || store.SalesIndex[size_t(pos)].OrderKey() != key)
+        pos = store.FindSalePosByKey(key);
+    if (pos < 1) {
+        ShowErrorBox(12, QStringLiteral("売上データの更新エラー"));
+        return false;
     }
-    store.CurrentSalePos = pos;
     // The status on file decides whether this save completes the order or takes a completion
     // back; the index entry is kept current by every write.
-    const bool known = pos >= 1 && pos <= store.SalesCount();
-    const qint16 storedStatus = known ? store.SalesIndex[size_t(pos)].Status : store.CurrentSale.Status;
+    const qint16 storedStatus = store.SalesIndex[size_t(pos)].Status;
 
-    store.CurrentSale = edited;
     // Counting a completion whose order was not written would leave the count one ahead of the
     // completed orders, and the next save would count it again.
-    if (!store.UpdateSale())
+    if (!store.UpdateSale(pos, edited))
         return false;
 
     const int customerPos = store.FindCustomerPos(edited.CustomerId);
-    store.CurrentCustomerPos = customerPos;
     if (customerPos < 1)
         return true;
-    if (!store.ReadCustomer(customerPos))
+    // Read just before the change, so a count made meanwhile by another window is kept.
+    std::optional<CustomerRecord> customer = store.ReadCustomer(customerPos);
+    if (!customer)
         return false;
-    CountCompletion(store.CurrentCustomer, storedStatus, edited.Status, now);
-    return store.UpdateCustomer();
+    CountCompletion(*customer, storedStatus, edited.Status, now);
+    return store.UpdateCustomer(customerPos, *customer);
 }

@@ -40,9 +40,8 @@ bool StepProgressBack(SalesRecord &sale, const QString &mode);
 // dates), a completion taken back is uncounted (never below 0). Returns true if anything changed.
 bool CountCompletion(CustomerRecord &customer, qint16 storedStatus, qint16 newStatus, double now);
 
-// Stores the edited order over the stored one at CurrentSalePos (found again by its key when
-// the position no longer holds it) and, once the order is written, the customer's count and
-// dates. The customer is reread from the file first, so a stale buffer cannot double a count.
-// Leaves CurrentSale and CurrentCustomer holding what was written. False when a write failed
-// (its error box has been shown).
-bool SaveProgress(RecordStore &store, const SalesRecord &edited, double now);
+// Stores the edited order over the stored one at `salePos` (found again by its key when the
+// position no longer holds it) and, once the order is written, the customer's count and dates.
+// The customer is read from the file just before, so a copy held elsewhere cannot double a
+// count. False when a write failed (its error box has been shown).
+bool SaveProgress(RecordStore &store, int salePos, const SalesRecord &edited, double now);

@@ -22,35 +22,41 @@ void ApplyOrderChange(SalesRecord &sale, const OrderChangeInput &in)
     }
 }
 
-bool OrderCustomerLoaded(const AppData &data)
+namespace
 {
-    const RecordStore &r = data.records;
-    const int pos = r.CurrentCustomerPos;
-    return pos >= 1 && pos <= r.CustomerCount() &&
-           r.CustomerIndex[size_t(pos)].CustomerId == r.CurrentCustomer.CustomerId &&
-           r.CurrentCustomer.CustomerId == r.CurrentSale.CustomerId;
+
+bool pointsMove(const AppData &data, const CustomerRecord &customer)
+{
+    return data.settings.Shop.PointService == QLatin1String("1") && customer.Points >= 0;
 }
 
-void ReverseOrderPoints(AppData &data)
+} // namespace
+
+void ReverseOrderPoints(const AppData &data, StoredOrder &order)
 {
-    RecordStore &r = data.records;
-    if (!OrderCustomerLoaded(data) || data.settings.Shop.PointService != QLatin1String("1") ||
-        r.CurrentCustomer.Points < 0)
+    if (!order.HasCustomer() || !pointsMove(data, order.Customer))
         return;
     const PointRules rules = PointRules::FromShop(data.settings.Shop);
-    ReverseSpentPoints(r.CurrentSale, r.CurrentCustomer, rules);
-    ReverseEarnedPoints(r.CurrentSale, r.CurrentCustomer, rules);
+    ReverseSpentPoints(order.Sale, order.Customer, rules);
+    ReverseEarnedPoints(order.Sale, order.Customer, rules);
 }
 
-void CommitOrderChangePoints(AppData &data)
+void CommitOrderChangePoints(AppData &data, const SalesRecord &asOpened, const SalesRecord &asStored, qint32 customerId)
 {
     RecordStore &r = data.records;
-    if (!OrderCustomerLoaded(data)) {
-        // The same report a failed write gives, without touching whoever is in the buffer.
+    const int pos = r.FindCustomerPos(customerId);
+    if (pos < 1) {
         ShowErrorBox(11, QStringLiteral("顧客データの更新エラー"));
         return;
     }
-    if (data.settings.Shop.PointService == QLatin1String("1") && r.CurrentCustomer.Points >= 0)
-        CommitPoints(r.CurrentSale, r.CurrentCustomer, PointRules::FromShop(data.settings.Shop));
-    r.UpdateCustomer();
+    std::optional<CustomerRecord> customer = r.ReadCustomer(pos);
+    if (!customer)
+        return;
+    if (pointsMove(data, *customer)) {
+        const PointRules rules = PointRules::FromShop(data.settings.Shop);
+        ReverseSpentPoints(asOpened, *customer, rules);
+        ReverseEarnedPoints(asOpened, *customer, rules);
+        CommitPoints(asStored, *customer, rules);
+    }
+    r.UpdateCustomer(pos, *customer);
 }

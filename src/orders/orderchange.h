@@ -3,6 +3,7 @@
 // progress stays; the customer's points are taken back while the order is open and credited
 // again for the order as it ends up.
 #include "orders/pricing.h"
+#include "store/storedorder.h"
 
 #include <QDateTime>
 #include <QString>
@@ -25,13 +26,11 @@ struct OrderChangeInput {
 // number, times, status and the other staff keep their values.
 void ApplyOrderChange(SalesRecord &sale, const OrderChangeInput &in);
 
-// True when CurrentCustomer is the customer record at CurrentCustomerPos (the order's customer
-// may have been deleted, leaving another customer's data in the buffer).
-bool OrderCustomerLoaded(const AppData &data);
-
-// On opening: the points CurrentSale spent and earned go back to CurrentCustomer (in memory).
-void ReverseOrderPoints(AppData &data);
-// On closing: points for CurrentSale as it now stands, then the customer record is written
-// (its error box shown when the customer is no longer on file). Another customer's record left
-// in the buffer is never written over.
-void CommitOrderChangePoints(AppData &data);
+// On opening: the points the order spent and earned go back to its customer (in memory), so
+// the window works with the balance before this order.
+void ReverseOrderPoints(const AppData &data, StoredOrder &order);
+// On closing: the customer is read again by its id, the points of the order as it was opened
+// are taken back and those of the order as it now stands credited, and the customer is written
+// (its error box shown when the customer is no longer on file).
+void CommitOrderChangePoints(AppData &data, const SalesRecord &asOpened, const SalesRecord &asStored,
+                             qint32 customerId);

@@ -11,9 +11,9 @@ namespace
 
 const QString kRefusedTitle = QStringLiteral("受付できません");
 
-void buildSale(SalesRecord &sale, const OrderCommitInput &in, qint32 customerId, qint16 orderNo, const QDateTime &now)
+SalesRecord buildSale(const OrderCommitInput &in, qint32 customerId, qint16 orderNo, const QDateTime &now)
 {
-    sale = SalesRecord();
+    SalesRecord sale;
     sale.OrderTime = ToOleDate(now);
     sale.OrderDate = Clock::Today().toString(QStringLiteral("yyyyMMdd"));
     sale.DoneTime = sale.DepartTime = sale.CollectTime = kUnsetTime;
@@ -37,15 +37,7 @@ void buildSale(SalesRecord &sale, const OrderCommitInput &in, qint32 customerId,
         sale.DeliveryStaff = sale.CollectStaff = in.Staff;
         sale.Status = 0;
     }
-}
-
-// The customer buffer must be the record at CurrentCustomerPos, or writing it back would
-// overwrite another customer (as after a registration the file refused).
-bool customerOnFile(const RecordStore &r)
-{
-    const int pos = r.CurrentCustomerPos;
-    return pos >= 1 && pos <= r.CustomerCount() &&
-           r.CustomerIndex[size_t(pos)].CustomerId == r.CurrentCustomer.CustomerId;
+    return sale;
 }
 
 } // namespace
@@ -75,14 +67,17 @@ void RememberDeliveryPlace(QStringList &list, const QString &place)
     list << place;
 }
 
-std::optional<QString> CommitOrder(AppData &data, const OrderCommitInput &in)
+std::optional<StoredOrder> CommitOrder(AppData &data, const OrderCommitInput &in, const CustomerRecord &customer)
 {
     RecordStore &r = data.records;
     if (in.Lines.size() > size_t(kMaxLinesPerOrder)) {
         ShowLineLimitWarning();
         return std::nullopt;
     }
-    if (!customerOnFile(r)) {
+    // A customer the file refused at registration, or one deleted meanwhile, has no record to
+    // carry the order's points and dates.
+    const int customerPos = customer.CustomerId > 0 ? r.FindCustomerPos(customer.CustomerId) : -1;
+    if (customerPos < 1) {
         ShowWarning(kRefusedTitle, QStringLiteral("顧客データが登録されていないため、注文を登録できません。"));
         return std::nullopt;
     }
@@ -93,30 +88,37 @@ std::optional<QString> CommitOrder(AppData &data, const OrderCommitInput &in)
                     QStringLiteral("本日の注文番号が上限（32767）に達したため、これ以上登録できません。"));
         return std::nullopt;
     }
+    std::optional<CustomerRecord> current = r.ReadCustomer(customerPos);
+    if (!current)
+        return std::nullopt;
 
     const QDateTime now = Clock::Now();
     const double nowOle = ToOleDate(now);
-    buildSale(r.CurrentSale, in, r.CurrentCustomer.CustomerId, *orderNo, now);
-    if (!r.AddSale())
+    StoredOrder stored;
+    stored.Sale = buildSale(in, current->CustomerId, *orderNo, now);
+    if (!r.AddSale(stored.Sale))
         return std::nullopt;
+    stored.SalePos = r.SalesCount();
 
-    CustomerRecord &c = r.CurrentCustomer;
+    CustomerRecord &c = *current;
     const PointRules rules = PointRules::FromShop(data.settings.Shop);
+    // Lapsed points go before this order's use date renews them, as when the caller was loaded.
+    ExpirePoints(c, rules, Clock::Today());
     const bool pointsApply = rules.usable && c.Points >= 0;
     if (c.UseCount == 0)
         c.FirstUseDate = nowOle;
     c.LastUseDate = nowOle;
     if (in.ProgressMode == QLatin1String("2"))
         ++c.UseCount; // with normal progress the visit counts when the order is completed
-    if (pointsApply) {
-        ExpirePoints(c, rules, Clock::Today());
-        CommitPoints(r.CurrentSale, c, rules);
-    }
+    if (pointsApply)
+        CommitPoints(stored.Sale, c, rules);
     // Without the point service and with normal progress nothing of the customer changes on
     // file yet: the use dates are written when the order is completed.
     if (in.ProgressMode == QLatin1String("2") || pointsApply)
-        r.UpdateCustomer();
+        r.UpdateCustomer(customerPos, c);
+    stored.Customer = c;
+    stored.CustomerPos = customerPos;
 
     RememberDeliveryPlace(data.settings.DeliverToList, in.DeliverTo);
-    return r.CurrentSale.OrderKey();
+    return stored;
 }

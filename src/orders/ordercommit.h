@@ -1,7 +1,9 @@
 #pragma once
 // Confirming an order: the new sale is numbered and stored, the customer's use dates, visit
 // count and points follow, and a delivery place typed for this order joins the list.
+#include "orders/ordercustomer.h"
 #include "orders/pricing.h"
+#include "store/storedorder.h"
 
 #include <QDateTime>
 #include <QString>
@@ -27,13 +29,14 @@ constexpr qint16 kMaxOrderNoPerDay = 32767;
 // The order number the next order of today gets; nullopt when the day's numbers are used up.
 std::optional<qint16> NextOrderNoToday(const AppData &data);
 
-// Stores the order for CurrentCustomer (the discount checks at confirmation have passed).
-// Returns the order key (OrderDate followed by OrderNo), or nullopt when nothing was stored:
-// the day's order numbers are used up, the customer is not on file, there are more lines than
-// an order holds (each shown as a warning), or the sales file refused (its error box shown).
-// The sale is written before the customer, so a failed write never credits points for an
-// order that does not exist.
-std::optional<QString> CommitOrder(AppData &data, const OrderCommitInput &input);
+// Stores the order for the customer the order window holds (the discount checks at
+// confirmation have passed). The customer is read again by its id just before, so points or
+// counts another window changed meanwhile are kept. Returns the stored order with its customer
+// as written, or nullopt when nothing was stored: the day's order numbers are used up, the
+// customer is not on file, there are more lines than an order holds (each shown as a warning),
+// or a record file refused (its error box shown). The sale is written before the customer, so
+// a failed write never credits points for an order that does not exist.
+std::optional<StoredOrder> CommitOrder(AppData &data, const OrderCommitInput &input, const CustomerRecord &customer);
 
 // Appends a delivery place that is not in the list yet (and is not "（なし）" or empty).
 // The order window offers entries only up to the first empty one, so a new place takes the

@@ -56,14 +56,21 @@ bool AcceptCallerTel(const QString &tel)
     return false;
 }
 
-bool LoadOrderCustomer(AppData &data, int pos)
+std::optional<OrderCustomer> LoadOrderCustomer(AppData &data, int pos)
 {
-    RecordStore &r = data.records;
-    if (!r.ReadCustomer(pos))
-        return false;
-    r.CurrentCustomerPos = pos;
-    ExpirePoints(r.CurrentCustomer, PointRules::FromShop(data.settings.Shop), Clock::Today());
-    return true;
+    std::optional<CustomerRecord> record = data.records.ReadCustomer(pos);
+    if (!record)
+        return std::nullopt;
+    ExpirePoints(*record, PointRules::FromShop(data.settings.Shop), Clock::Today());
+    return OrderCustomer{*record, pos};
+}
+
+std::optional<OrderCustomer> ReloadOrderCustomer(AppData &data, const CustomerRecord &held)
+{
+    const int pos = data.records.FindCustomerPos(held.CustomerId);
+    if (pos < 1 || held.CustomerId <= 0)
+        return std::nullopt;
+    return LoadOrderCustomer(data, pos);
 }
 
 CallerLookup LookUpCaller(AppData &data, const QString &tel)
@@ -73,30 +80,32 @@ CallerLookup LookUpCaller(AppData &data, const QString &tel)
     result.Fields.Tel = tel;
     const int pos = r.FindCustomerPosByTel(tel);
     if (pos > 0) {
-        if (LoadOrderCustomer(data, pos)) {
+        if (std::optional<OrderCustomer> customer = LoadOrderCustomer(data, pos)) {
             result.Kind = CallerKind::Known;
-            result.CustomerPos = pos;
-            result.Fields = FieldsOf(r.CurrentCustomer);
+            result.Customer = *customer;
+            result.Fields = FieldsOf(customer->Record);
         }
         return result;
     }
     const int bookPos = r.FindPhoneBookPosByTel(tel);
-    if (bookPos > 0 && r.ReadPhoneBookEntry(bookPos)) {
-        result.Kind = CallerKind::PhoneBook;
-        result.Fields.NameKana = TrimField(r.CurrentPhoneBookEntry.Name);
-        result.Fields.Zip = TrimField(r.CurrentPhoneBookEntry.Zip);
-        result.Fields.City = TrimField(r.CurrentPhoneBookEntry.Address);
+    if (bookPos > 0) {
+        if (const std::optional<PhoneBookRecord> entry = r.ReadPhoneBookEntry(bookPos)) {
+            result.Kind = CallerKind::PhoneBook;
+            result.Fields.NameKana = TrimField(entry->Name);
+            result.Fields.Zip = TrimField(entry->Zip);
+            result.Fields.City = TrimField(entry->Address);
+        }
     }
     return result;
 }
 
-void BuildOrderCustomer(RecordStore &records, CustomerBuild mode, const OrderCustomerFields &f)
+CustomerRecord BuildOrderCustomer(const RecordStore &records, CustomerBuild mode, const OrderCustomerFields &f,
+                                  const CustomerRecord &base)
 {
-    CustomerRecord &c = records.CurrentCustomer;
+    CustomerRecord c = base;
     if (mode == CustomerBuild::New) {
-        const qint32 id = records.MaxCustomerId() + 1;
         c = CustomerRecord();
-        c.CustomerId = id;
+        c.CustomerId = records.MaxCustomerId() + 1;
     }
     c.Tel = normalisedTel(f.Tel);
     c.NameKana = f.NameKana;
@@ -107,6 +116,7 @@ void BuildOrderCustomer(RecordStore &records, CustomerBuild mode, const OrderCus
     c.Remarks = f.Remarks;
     c.Motive = qint16(f.Motive < 0 ? -1 : f.Motive);
     c.LastEditDate = ToOleDate(Clock::Now());
+    return c;
 }
 
 CustomerRefusal CheckNewOrderCustomer(const RecordStore &records, const OrderCustomerFields &f)
@@ -120,11 +130,11 @@ CustomerRefusal CheckNewOrderCustomer(const RecordStore &records, const OrderCus
     return CustomerRefusal::None;
 }
 
-CustomerRefusal CheckChangedOrderCustomer(const RecordStore &records, const OrderCustomerFields &f)
+CustomerRefusal CheckChangedOrderCustomer(const RecordStore &records, const OrderCustomerFields &f, int ownPos)
 {
     if (f.Tel.isEmpty())
         return CustomerRefusal::TelMissing;
-    if (telTaken(records, f.Tel, records.CurrentCustomerPos))
+    if (telTaken(records, f.Tel, ownPos))
         return CustomerRefusal::DuplicateOnChange;
     return CustomerRefusal::None;
 }
@@ -151,30 +161,39 @@ void ShowCustomerRefusal(CustomerRefusal refusal)
     }
 }
 
-CustomerSave RegisterOrderCustomer(AppData &data, const OrderCustomerFields &fields)
+CustomerSave RegisterOrderCustomer(AppData &data, const OrderCustomerFields &fields, OrderCustomer &held)
 {
     const CustomerRefusal refusal = CheckNewOrderCustomer(data.records, fields);
     if (refusal != CustomerRefusal::None) {
         ShowCustomerRefusal(refusal);
         return CustomerSave::Refused;
     }
-    BuildOrderCustomer(data.records, CustomerBuild::New, fields);
-    if (!data.records.AddCustomer())
+    const CustomerRecord added = BuildOrderCustomer(data.records, CustomerBuild::New, fields);
+    if (!data.records.AddCustomer(added))
         return CustomerSave::Failed;
+    held = OrderCustomer{added, data.records.CustomerCount()};
     ShowInformation(QStringLiteral("登録完了"), QStringLiteral("顧客登録が完了しました。"));
     return CustomerSave::Saved;
 }
 
-CustomerSave ChangeOrderCustomer(AppData &data, const OrderCustomerFields &fields)
+CustomerSave ChangeOrderCustomer(AppData &data, const OrderCustomerFields &fields, OrderCustomer &held)
 {
-    const CustomerRefusal refusal = CheckChangedOrderCustomer(data.records, fields);
+    // The fields go onto the record as it is on file now, so points or counts another window
+    // changed meanwhile are kept.
+    const std::optional<OrderCustomer> current = ReloadOrderCustomer(data, held.Record);
+    const CustomerRefusal refusal = CheckChangedOrderCustomer(data.records, fields, current ? current->Pos : held.Pos);
     if (refusal != CustomerRefusal::None) {
         ShowCustomerRefusal(refusal);
         return CustomerSave::Refused;
     }
-    BuildOrderCustomer(data.records, CustomerBuild::Change, fields);
-    if (!data.records.UpdateCustomer())
+    if (!current) {
+        ShowErrorBox(11, QStringLiteral("顧客データの更新エラー"));
         return CustomerSave::Failed;
+    }
+    const CustomerRecord changed = BuildOrderCustomer(data.records, CustomerBuild::Change, fields, current->Record);
+    if (!data.records.UpdateCustomer(current->Pos, changed))
+        return CustomerSave::Failed;
+    held = OrderCustomer{changed, current->Pos};
     ShowInformation(QStringLiteral("変更完了"), QStringLiteral("登録内容の変更が完了しました。"));
     return CustomerSave::Saved;
 }
@@ -189,13 +208,15 @@ OrderCustomerFields TakeOutFields()
     return f;
 }
 
-bool UseTakeOutCustomer(AppData &data)
+std::optional<OrderCustomer> UseTakeOutCustomer(AppData &data)
 {
     RecordStore &r = data.records;
     const int pos = r.FindCustomerPosByTel(kTakeOutTel);
     if (pos > 0)
         return LoadOrderCustomer(data, pos);
-    BuildOrderCustomer(r, CustomerBuild::New, TakeOutFields());
-    r.CurrentCustomer.DmFlag = 1; // no mailings to the shop counter
-    return r.AddCustomer();
+    CustomerRecord added = BuildOrderCustomer(r, CustomerBuild::New, TakeOutFields());
+    added.DmFlag = 1; // no mailings to the shop counter
+    if (!r.AddCustomer(added))
+        return std::nullopt;
+    return OrderCustomer{added, r.CustomerCount()};
 }

@@ -1,9 +1,13 @@
 #pragma once
-// Filling the shared buffers with one stored order and its customer, as a reprint does.
+// The delivery note of one stored order, as a reprint prints it.
+#include "printing/printdocument.h"
+
 #include <QString>
+
+#include <optional>
 
 struct AppData;
 
-// Reads the order with key "yyyymmddN" (not deleted) into CurrentSale and its customer into
-// CurrentCustomer. False when there is no such order; a missing customer leaves an empty one.
-bool LoadOrderForPrint(AppData &data, const QString &orderKey);
+// The order with key "yyyymmddN" (not deleted) and its customer; nullopt when there is no such
+// order. A customer no longer on file prints as an empty one.
+std::optional<DeliveryNoteInput> LoadOrderForPrint(AppData &data, const QString &orderKey);

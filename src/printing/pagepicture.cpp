@@ -4,7 +4,6 @@
 #include "printing/deliverynote.h"
 #include "printing/pagesurface.h"
 #include "printing/salessheets.h"
-#include "store/appdata.h"
 
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -17,13 +16,13 @@ void drawPage(PrintDocument &doc, PageSurface &s, int page)
     const QString &kind = doc.PrintKind;
     if (kind == QLatin1String("Nohin") || kind == QLatin1String("Nohin2")) {
         doc.PageCount = doc.CurrentPage = 1;
-        if (!doc.Data)
+        if (!doc.Note)
             return;
-        const RecordStore &r = doc.Data->records;
+        const DeliveryNoteInput &n = *doc.Note;
         if (kind == QLatin1String("Nohin"))
-            DrawDeliveryNote(s, r.CurrentSale, r.CurrentCustomer, doc.Data->settings.Shop, Clock::Now());
+            DrawDeliveryNote(s, n.Sale, n.Customer, n.Shop, Clock::Now());
         else
-            DrawDeliveryNote3(s, r.CurrentSale, r.CurrentCustomer, doc.Data->settings.Shop, Clock::Now());
+            DrawDeliveryNote3(s, n.Sale, n.Customer, n.Shop, Clock::Now());
         return;
     }
     int count = 0;

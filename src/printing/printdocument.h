@@ -1,15 +1,25 @@
 #pragma once
 // What the page mechanism prints: the print kind, the page counters the drawings set, and the
 // inputs each drawing reads. One instance is filled by the caller before it previews or prints.
+#include "store/records.h"
+#include "store/settingtables.h"
+
 #include <QSizeF>
 #include <QString>
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 #include <vector>
 
-struct AppData;
 class PageSurface;
+
+// A delivery note prints one order for its customer with the shop's data.
+struct DeliveryNoteInput {
+    SalesRecord Sale;
+    CustomerRecord Customer; // empty when the customer is no longer on file
+    ShopSettings Shop;
+};
 
 // The item list and summary list of the sales-totals window, as shown there.
 struct TotalsSheetInput {
@@ -30,7 +40,7 @@ struct PrintDocument {
     qint16 PageCount = 0;
     qint16 CurrentPage = 0;
 
-    const AppData *Data = nullptr; // delivery notes read its buffers and shop settings
+    std::optional<DeliveryNoteInput> Note; // the delivery notes
     TotalsSheetInput Totals;
     CollectionSheetInput Collection;
     // Address labels are drawn by the direct-mail window: draws `page` and returns the page count.

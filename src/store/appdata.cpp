@@ -6,7 +6,5 @@ void AppData::LoadAll()
 {
     if (records.OpenRecordFiles())
         records.BuildIndexes();
-    records.CurrentCustomerPos = 1;
-    records.CurrentSalePos = 1;
     LoadAllSettings(settings);
 }

@@ -1,6 +1,6 @@
 #pragma once
-// Everything the windows share while the program runs: the record store with its buffers and
-// index tables, and the setting tables. One instance, handed to every window.
+// Everything the windows share while the program runs: the record store with its index tables,
+// and the setting tables. One instance, handed to every window.
 #include "store/recordstore.h"
 #include "store/settingtables.h"
 
@@ -12,7 +12,7 @@ struct AppData {
     // Set once start-up has loaded every table.
     bool StartupDone = false;
 
-    // Start-up loading: open the record files and build their indexes, set both positions to 1,
-    // then load every setting file in order. Each failing step reports itself; the rest still run.
+    // Start-up loading: open the record files and build their indexes, then load every setting
+    // file in order. Each failing step reports itself; the rest still run.
     void LoadAll();
 };

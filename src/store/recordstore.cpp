@@ -131,15 +131,6 @@ bool isAllDigits(const char *p, int n)
     return true;
 }
 
-template <typename Entry> void removeEntry(std::vector<Entry> &table, int &pos)
-{
-    if (pos >= 1 && pos < int(table.size()))
-        table.erase(table.begin() + pos);
-    const int count = int(table.size()) - 1;
-    if (pos > count)
-        pos = count;
-}
-
 // Index entries are always taken from the record bytes as written, so the tables hold exactly
 // what a rebuild at the next start would give (text cut to its field, unmappable characters as
 // stored), and a lookup that works now also works after a restart.
@@ -341,72 +332,66 @@ bool RecordStore::writeRecord(QFile &file, int length, qint32 recordNo, const ch
     return file.write(data, length) == length;
 }
 
-bool RecordStore::AddCustomer()
+bool RecordStore::AddCustomer(const CustomerRecord &customer)
 {
     char buf[kCustomerRecordLength];
-    CurrentCustomer.toBytes(buf);
+    customer.toBytes(buf);
     if (!writeRecord(m_customers, kCustomerRecordLength, NextCustomerRecordNo, buf)) {
         ShowErrorBox(7, QStringLiteral("顧客データの登録エラー"));
         return false;
     }
     CustomerIndex.push_back(customerEntry(buf, NextCustomerRecordNo));
     ++NextCustomerRecordNo;
-    CurrentCustomerPos = CustomerCount();
     return true;
 }
 
-bool RecordStore::AddSale()
+bool RecordStore::AddSale(const SalesRecord &sale)
 {
     char buf[kSalesRecordLength];
-    CurrentSale.toBytes(buf);
+    sale.toBytes(buf);
     if (!writeRecord(m_sales, kSalesRecordLength, NextSalesRecordNo, buf)) {
         ShowErrorBox(8, QStringLiteral("売上データの登録エラー"));
         return false;
     }
     SalesIndex.push_back(salesEntry(buf, NextSalesRecordNo));
     ++NextSalesRecordNo;
-    CurrentSalePos = SalesCount();
     return true;
 }
 
-bool RecordStore::ReadCustomer(int pos)
+std::optional<CustomerRecord> RecordStore::ReadCustomer(int pos)
 {
-    CurrentCustomer = CustomerRecord();
     char buf[kCustomerRecordLength];
     if (pos < 1 || pos > CustomerCount() ||
         !readRecord(m_customers, kCustomerRecordLength, CustomerIndex[size_t(pos)].RecordNo, buf)) {
         ShowErrorBox(9, QStringLiteral("顧客データの読み込みエラー"));
-        return false;
+        return std::nullopt;
     }
-    CurrentCustomer = CustomerRecord::fromBytes(buf);
-    if (CurrentCustomer.Points > 1000000)
-        CurrentCustomer.Points = 0;
-    return true;
+    CustomerRecord customer = CustomerRecord::fromBytes(buf);
+    if (customer.Points > 1000000)
+        customer.Points = 0;
+    return customer;
 }
 
-bool RecordStore::ReadPhoneBookEntry(int pos)
+std::optional<PhoneBookRecord> RecordStore::ReadPhoneBookEntry(int pos)
 {
     char buf[kPhoneBookRecordLength];
     if (pos < 1 || pos > PhoneBookCount() ||
         !readRecord(m_phoneBook, kPhoneBookRecordLength, PhoneBookIndex[size_t(pos)].RecordNo, buf)) {
         ShowErrorBox(9, QStringLiteral("電話帳データの読み込みエラー"));
-        return false;
+        return std::nullopt;
     }
-    CurrentPhoneBookEntry = PhoneBookRecord::fromBytes(buf);
-    return true;
+    return PhoneBookRecord::fromBytes(buf);
 }
 
-bool RecordStore::ReadSale(int pos)
+std::optional<SalesRecord> RecordStore::ReadSale(int pos)
 {
-    CurrentSale = SalesRecord();
     std::vector<char> buf(kSalesRecordLength);
     if (pos < 1 || pos > SalesCount() ||
         !readRecord(m_sales, kSalesRecordLength, SalesIndex[size_t(pos)].RecordNo, buf.data())) {
         ShowErrorBox(10, QStringLiteral("売上データの読み込みエラー"));
-        return false;
+        return std::nullopt;
     }
-    CurrentSale = SalesRecord::fromBytes(buf.data());
-    return true;
+    return SalesRecord::fromBytes(buf.data());
 }
 
 int RecordStore::FindCustomerPos(qint32 id) const
@@ -432,6 +417,24 @@ int RecordStore::FindCustomerPosByTel(const QString &tel) const
     return -1;
 }
 
+int RecordStore::FindSalePosByKey(const QString &key) const
+{
+    if (key.size() < 9)
+        return -1;
+    // Compare date bytes and number rather than building each entry's key text.
+    const QByteArray date = key.left(8).toLatin1();
+    bool ok = false;
+    const int no = key.mid(8).toInt(&ok);
+    if (!ok)
+        return -1;
+    for (size_t pos = 1; pos < SalesIndex.size(); ++pos) {
+        const SalesIndexEntry &e = SalesIndex[pos];
+        if (e.OrderNo == no && std::memcmp(e.OrderDateBytes.data(), date.constData(), 8) == 0)
+            return int(pos);
+    }
+    return -1;
+}
+
 int RecordStore::FindPhoneBookPosByTel(const QString &tel) const
 {
     for (size_t i = 1; i < PhoneBookIndex.size(); ++i) {
@@ -441,11 +444,10 @@ int RecordStore::FindPhoneBookPosByTel(const QString &tel) const
     return -1;
 }
 
-bool RecordStore::UpdateCustomer()
+bool RecordStore::UpdateCustomer(int pos, const CustomerRecord &customer)
 {
     char buf[kCustomerRecordLength];
-    CurrentCustomer.toBytes(buf);
-    const int pos = CurrentCustomerPos;
+    customer.toBytes(buf);
     if (pos < 1 || pos > CustomerCount() ||
         !writeRecord(m_customers, kCustomerRecordLength, CustomerIndex[size_t(pos)].RecordNo, buf)) {
         ShowErrorBox(11, QStringLiteral("顧客データの更新エラー"));
@@ -456,11 +458,10 @@ bool RecordStore::UpdateCustomer()
     return true;
 }
 
-bool RecordStore::UpdateSale()
+bool RecordStore::UpdateSale(int pos, const SalesRecord &sale)
 {
     std::vector<char> buf(kSalesRecordLength);
-    CurrentSale.toBytes(buf.data());
-    const int pos = CurrentSalePos;
+    sale.toBytes(buf.data());
     if (pos < 1 || pos > SalesCount() ||
         !writeRecord(m_sales, kSalesRecordLength, SalesIndex[size_t(pos)].RecordNo, buf.data())) {
         ShowErrorBox(12, QStringLiteral("売上データの更新エラー"));
@@ -471,72 +472,78 @@ bool RecordStore::UpdateSale()
     return true;
 }
 
-bool RecordStore::DeleteSale()
+bool RecordStore::DeleteSale(int pos)
 {
-    CurrentSale.Status = -1;
+    // The stored record is marked as a whole, so nothing a window holds can slip into the file.
     std::vector<char> buf(kSalesRecordLength);
-    CurrentSale.toBytes(buf.data());
-    const int pos = CurrentSalePos;
-    if (pos < 1 || pos > SalesCount() ||
-        !writeRecord(m_sales, kSalesRecordLength, SalesIndex[size_t(pos)].RecordNo, buf.data())) {
+    const qint32 recordNo = pos >= 1 && pos <= SalesCount() ? SalesIndex[size_t(pos)].RecordNo : 0;
+    bool ok = recordNo > 0 && readRecord(m_sales, kSalesRecordLength, recordNo, buf.data());
+    if (ok) {
+        SalesRecord sale = SalesRecord::fromBytes(buf.data());
+        sale.Status = -1;
+        sale.toBytes(buf.data());
+        ok = writeRecord(m_sales, kSalesRecordLength, recordNo, buf.data());
+    }
+    if (!ok) {
         ShowErrorBox(14, QStringLiteral("売上データの削除エラー"));
         return false;
     }
-    removeEntry(SalesIndex, CurrentSalePos);
+    SalesIndex.erase(SalesIndex.begin() + pos);
     return true;
 }
 
-bool RecordStore::DeleteCustomer()
+bool RecordStore::DeleteCustomer(int pos)
 {
-    CurrentCustomer.CustomerId = -1;
     char buf[kCustomerRecordLength];
-    CurrentCustomer.toBytes(buf);
-    const int pos = CurrentCustomerPos;
-    if (pos < 1 || pos > CustomerCount() ||
-        !writeRecord(m_customers, kCustomerRecordLength, CustomerIndex[size_t(pos)].RecordNo, buf)) {
+    const qint32 recordNo = pos >= 1 && pos <= CustomerCount() ? CustomerIndex[size_t(pos)].RecordNo : 0;
+    bool ok = recordNo > 0 && readRecord(m_customers, kCustomerRecordLength, recordNo, buf);
+    if (ok) {
+        CustomerRecord customer = CustomerRecord::fromBytes(buf);
+        customer.CustomerId = -1;
+        customer.toBytes(buf);
+        ok = writeRecord(m_customers, kCustomerRecordLength, recordNo, buf);
+    }
+    if (!ok) {
         ShowErrorBox(13, QStringLiteral("顧客データの削除エラー"));
         return false;
     }
-    removeEntry(CustomerIndex, CurrentCustomerPos);
+    CustomerIndex.erase(CustomerIndex.begin() + pos);
     return true;
 }
 
-bool RecordStore::RecountCustomerUsage()
+std::optional<CustomerRecord> RecordStore::RecountCustomerUsage(int pos, CustomerRecord customer)
 {
-    if (CurrentCustomerPos == -1)
-        return true;
-    const qint32 id = CurrentCustomer.CustomerId;
-    // The scan reads sales through CurrentSale; the customer buffer must survive it.
-    const CustomerRecord customer = CurrentCustomer;
+    const qint32 id = customer.CustomerId;
     int count = 0;
     qint64 earliest = 30001111;
     qint64 latest = 0;
     double first = 0;
     double last = 0;
-    for (int pos = 1; pos <= SalesCount(); ++pos) {
-        const SalesIndexEntry &e = SalesIndex[size_t(pos)];
+    for (int i = 1; i <= SalesCount(); ++i) {
+        const SalesIndexEntry &e = SalesIndex[size_t(i)];
         if (e.CustomerId != id || e.Status < 0)
             continue;
         if (e.Status == 0)
             ++count;
         const qint64 day = e.OrderDate().toLongLong();
         if (day < earliest) {
-            if (ReadSale(pos))
-                first = CurrentSale.OrderTime;
+            if (const auto sale = ReadSale(i))
+                first = sale->OrderTime;
             earliest = day;
         }
         // ">=": of several orders on the latest day, the last one in file order is the latest.
         if (day >= latest) {
-            if (ReadSale(pos))
-                last = CurrentSale.OrderTime;
+            if (const auto sale = ReadSale(i))
+                last = sale->OrderTime;
             latest = day;
         }
     }
-    CurrentCustomer = customer;
-    CurrentCustomer.FirstUseDate = first;
-    CurrentCustomer.LastUseDate = last;
-    CurrentCustomer.UseCount = qint16(std::min(count, 32767));
-    return UpdateCustomer();
+    customer.FirstUseDate = first;
+    customer.LastUseDate = last;
+    customer.UseCount = qint16(std::min(count, 32767));
+    if (!UpdateCustomer(pos, customer))
+        return std::nullopt;
+    return customer;
 }
 
 bool RecordStore::RecordAddAll(const std::vector<CustomerRecord> &batch)
@@ -563,8 +570,6 @@ bool RecordStore::RecordAddAll(const std::vector<CustomerRecord> &batch)
             CustomerIndex.push_back(customerEntry(chunk.constData() + i * kCustomerRecordLength, NextCustomerRecordNo));
             ++NextCustomerRecordNo;
         }
-        CurrentCustomer = prepared.back();
-        CurrentCustomerPos = CustomerCount();
         nextId += qint32(n);
         done += n;
     }

@@ -1,6 +1,7 @@
 #pragma once
-// The three record files, their in-memory index tables, the shared record buffers and the
-// operations every window uses to read and write records. One instance for the program.
+// The three record files, their in-memory index tables and the operations every window uses to
+// read and write records. One instance for the program. Records pass as values: the store keeps
+// no record of its own, so what one window reads can never change what another is holding.
 //
 // Tables are 1-based: position 0 holds no entry. Entries keep file order.
 #include "store/records.h"
@@ -10,6 +11,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <vector>
 
 struct CustomerIndexEntry {
@@ -60,13 +62,6 @@ class RecordStore
     QString folder() const { return m_folder; }
     QString filePath(const QString &name) const;
 
-    // ---- shared buffers and positions
-    CustomerRecord CurrentCustomer;
-    SalesRecord CurrentSale;
-    PhoneBookRecord CurrentPhoneBookEntry;
-    int CurrentCustomerPos = 1;
-    int CurrentSalePos = 1;
-
     // ---- index tables (1-based; element 0 is an unused placeholder)
     std::vector<CustomerIndexEntry> CustomerIndex{1};
     std::vector<SalesIndexEntry> SalesIndex{1};
@@ -87,17 +82,22 @@ class RecordStore
     bool BuildIndexes();
     qint32 MaxCustomerId() const;
     qint16 MaxOrderNoToday() const;
-    bool AddCustomer();
-    bool AddSale();
-    bool ReadCustomer(int pos);
-    bool ReadPhoneBookEntry(int pos);
-    bool ReadSale(int pos);
+    // A new record becomes the last entry of its index table.
+    bool AddCustomer(const CustomerRecord &customer);
+    bool AddSale(const SalesRecord &sale);
+    // `pos` is a position in the index table; nullopt after the error box.
+    std::optional<CustomerRecord> ReadCustomer(int pos);
+    std::optional<PhoneBookRecord> ReadPhoneBookEntry(int pos);
+    std::optional<SalesRecord> ReadSale(int pos);
     int FindCustomerPos(qint32 id) const;
-    bool UpdateCustomer();
-    bool UpdateSale();
-    bool DeleteSale();
-    bool DeleteCustomer();
-    bool RecountCustomerUsage();
+    bool UpdateCustomer(int pos, const CustomerRecord &customer);
+    bool UpdateSale(int pos, const SalesRecord &sale);
+    // The stored record is marked deleted and leaves its index table (later positions move up).
+    bool DeleteSale(int pos);
+    bool DeleteCustomer(int pos);
+    // Use count (completed orders), first and last use dates of `customer` from its orders on
+    // file; the customer is written at `pos` and the written record returned.
+    std::optional<CustomerRecord> RecountCustomerUsage(int pos, CustomerRecord customer);
     bool RecordAddAll(const std::vector<CustomerRecord> &batch);
     bool AppendPhoneBookEntries(const std::vector<PhoneBookRecord> &batch);
     // Compaction at exit. The index tables no longer match the files afterwards: rebuild them
@@ -108,6 +108,8 @@ class RecordStore
     // Lookups by key that windows need often (first match in table order, -1 when none).
     int FindCustomerPosByTel(const QString &tel) const;
     int FindPhoneBookPosByTel(const QString &tel) const;
+    // The SalesIndex position of an order key "yyyymmddN".
+    int FindSalePosByKey(const QString &key) const;
 
   private:
     bool readRecord(QFile &file, int length, qint32 recordNo, char *out);

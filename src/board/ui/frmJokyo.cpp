@@ -353,7 +353,7 @@ void frmJokyo::rowChanged(QTreeWidgetItem *item)
 void frmJokyo::showDetail(const QString &key)
 {
     const OrderView view = ShowOrderDetail(m_data.records, key);
-    if (!view.Found) {
+    if (!view.Order) {
         clearDetail();
         return;
     }
@@ -427,14 +427,15 @@ void frmJokyo::orderHeaderClicked(int column)
         SortListByColumn(lsvOrder, column + 1, column, m_orderSortOrder);
 }
 
-void frmJokyo::runOnSelected(const std::function<void()> &hook)
+void frmJokyo::runOnSelected(const std::function<void(const StoredOrder &)> &hook)
 {
     if (!hook || lsvMain->topLevelItemCount() == 0)
         return;
-    // The buffers are read again: another window may have used them since the row was shown.
-    if (!ShowOrderDetail(m_data.records, m_selectedKey).Found)
+    // Read again: another window may have changed the order or its customer since the row was shown.
+    const std::optional<StoredOrder> order = ReadStoredOrderByKey(m_data.records, m_selectedKey);
+    if (!order)
         return;
-    hook();
+    hook(*order);
     Re_view();
 }
 
@@ -459,14 +460,14 @@ void frmJokyo::mnuPreview_Click()
 {
     if (!CheckPrintTarget(lsvMain->topLevelItemCount()) || !preview)
         return;
-    runOnSelected([this] { preview(DeliveryNoteKind()); });
+    runOnSelected([this](const StoredOrder &order) { preview(order, DeliveryNoteKind()); });
 }
 
 void frmJokyo::mnuPrint_Click()
 {
     if (!CheckPrintTarget(lsvMain->topLevelItemCount()) || !print)
         return;
-    runOnSelected([this] { print(DeliveryNoteKind()); });
+    runOnSelected([this](const StoredOrder &order) { print(order, DeliveryNoteKind()); });
 }
 
 void frmJokyo::mnuTorikeshi_Click()

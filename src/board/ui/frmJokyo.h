@@ -3,6 +3,7 @@
 // customer, and the commands that follow an order up (progress, change, print, cancel, map).
 #include "board/boardcommands.h"
 #include "platform/ui/refreshable.h"
+#include "store/storedorder.h"
 
 #include <QString>
 #include <QWidget>
@@ -39,15 +40,14 @@ class frmJokyo : public QWidget, public Refreshable
     QString SelectedOrderStaff() const;
 
     // The windows the board opens. A command is offered only while its window is set and an
-    // order is listed. When one runs, CurrentSale/CurrentSalePos and CurrentCustomer/
-    // CurrentCustomerPos (-1 for a deleted customer) hold the selected order and its customer;
-    // the board refreshes itself afterwards.
-    std::function<void()> openProgress;
-    std::function<void()> openOrderChange;
-    std::function<void()> openCustomer;
-    // Receive the delivery-note form: "Nohin" or "Nohin2".
-    std::function<void(const QString &kind)> preview;
-    std::function<void(const QString &kind)> print;
+    // order is listed. Each receives the selected order and its customer, read again from the
+    // files just before; the board refreshes itself afterwards.
+    std::function<void(const StoredOrder &order)> openProgress;
+    std::function<void(const StoredOrder &order)> openOrderChange;
+    std::function<void(const StoredOrder &order)> openCustomer;
+    // Also receive the delivery-note form: "Nohin" or "Nohin2".
+    std::function<void(const StoredOrder &order, const QString &kind)> preview;
+    std::function<void(const StoredOrder &order, const QString &kind)> print;
 
     // The commands as the menu, the buttons and the toolbar run them.
     void mnuShinko_Click();
@@ -100,12 +100,12 @@ class frmJokyo : public QWidget, public Refreshable
     void rowChanged(QTreeWidgetItem *item);
     void mainHeaderClicked(int column);
     void orderHeaderClicked(int column);
-    // Reads the order and its customer into the buffers and shows them.
+    // Reads the order and its customer and shows them.
     void showDetail(const QString &key);
     void clearDetail();
     void updateCommands();
     // Runs a window hook on the selected order, then refreshes.
-    void runOnSelected(const std::function<void()> &hook);
+    void runOnSelected(const std::function<void(const StoredOrder &)> &hook);
 
     AppData &m_data;
     QString m_selectedKey;

@@ -44,9 +44,10 @@ bool SelectName(QComboBox *box, const QString &name)
 
 } // namespace
 
-frmShinko::frmShinko(AppData &data, const QString &customerName, const QString &orderTaker, QWidget *parent)
+frmShinko::frmShinko(AppData &data, const SalesRecord &sale, int salePos, const QString &customerName,
+                     const QString &orderTaker, QWidget *parent)
     : QDialog(parent), m_data(data), m_orderTaker(orderTaker),
-      m_mode(GetPrefOrDefault(QStringLiteral("SET"), QStringLiteral("SHINKO"))), m_edited(data.records.CurrentSale)
+      m_mode(GetPrefOrDefault(QStringLiteral("SET"), QStringLiteral("SHINKO"))), m_edited(sale), m_salePos(salePos)
 {
     setObjectName(QStringLiteral("frmShinko"));
     setWindowTitle(QStringLiteral("出前状況入力 - [ ") + customerName + QStringLiteral(" 様]"));
@@ -200,7 +201,7 @@ void frmShinko::cmdBack_Click()
 void frmShinko::cmdOK_Click()
 {
     // A failed write has shown its error box; the dialog closes all the same.
-    SaveProgress(m_data.records, m_edited, ToOleDate(Clock::Now()));
+    SaveProgress(m_data.records, m_salePos, m_edited, ToOleDate(Clock::Now()));
     m_changed = false;
     accept();
 }

@@ -3,7 +3,7 @@
 // collection of one order (or completes it at once), steps back a mistaken step, and on OK
 // stores the order and the customer's completed-order count.
 //
-// Works on the shared buffers: CurrentSale (with CurrentSalePos) and the order's customer.
+// Works on its own copy of the order it is given; the customer is read at the moment of saving.
 #include "store/records.h"
 
 #include <QDialog>
@@ -21,7 +21,9 @@ class frmShinko : public QDialog
 {
     Q_OBJECT
   public:
-    frmShinko(AppData &data, const QString &customerName, const QString &orderTaker, QWidget *parent = nullptr);
+    // `sale` is the order as stored at SalesIndex position `salePos`.
+    frmShinko(AppData &data, const SalesRecord &sale, int salePos, const QString &customerName,
+              const QString &orderTaker, QWidget *parent = nullptr);
 
     // The dialog's copy of the order and the step it shows.
     const SalesRecord &EditedSale() const { return m_edited; }
@@ -64,5 +66,6 @@ class frmShinko : public QDialog
     QString m_orderTaker;
     QString m_mode;
     SalesRecord m_edited;
+    int m_salePos = -1;
     bool m_changed = false;
 };

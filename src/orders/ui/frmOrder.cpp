@@ -218,9 +218,11 @@ void frmOrder::cmdCheck_Click()
     clearCustomerFields();
     Menu_enabled2(true);
     m_newCustomer = true;
+    m_customer = OrderCustomer();
     const CallerLookup found = LookUpCaller(m_data, txtTel->text());
     if (found.Kind == CallerKind::Known) {
         m_newCustomer = false;
+        m_customer = found.Customer;
         showFields(found.Fields);
         showCustomerState(KnownCustomer);
         Menu_enabled(true);
@@ -270,7 +272,7 @@ OrderCustomerFields frmOrder::windowFields() const
 void frmOrder::cmdNew_Click()
 {
     // A customer that did not reach the file cannot be given orders.
-    if (RegisterOrderCustomer(m_data, windowFields()) != CustomerSave::Saved)
+    if (RegisterOrderCustomer(m_data, windowFields(), m_customer) != CustomerSave::Saved)
         return;
     Menu_enabled(true);
     RegiKeisan();
@@ -278,7 +280,9 @@ void frmOrder::cmdNew_Click()
 
 void frmOrder::cmdChange_Click()
 {
-    ChangeOrderCustomer(m_data, windowFields());
+    ChangeOrderCustomer(m_data, windowFields(), m_customer);
+    // Points may have moved since the caller was loaded.
+    Wari_view();
 }
 
 void frmOrder::cmdOut_Click()
@@ -288,12 +292,17 @@ void frmOrder::cmdOut_Click()
     const OrderCustomerFields takeOut = TakeOutFields();
     txtTel->setText(takeOut.Tel);
     clearCustomerFields();
-    showFields(takeOut);
     Menu_enabled2(true);
-    if (!UseTakeOutCustomer(m_data)) {
+    m_customer = OrderCustomer();
+    const std::optional<OrderCustomer> shop = UseTakeOutCustomer(m_data);
+    if (!shop) {
+        showFields(takeOut);
         Menu_enabled(false);
         return;
     }
+    // The shop may have changed the take-out customer's name or address: shown as stored.
+    m_customer = *shop;
+    showFields(FieldsOf(shop->Record));
     m_newCustomer = false;
     showCustomerState(TakeOut);
     Menu_enabled(true);

@@ -1,6 +1,7 @@
 #pragma once
 // The order window: a telephone order from the caller's number to the stored sale. Three
 // numbered sections (phone, customer, menu) and the pricing area; mostly driven by keyboard.
+#include "orders/ordercustomer.h"
 #include "orders/ui/ordermenuarea.h"
 #include "platform/ui/refreshable.h"
 
@@ -52,6 +53,8 @@ class frmOrder : public QWidget, public Refreshable, public OrderMenuArea
     void LinesChanged() override;
 
     bool IsNewCustomer() const { return m_newCustomer; }
+    // The customer the window takes the order for (Pos -1 while there is none).
+    const OrderCustomer &Customer() const { return m_customer; }
 
     // ---- section 1
     QGroupBox *fraTel;
@@ -127,6 +130,7 @@ class frmOrder : public QWidget, public Refreshable, public OrderMenuArea
 
     QPointer<frmMain> m_frame;
     QPointer<QMdiSubWindow> m_subWindow;
+    OrderCustomer m_customer;
     bool m_newCustomer = true;
     bool m_reentry = false; // while RegiKeisan re-applies the point discount
     bool m_checking = false;

@@ -29,7 +29,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-frmOrderChange::frmOrderChange(AppData &data, QWidget *parent) : QDialog(parent), OrderMenuArea(data)
+frmOrderChange::frmOrderChange(AppData &data, const StoredOrder &order, QWidget *parent)
+    : QDialog(parent), OrderMenuArea(data), m_order(order), m_openedSale(order.Sale)
 {
     buildLayout();
     openWindow();
@@ -96,9 +97,8 @@ void frmOrderChange::connectSignals()
 
 void frmOrderChange::openWindow()
 {
-    m_customerLoaded = OrderCustomerLoaded(m_data);
     // From here on the customer's balance is the one before this order.
-    ReverseOrderPoints(m_data);
+    ReverseOrderPoints(m_data, m_order);
     fillFixedLists();
     loadSale();
     updateLineButtons();
@@ -113,7 +113,7 @@ void frmOrderChange::openWindow()
 
 void frmOrderChange::loadSale()
 {
-    const SalesRecord &sale = m_data.records.CurrentSale;
+    const SalesRecord &sale = m_order.Sale;
     for (OrderLine line : LinesFromSale(sale)) {
         line.MenuName = line.MenuName.trimmed();
         line.Option = line.Option.trimmed();
@@ -154,7 +154,7 @@ void frmOrderChange::loadSale()
 qint32 frmOrderChange::WorkingPoints() const
 {
     // Without its customer the order has no balance to draw on.
-    return m_customerLoaded ? m_data.records.CurrentCustomer.Points : -1;
+    return m_order.HasCustomer() ? m_order.Customer.Points : -1;
 }
 
 void frmOrderChange::activate()
@@ -237,8 +237,8 @@ qint32 frmOrderChange::pointDiscountToStore() const
 {
     if (!m_poiOn)
         return 0;
-    if (!m_customerLoaded)
-        return m_data.records.CurrentSale.PointDiscount; // nothing to recompute it from
+    if (!m_order.HasCustomer())
+        return m_order.Sale.PointDiscount; // nothing to recompute it from
     const PointRules rules = PointRules::FromShop(m_data.settings.Shop);
     return qint32(-PointDiscountYen(OrderLineList::Lines(lsvMenu), WorkingPoints(), rules));
 }
@@ -257,12 +257,11 @@ bool frmOrderChange::storeOrder()
         in.DesignatedTime = dtpTime->dateTime();
     in.ServiceDiscount = chkCoo->isChecked() ? qint16(YenOf(cboCoo->currentText())) : qint16(0);
     in.PointDiscount = pointDiscount;
-    RecordStore &r = m_data.records;
-    // The buffer may hold another order after a failed write; only a stored change is kept.
-    const SalesRecord before = r.CurrentSale;
-    ApplyOrderChange(r.CurrentSale, in);
-    if (!r.UpdateSale())
-        r.CurrentSale = before;
+    // Only a change that reached the file is kept.
+    SalesRecord changed = m_order.Sale;
+    ApplyOrderChange(changed, in);
+    if (m_data.records.UpdateSale(m_order.SalePos, changed))
+        m_order.Sale = changed;
     m_changed = false;
     RememberDeliveryPlace(m_data.settings.DeliverToList, in.DeliverTo);
     return true;
@@ -298,7 +297,7 @@ void frmOrderChange::closeEvent(QCloseEvent *event)
             storeOrder(); // a refused input was reported; its changes are dropped
     }
     m_closed = true;
-    CommitOrderChangePoints(m_data);
+    CommitOrderChangePoints(m_data, m_openedSale, m_order.Sale, m_order.Sale.CustomerId);
     event->accept();
     done(QDialog::Accepted);
 }

@@ -3,6 +3,7 @@
 // board, changed in place. A modal dialog with the menu section and pricing area of the order
 // window inside one frame, and "OK" / "ｷｬﾝｾﾙ" instead of the confirm button.
 #include "orders/ui/ordermenuarea.h"
+#include "store/storedorder.h"
 
 #include <QDialog>
 
@@ -13,9 +14,11 @@ class frmOrderChange : public QDialog, public OrderMenuArea
 {
     Q_OBJECT
   public:
-    // Works on CurrentSale / CurrentSalePos and CurrentCustomer / CurrentCustomerPos as the
-    // order board left them.
-    explicit frmOrderChange(AppData &data, QWidget *parent = nullptr);
+    // Changes `order` (as read from the files by the board) in place.
+    frmOrderChange(AppData &data, const StoredOrder &order, QWidget *parent = nullptr);
+
+    // The order as it now stands on file (the one opened until OK stores a change).
+    const SalesRecord &Sale() const { return m_order.Sale; }
 
     // ---- public operations
     void RegiKeisan();
@@ -60,8 +63,9 @@ class frmOrderChange : public QDialog, public OrderMenuArea
     // The point discount to store: computed on the lines at this moment.
     qint32 pointDiscountToStore() const;
 
+    StoredOrder m_order;      // the customer's points without this order's
+    SalesRecord m_openedSale; // as it was when the window opened
     bool m_changed = false;
     bool m_closed = false;
-    bool m_customerLoaded = false;
     bool m_checking = false;
 };

@@ -44,8 +44,7 @@ void frmOrder::RegiKeisan()
 void frmOrder::Wari_view()
 {
     const PointRules rules = PointRules::FromShop(m_data.settings.Shop);
-    cmdPoi->setEnabled(
-        PointDiscountAvailable(lsvMenu->topLevelItemCount(), rules, m_data.records.CurrentCustomer.Points));
+    cmdPoi->setEnabled(PointDiscountAvailable(lsvMenu->topLevelItemCount(), rules, m_customer.Record.Points));
 }
 
 void frmOrder::cmdPoi_Click()
@@ -53,7 +52,7 @@ void frmOrder::cmdPoi_Click()
     if (m_poiOn)
         pointDiscountOff();
     else
-        pointDiscountOn(m_data.records.CurrentCustomer.Points);
+        pointDiscountOn(m_customer.Record.Points);
 }
 
 void frmOrder::updateConfirmCaption()
@@ -66,9 +65,13 @@ bool frmOrder::ConfirmOrder()
 {
     if (lsvMenu->topLevelItemCount() == 0)
         return false;
+    // The balance the point discount draws on is the one on file now: another window may have
+    // given points back or taken them since the caller was loaded.
+    if (const std::optional<OrderCustomer> current = ReloadOrderCustomer(m_data, m_customer.Record))
+        m_customer = *current;
     const PointRules rules = PointRules::FromShop(m_data.settings.Shop);
     const std::vector<OrderLine> lines = OrderLineList::Lines(lsvMenu);
-    const qint64 pointYen = m_poiOn ? PointDiscountYen(lines, m_data.records.CurrentCustomer.Points, rules) : 0;
+    const qint64 pointYen = m_poiOn ? PointDiscountYen(lines, m_customer.Record.Points, rules) : 0;
     const qint64 subtotal = ComputeTotals(lines, m_data.settings.Shop.TaxRate).Subtotal;
     if (!discountsAcceptable(pointYen, subtotal))
         return false;
@@ -84,18 +87,18 @@ bool frmOrder::ConfirmOrder()
     input.ServiceDiscount = serviceOn ? qint16(YenOf(serviceText)) : qint16(0);
     input.PointDiscountYen = pointYen;
     input.ProgressMode = GetPref(QStringLiteral("SET"), QStringLiteral("SHINKO"));
-    const std::optional<QString> key = CommitOrder(m_data, input);
-    if (!key)
+    const std::optional<StoredOrder> stored = CommitOrder(m_data, input, m_customer.Record);
+    if (!stored)
         return false;
-    // The new order and its customer are in the shared buffers: the note prints from them.
+    m_customer = OrderCustomer{stored->Customer, stored->CustomerPos};
     const QString order = GetPref(QStringLiteral("SET"), QStringLiteral("ORDER"));
     if (!order.isEmpty() && order != QLatin1String("0")) {
         const QString nohin = GetPref(QStringLiteral("SET"), QStringLiteral("NOHIN"));
         PrintDeliveryNote(
-            m_data, nohin.isEmpty() || nohin == QLatin1String("0") ? QStringLiteral("Nohin") : QStringLiteral("Nohin2"),
-            this);
+            DeliveryNoteInput{stored->Sale, stored->Customer, m_data.settings.Shop},
+            nohin.isEmpty() || nohin == QLatin1String("0") ? QStringLiteral("Nohin") : QStringLiteral("Nohin2"), this);
     }
-    showOnBoard(*key);
+    showOnBoard(stored->Sale.OrderKey());
     if (m_subWindow)
         m_subWindow->close();
     else

@@ -1,22 +1,21 @@
 #include "printing/ui/deliverynoteprint.h"
 
-#include "printing/printdocument.h"
 #include "printing/ui/frmPreview.h"
 
-void PreviewDeliveryNote(AppData &data, const QString &kind, QWidget *parent)
+void PreviewDeliveryNote(const DeliveryNoteInput &note, const QString &kind, QWidget *parent)
 {
     PrintDocument doc;
     doc.PrintKind = kind;
-    doc.Data = &data;
+    doc.Note = note;
     frmPreview preview(doc, parent);
     preview.exec();
 }
 
-void PrintDeliveryNote(AppData &data, const QString &kind, QWidget *parent)
+void PrintDeliveryNote(const DeliveryNoteInput &note, const QString &kind, QWidget *parent)
 {
     PrintDocument doc;
     doc.PrintKind = kind;
-    doc.Data = &data;
+    doc.Note = note;
     // Loaded without being shown: builds the page, then prints.
     frmPreview preview(doc, parent);
     preview.GoPrint();

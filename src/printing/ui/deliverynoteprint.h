@@ -1,12 +1,13 @@
 #pragma once
-// Entry points of the order windows: preview or print the delivery note of the order in the
-// shared buffers (CurrentSale, CurrentCustomer).
+// Entry points of the order windows and the board: preview or print the delivery note of one
+// order.
+#include "printing/printdocument.h"
+
 #include <QString>
 
 class QWidget;
-struct AppData;
 
 // Opens the preview as a modal window.
-void PreviewDeliveryNote(AppData &data, const QString &kind, QWidget *parent);
+void PreviewDeliveryNote(const DeliveryNoteInput &note, const QString &kind, QWidget *parent);
 // Prints as the preference PRINT says: straight to the current printer, or through the dialog.
-void PrintDeliveryNote(AppData &data, const QString &kind, QWidget *parent);
+void PrintDeliveryNote(const DeliveryNoteInput &note, const QString &kind, QWidget *parent);
