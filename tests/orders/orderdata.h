@@ -30,9 +30,8 @@ inline int AddTestCustomer(RecordStore &r, const QString &tel, const QString &na
     c.FirstUseDate = lastUse;
     c.UseCount = useCount;
     c.Motive = 3;
-    r.CurrentCustomer = c;
-    EXPECT_TRUE(r.AddCustomer());
-    return r.CurrentCustomerPos;
+    EXPECT_TRUE(r.AddCustomer(c));
+    return r.CustomerCount();
 }
 
 class OrderDataTest : public ::testing::Test
