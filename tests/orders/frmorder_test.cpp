@@ -385,7 +385,7 @@ TEST_F(OrderWindow, KnownCustomerIsLoadedWithLapsedPointsExpired)
     EXPECT_EQ(edit("txtEtc")->text(), QStringLiteral("裏口"));
     EXPECT_EQ(combo("cboDouki")->currentIndex(), 3);
     // Last order seven months ago with six months of validity: the points are gone.
-    EXPECT_EQ(data->records.CurrentCustomer.Points, 0);
+    EXPECT_EQ(w->Customer().Record.Points, 0);
     EXPECT_TRUE(get<QGroupBox>("fraMenu")->isEnabled());
     EXPECT_TRUE(get<QGroupBox>("fraPrice")->isEnabled());
     EXPECT_FALSE(button("cmdNew")->isEnabled());
@@ -791,8 +791,7 @@ TEST_P(OrderWholeCall, NewCaller_ThenRepeatOrderWithPoints)
     ASSERT_TRUE(stored.BuildIndexes());
     ASSERT_EQ(stored.CustomerCount(), 1);
     ASSERT_EQ(stored.SalesCount(), 2);
-    ASSERT_TRUE(stored.ReadCustomer(1));
-    const CustomerRecord c = stored.CurrentCustomer;
+    const CustomerRecord c = stored.ReadCustomer(1).value();
     EXPECT_EQ(c.Tel, "0398765432");
     EXPECT_EQ(c.NameKana, QStringLiteral("ﾀﾅｶ"));
     EXPECT_EQ(c.Zip, "1600023");
@@ -804,8 +803,7 @@ TEST_P(OrderWholeCall, NewCaller_ThenRepeatOrderWithPoints)
     EXPECT_DOUBLE_EQ(c.LastUseDate, ToOleDate(kNow.addSecs(3600)));
     EXPECT_EQ(c.UseCount, mode == "2" ? 2 : 0);
 
-    ASSERT_TRUE(stored.ReadSale(1));
-    SalesRecord s = stored.CurrentSale;
+    SalesRecord s = stored.ReadSale(1).value();
     EXPECT_EQ(s.OrderDate, "20260510");
     EXPECT_EQ(s.OrderNo, 1);
     EXPECT_EQ(s.CustomerId, c.CustomerId);
@@ -840,8 +838,7 @@ TEST_P(OrderWholeCall, NewCaller_ThenRepeatOrderWithPoints)
         EXPECT_DOUBLE_EQ(s.CollectTime, 1.0);
         EXPECT_EQ(s.DeliveryStaff, "");
     }
-    ASSERT_TRUE(stored.ReadSale(2));
-    s = stored.CurrentSale;
+    s = stored.ReadSale(2).value();
     EXPECT_EQ(s.OrderNo, 2);
     EXPECT_EQ(s.PointDiscount, -20);
     EXPECT_EQ(s.ServiceDiscount, 0);
@@ -957,7 +954,7 @@ TEST_F(OrderWindow, TakeOutUsesOneSharedCustomer)
     EXPECT_TRUE(get<QGroupBox>("fraCust")->isEnabled());
     EXPECT_TRUE(get<QGroupBox>("fraMenu")->isEnabled());
     ASSERT_EQ(data->records.CustomerCount(), 1);
-    EXPECT_EQ(data->records.CurrentCustomer.DmFlag, 1);
+    EXPECT_EQ(w->Customer().Record.DmFlag, 1);
     quickAddFromGroup(QStringLiteral("丼"), {QStringLiteral("カツ丼")});
     get<QAction>("tlbGoConfirm")->trigger();
     EXPECT_FALSE(w->isVisible());

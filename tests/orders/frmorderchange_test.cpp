@@ -37,8 +37,8 @@ class OrderChangeWindow : public OrderDataTest
         pointServiceOn();
     }
 
-    // A stored order of `lines` (name, price) for customer `customerId`; left in the buffers
-    // as the order board leaves them when the order is selected.
+    // A stored order of `lines` (name, price) for customer `customerId`, selected as on the
+    // order board.
     void storeSale(qint32 customerId, const std::vector<std::pair<QString, qint64>> &lines, qint32 pointDiscount = 0,
                    qint16 serviceDiscount = 0)
     {
@@ -62,37 +62,38 @@ class OrderChangeWindow : public OrderDataTest
             s.ItemPrice[i + 1] = YenToCurrency(lines[i].second);
             s.ItemQty[i + 1] = 1;
         }
-        records().CurrentSale = s;
-        ASSERT_TRUE(records().AddSale());
-        ASSERT_TRUE(ShowOrderDetail(records(), s.OrderKey()).Found);
+        ASSERT_TRUE(records().AddSale(s));
+        ASSERT_TRUE(ShowOrderDetail(records(), s.OrderKey()).Order);
+        selectedKey = s.OrderKey();
     }
 
+    // Opens on the selected order, read as the board hands it over.
     std::unique_ptr<frmOrderChange> open()
     {
-        auto w = std::make_unique<frmOrderChange>(*data);
+        const std::optional<StoredOrder> order = ReadStoredOrderByKey(records(), selectedKey);
+        EXPECT_TRUE(order);
+        auto w = std::make_unique<frmOrderChange>(*data, order.value_or(StoredOrder()));
         w->show();
         return w;
     }
+    qint32 lastCustomerId() { return records().CustomerIndex.back().CustomerId; }
 
     QByteArray storedSaleBytes()
     {
         auto r = reopened();
-        EXPECT_TRUE(r->ReadSale(1));
         QByteArray b(kSalesRecordLength, '\0');
-        r->CurrentSale.toBytes(b.data());
+        r->ReadSale(1).value_or(SalesRecord()).toBytes(b.data());
         return b;
     }
     SalesRecord storedSale()
     {
         auto r = reopened();
-        EXPECT_TRUE(r->ReadSale(1));
-        return r->CurrentSale;
+        return r->ReadSale(1).value_or(SalesRecord());
     }
     qint32 storedPoints(int pos)
     {
         auto r = reopened();
-        EXPECT_TRUE(r->ReadCustomer(pos));
-        return r->CurrentCustomer.Points;
+        return r->ReadCustomer(pos).value_or(CustomerRecord()).Points;
     }
     static void click(QWidget *w, const char *name)
     {
@@ -101,13 +102,15 @@ class OrderChangeWindow : public OrderDataTest
         ASSERT_TRUE(b->isEnabled()) << name;
         b->click();
     }
+
+    QString selectedKey;
 };
 
 TEST_F(OrderChangeWindow, OpeningAndClosingUnchangedKeepsOrderAndPoints)
 {
     // 1,000 yen earned 10 points; the balance on file is what that order left.
     const int pos = addCustomer("0311112222", QStringLiteral("ﾔﾏﾀﾞ"), 310);
-    storeSale(records().CurrentCustomer.CustomerId, {{QStringLiteral("カツ丼"), 800}, {QStringLiteral("配達料"), 200}});
+    storeSale(lastCustomerId(), {{QStringLiteral("カツ丼"), 800}, {QStringLiteral("配達料"), 200}});
     const QByteArray before = storedSaleBytes();
     {
         auto w = open();
@@ -130,8 +133,9 @@ TEST_F(OrderChangeWindow, OpeningAndClosingUnchangedKeepsOrderAndPoints)
     EXPECT_EQ(storedPoints(pos), 310);
 
     // A balance lower than the points the order earned: the reversal stops at 0.
-    records().CurrentCustomer.Points = 4;
-    ASSERT_TRUE(records().UpdateCustomer());
+    CustomerRecord low = records().ReadCustomer(pos).value();
+    low.Points = 4;
+    ASSERT_TRUE(records().UpdateCustomer(pos, low));
     open()->close();
     EXPECT_EQ(storedPoints(pos), 10);
     EXPECT_EQ(prompt.count(), 0);
@@ -141,8 +145,7 @@ TEST_F(OrderChangeWindow, PointDiscountShownAsStoredAndRecomputedAtOk)
 {
     // 950 yen with -200 points: 7 earned, 200 spent.
     const int pos = addCustomer("0311112222", QStringLiteral("ﾔﾏﾀﾞ"), 500);
-    storeSale(records().CurrentCustomer.CustomerId, {{QStringLiteral("カツ丼"), 800}, {QStringLiteral("サラダ"), 150}},
-              -200);
+    storeSale(lastCustomerId(), {{QStringLiteral("カツ丼"), 800}, {QStringLiteral("サラダ"), 150}}, -200);
     const SalesRecord before = storedSale();
     auto w = open();
     EXPECT_EQ(w->lblPoi[0]->text(), QStringLiteral("-200円"));
@@ -179,7 +182,7 @@ TEST_F(OrderChangeWindow, PointDiscountShownAsStoredAndRecomputedAtOk)
 TEST_F(OrderChangeWindow, TypedServiceDiscountIsStoredOnlyByOk)
 {
     addCustomer("0311112222", QStringLiteral("ﾔﾏﾀﾞ"), 0);
-    storeSale(records().CurrentCustomer.CustomerId, {{QStringLiteral("カツ丼"), 800}}, 0, -100);
+    storeSale(lastCustomerId(), {{QStringLiteral("カツ丼"), 800}}, 0, -100);
     const QByteArray before = storedSaleBytes();
     {
         auto w = open();
@@ -192,18 +195,22 @@ TEST_F(OrderChangeWindow, TypedServiceDiscountIsStoredOnlyByOk)
     EXPECT_EQ(prompt.count(), 0);
     EXPECT_EQ(storedSaleBytes(), before);
 
-    ASSERT_TRUE(ShowOrderDetail(records(), QStringLiteral("202405107")).Found);
+    ASSERT_TRUE(ShowOrderDetail(records(), QStringLiteral("202405107")).Order);
     auto w = open();
     w->cboCoo->setEditText(QStringLiteral("-300"));
     click(w.get(), "cmdGo");
     EXPECT_EQ(prompt.count(), 0);
     EXPECT_EQ(storedSale().ServiceDiscount, -300);
+    // The window gives back the order as it now stands on file.
+    QByteArray given(kSalesRecordLength, '\0');
+    w->Sale().toBytes(given.data());
+    EXPECT_EQ(given, storedSaleBytes());
 }
 
 TEST_F(OrderChangeWindow, SaveQuestionAndLineButtons)
 {
     addCustomer("0311112222", QStringLiteral("ﾔﾏﾀﾞ"), 0);
-    storeSale(records().CurrentCustomer.CustomerId, {{QStringLiteral("カツ丼"), 800}});
+    storeSale(lastCustomerId(), {{QStringLiteral("カツ丼"), 800}});
     const QByteArray before = storedSaleBytes();
     auto w = open();
     click(w.get(), "cmdReset");
@@ -238,7 +245,7 @@ TEST_F(OrderChangeWindow, TwentyLinesRefuseTheFee)
     std::vector<std::pair<QString, qint64>> lines;
     for (int i = 1; i <= 20; ++i)
         lines.push_back({QStringLiteral("小鉢%1").arg(i), 100});
-    storeSale(records().CurrentCustomer.CustomerId, lines);
+    storeSale(lastCustomerId(), lines);
     auto w = open();
     ASSERT_EQ(w->lsvMenu->topLevelItemCount(), 20);
     click(w.get(), "cmdHai");
@@ -253,8 +260,7 @@ TEST_F(OrderChangeWindow, DeletedCustomerStillStoresTheOrder)
 {
     const int other = addCustomer("0399998888", QStringLiteral("ﾀﾅｶ"), 50);
     storeSale(999, {{QStringLiteral("カツ丼"), 800}});
-    ASSERT_EQ(records().CurrentCustomerPos, -1);
-    records().CurrentCustomer.Points = 50; // another customer's data is left in the buffer
+    ASSERT_EQ(records().FindCustomerPos(999), -1);
     auto w = open();
     EXPECT_FALSE(w->cmdPoi->isEnabled());
     click(w.get(), "cmdHai");

@@ -36,29 +36,40 @@ class OrderCommit : public OrderDataTest
     {
         OrderDataTest::SetUp();
         customerPos = addCustomer("0322222222", QStringLiteral("ｽｽﾞｷ"), 250, lastMonth(), 3);
-        ASSERT_EQ(LookUpCaller(*data, "0322222222").Kind, CallerKind::Known);
+        const CallerLookup found = LookUpCaller(*data, "0322222222");
+        ASSERT_EQ(found.Kind, CallerKind::Known);
+        held = found.Customer.Record;
+    }
+
+    // Confirms for the customer the test holds, as the order window does; the order key.
+    std::optional<QString> commit(const OrderCommitInput &in)
+    {
+        const std::optional<StoredOrder> stored = CommitOrder(*data, in, held);
+        if (!stored)
+            return std::nullopt;
+        return stored->Sale.OrderKey();
     }
 
     SalesRecord storedSale(int pos)
     {
         const auto r = reopened();
-        EXPECT_TRUE(r->ReadSale(pos));
-        return r->CurrentSale;
+        return r->ReadSale(pos).value_or(SalesRecord());
     }
     CustomerRecord storedCustomer()
     {
         const auto r = reopened();
-        EXPECT_TRUE(r->ReadCustomer(customerPos));
-        return r->CurrentCustomer;
+        return r->ReadCustomer(customerPos).value_or(CustomerRecord());
     }
 
     int customerPos = 0;
+    CustomerRecord held;
 };
 
 TEST_F(OrderCommit, NormalProgressStoresAReceivedOrder)
 {
-    const std::optional<QString> key = CommitOrder(*data, order("0"));
-    ASSERT_TRUE(key);
+    const std::optional<StoredOrder> stored = CommitOrder(*data, order("0"), held);
+    ASSERT_TRUE(stored);
+    const std::optional<QString> key = stored->Sale.OrderKey();
     EXPECT_EQ(*key, "202405101");
     EXPECT_EQ(prompt.count(), 0);
 
@@ -98,8 +109,11 @@ TEST_F(OrderCommit, NormalProgressStoresAReceivedOrder)
     EXPECT_DOUBLE_EQ(c.LastUseDate, lastMonth());
     EXPECT_EQ(c.UseCount, 3);
     EXPECT_EQ(c.Points, 250);
-    EXPECT_DOUBLE_EQ(records().CurrentCustomer.LastUseDate, ToOleDate(kNow)); // the buffer follows
-    EXPECT_EQ(records().CurrentCustomer.UseCount, 3);
+    // What the order window holds afterwards follows.
+    EXPECT_EQ(stored->SalePos, 1);
+    EXPECT_EQ(stored->CustomerPos, customerPos);
+    EXPECT_DOUBLE_EQ(stored->Customer.LastUseDate, ToOleDate(kNow));
+    EXPECT_EQ(stored->Customer.UseCount, 3);
 }
 
 TEST_F(OrderCommit, NormalProgressWithPointsWritesDatesAndPoints)
@@ -109,7 +123,7 @@ TEST_F(OrderCommit, NormalProgressWithPointsWritesDatesAndPoints)
     in.ServiceDiscount = -100;
     in.PointDiscountYen = 200;
     in.DesignatedTime = QDateTime(QDate(2024, 5, 10), QTime(20, 15));
-    ASSERT_TRUE(CommitOrder(*data, in));
+    ASSERT_TRUE(commit(in));
 
     const SalesRecord s = storedSale(1);
     EXPECT_EQ(s.Status, 1);
@@ -130,21 +144,24 @@ TEST_F(OrderCommit, FirstOrderSetsTheFirstUseDate)
 {
     pointServiceOn();
     const int pos = addCustomer("0344444444", QStringLiteral("ﾆｼﾀﾞ"));
-    ASSERT_EQ(LookUpCaller(*data, "0344444444").CustomerPos, pos);
-    ASSERT_TRUE(CommitOrder(*data, order("0")));
+    const CallerLookup found = LookUpCaller(*data, "0344444444");
+    ASSERT_EQ(found.Customer.Pos, pos);
+    held = found.Customer.Record;
+    ASSERT_TRUE(commit(order("0")));
     const auto r = reopened();
-    ASSERT_TRUE(r->ReadCustomer(pos));
-    EXPECT_DOUBLE_EQ(r->CurrentCustomer.FirstUseDate, ToOleDate(kNow));
-    EXPECT_DOUBLE_EQ(r->CurrentCustomer.LastUseDate, ToOleDate(kNow));
-    EXPECT_EQ(r->CurrentCustomer.UseCount, 0);
-    EXPECT_EQ(r->CurrentCustomer.Points, 27);
+    const std::optional<CustomerRecord> c = r->ReadCustomer(pos);
+    ASSERT_TRUE(c);
+    EXPECT_DOUBLE_EQ(c->FirstUseDate, ToOleDate(kNow));
+    EXPECT_DOUBLE_EQ(c->LastUseDate, ToOleDate(kNow));
+    EXPECT_EQ(c->UseCount, 0);
+    EXPECT_EQ(c->Points, 27);
     EXPECT_EQ(r->SalesIndex[1].CustomerId, 2);
 }
 
 TEST_F(OrderCommit, CompleteAtOnceStoresACompletedOrderAndCountsTheVisit)
 {
     SavePref("SET", "SHINKO", "2");
-    ASSERT_TRUE(CommitOrder(*data, order(GetPrefOrDefault("SET", "SHINKO"))));
+    ASSERT_TRUE(commit(order(GetPrefOrDefault("SET", "SHINKO"))));
 
     const SalesRecord s = storedSale(1);
     EXPECT_EQ(s.Status, 0);
@@ -165,7 +182,7 @@ TEST_F(OrderCommit, CompleteAtOnceStoresACompletedOrderAndCountsTheVisit)
 
     // With the point service the points move as well.
     pointServiceOn();
-    ASSERT_TRUE(CommitOrder(*data, order("2")));
+    ASSERT_TRUE(commit(order("2")));
     const CustomerRecord d = storedCustomer();
     EXPECT_EQ(d.UseCount, 5);
     EXPECT_EQ(d.Points, 250 + 27);
@@ -173,10 +190,10 @@ TEST_F(OrderCommit, CompleteAtOnceStoresACompletedOrderAndCountsTheVisit)
 
 TEST_F(OrderCommit, OrderNumbersRestartEveryDay)
 {
-    EXPECT_EQ(*CommitOrder(*data, order()), "202405101");
-    EXPECT_EQ(*CommitOrder(*data, order()), "202405102");
+    EXPECT_EQ(*commit(order()), "202405101");
+    EXPECT_EQ(*commit(order()), "202405102");
     Clock::Pin(QDateTime(QDate(2024, 5, 11), QTime(0, 5)));
-    EXPECT_EQ(*CommitOrder(*data, order()), "202405111");
+    EXPECT_EQ(*commit(order()), "202405111");
     EXPECT_EQ(storedSale(3).OrderDate, "20240511");
     EXPECT_EQ(storedSale(3).OrderNo, 1);
     EXPECT_EQ(reopened()->SalesCount(), 3);
@@ -186,23 +203,20 @@ TEST_F(OrderCommit, TheDaysLastNumberIsGivenThenOrdersAreRefused)
 {
     // An order of today already numbered 32766.
     RecordStore &r = records();
-    const CustomerRecord customer = r.CurrentCustomer;
-    r.CurrentSale = SalesRecord();
-    r.CurrentSale.OrderDate = "20240510";
-    r.CurrentSale.OrderNo = 32766;
-    r.CurrentSale.CustomerId = 1;
-    r.CurrentSale.Status = 1;
-    ASSERT_TRUE(r.AddSale());
-    r.CurrentCustomer = customer;
+    SalesRecord earlier;
+    earlier.OrderDate = "20240510";
+    earlier.OrderNo = 32766;
+    earlier.CustomerId = 1;
+    earlier.Status = 1;
+    ASSERT_TRUE(r.AddSale(earlier));
 
-    EXPECT_EQ(*CommitOrder(*data, order("2")), "2024051032767");
+    EXPECT_EQ(*commit(order("2")), "2024051032767");
     const QByteArray salesBefore = folder.read(RecordStore::kSalesFile);
     const QByteArray customersBefore = folder.read(RecordStore::kCustomerFile);
-    const CustomerRecord bufferBefore = r.CurrentCustomer;
 
     OrderCommitInput in = order("2");
     in.DeliverTo = QStringLiteral("駅前公園");
-    EXPECT_FALSE(CommitOrder(*data, in));
+    EXPECT_FALSE(commit(in));
     ASSERT_EQ(prompt.count(), 1);
     EXPECT_EQ(prompt.last().icon, PromptIcon::Warning);
     EXPECT_EQ(prompt.last().title, QStringLiteral("受付できません"));
@@ -211,13 +225,11 @@ TEST_F(OrderCommit, TheDaysLastNumberIsGivenThenOrdersAreRefused)
     EXPECT_EQ(folder.read(RecordStore::kSalesFile), salesBefore);
     EXPECT_EQ(folder.read(RecordStore::kCustomerFile), customersBefore);
     EXPECT_EQ(r.SalesCount(), 2);
-    EXPECT_EQ(r.CurrentCustomer.UseCount, bufferBefore.UseCount);
-    EXPECT_DOUBLE_EQ(r.CurrentCustomer.LastUseDate, bufferBefore.LastUseDate);
     EXPECT_FALSE(data->settings.DeliverToList.contains(QStringLiteral("駅前公園")));
 
     // The next day numbers from 1 again.
     Clock::Pin(QDateTime(QDate(2024, 5, 11), QTime(11, 0)));
-    EXPECT_EQ(*CommitOrder(*data, order()), "202405111");
+    EXPECT_EQ(*commit(order()), "202405111");
 }
 
 TEST_F(OrderCommit, NewDeliveryPlaceIsRemembered)
@@ -225,7 +237,7 @@ TEST_F(OrderCommit, NewDeliveryPlaceIsRemembered)
     data->settings.DeliverToList = {QString(), QStringLiteral("本社ビル")};
     OrderCommitInput in = order();
     in.DeliverTo = QStringLiteral("駅前公園");
-    ASSERT_TRUE(CommitOrder(*data, in));
+    ASSERT_TRUE(commit(in));
     EXPECT_EQ(storedSale(1).DeliverTo, QStringLiteral("駅前公園"));
     EXPECT_EQ(data->settings.DeliverToList,
               (QStringList{QString(), QStringLiteral("本社ビル"), QStringLiteral("駅前公園")}));
@@ -234,7 +246,7 @@ TEST_F(OrderCommit, NewDeliveryPlaceIsRemembered)
     for (const QString &place :
          {QStringLiteral("本社ビル"), QStringLiteral("駅前公園"), QStringLiteral("（なし）"), QString()}) {
         in.DeliverTo = place;
-        ASSERT_TRUE(CommitOrder(*data, in));
+        ASSERT_TRUE(commit(in));
     }
     EXPECT_EQ(data->settings.DeliverToList.size(), 3);
 
@@ -248,29 +260,30 @@ TEST_F(OrderCommit, NewDeliveryPlaceIsRemembered)
 
 TEST_F(OrderCommit, TakeOutOrdersGoToTheSharedCustomer)
 {
-    ASSERT_TRUE(UseTakeOutCustomer(*data));
-    const qint32 takeOutId = records().CurrentCustomer.CustomerId;
-    ASSERT_TRUE(CommitOrder(*data, order("2")));
-    ASSERT_TRUE(UseTakeOutCustomer(*data));
-    ASSERT_TRUE(CommitOrder(*data, order("2")));
+    const std::optional<OrderCustomer> shop = UseTakeOutCustomer(*data);
+    ASSERT_TRUE(shop);
+    const qint32 takeOutId = shop->Record.CustomerId;
+    held = shop->Record;
+    ASSERT_TRUE(commit(order("2")));
+    held = UseTakeOutCustomer(*data).value().Record;
+    ASSERT_TRUE(commit(order("2")));
     EXPECT_EQ(records().CustomerCount(), 2);
     EXPECT_EQ(storedSale(1).CustomerId, takeOutId);
     EXPECT_EQ(storedSale(2).CustomerId, takeOutId);
     const auto r = reopened();
-    ASSERT_TRUE(r->ReadCustomer(r->FindCustomerPosByTel("000")));
-    EXPECT_EQ(r->CurrentCustomer.UseCount, 2);
+    EXPECT_EQ(r->ReadCustomer(r->FindCustomerPosByTel("000")).value().UseCount, 2);
 }
 
 TEST_F(OrderCommit, NothingIsStoredForACustomerNotOnFile)
 {
-    // As after a registration the customer file refused: the buffer holds a customer that the
-    // current position does not.
+    // As after a registration the customer file refused: the window holds a customer that is
+    // not on file.
     RecordStore &r = records();
-    r.CurrentCustomer = CustomerRecord();
-    r.CurrentCustomer.CustomerId = 2;
-    r.CurrentCustomer.Tel = "0399999999";
+    held = CustomerRecord();
+    held.CustomerId = 2;
+    held.Tel = "0399999999";
     const QByteArray customersBefore = folder.read(RecordStore::kCustomerFile);
-    EXPECT_FALSE(CommitOrder(*data, order("2")));
+    EXPECT_FALSE(commit(order("2")));
     ASSERT_EQ(prompt.count(), 1);
     EXPECT_EQ(prompt.last().title, QStringLiteral("受付できません"));
     EXPECT_EQ(prompt.last().text, QStringLiteral("顧客データが登録されていないため、注文を登録できません。"));
@@ -282,11 +295,49 @@ TEST_F(OrderCommit, MoreLinesThanAnOrderHoldsAreRefused)
 {
     OrderCommitInput in = order();
     in.Lines.assign(21, {QStringLiteral("餃子"), kNoOption, 300, 1});
-    EXPECT_FALSE(CommitOrder(*data, in));
+    EXPECT_FALSE(commit(in));
     ASSERT_EQ(prompt.count(), 1);
     EXPECT_EQ(prompt.last().title, QStringLiteral("注文商品の上限に達しています"));
     EXPECT_EQ(records().SalesCount(), 0);
     in.Lines.resize(20);
-    ASSERT_TRUE(CommitOrder(*data, in));
+    ASSERT_TRUE(commit(in));
     EXPECT_EQ(storedSale(1).LineCount(), 20);
+}
+
+TEST_F(OrderCommit, TheCustomerIsReadAgainSoChangesMadeMeanwhileAreKept)
+{
+    // While the order window held the caller, another window gave 150 points back and counted a
+    // completed order; confirming must build on the record as it is now.
+    pointServiceOn();
+    SavePref("SET", "SHINKO", "2");
+    CustomerRecord onFile = records().ReadCustomer(customerPos).value();
+    onFile.Points = 400;
+    onFile.UseCount = 4;
+    ASSERT_TRUE(records().UpdateCustomer(customerPos, onFile));
+
+    const std::optional<StoredOrder> stored = CommitOrder(*data, order("2"), held);
+    ASSERT_TRUE(stored);
+    const CustomerRecord c = storedCustomer();
+    EXPECT_EQ(c.Points, 400 + 27);
+    EXPECT_EQ(c.UseCount, 5);
+    EXPECT_EQ(stored->Customer.Points, 400 + 27);
+
+    // The held customer moved in the index (an earlier one was deleted): found by its id, not
+    // by the position it had when it was loaded.
+    const int other = addCustomer("0355555555", QStringLiteral("ﾀﾅｶ"), 0, lastMonth(), 1);
+    held = LookUpCaller(*data, "0355555555").Customer.Record;
+    ASSERT_TRUE(records().DeleteCustomer(customerPos));
+    ASSERT_EQ(records().FindCustomerPos(held.CustomerId), other - 1);
+    ASSERT_TRUE(CommitOrder(*data, order("2"), held));
+    const auto r = reopened();
+    const CustomerRecord moved = r->ReadCustomer(other - 1).value();
+    EXPECT_EQ(moved.Tel, "0355555555");
+    EXPECT_EQ(moved.UseCount, 2);
+
+    // A held customer deleted meanwhile: the order is refused and nobody is written.
+    ASSERT_TRUE(records().DeleteCustomer(other - 1));
+    const QByteArray customersBefore = folder.read(RecordStore::kCustomerFile);
+    EXPECT_FALSE(CommitOrder(*data, order("2"), held));
+    EXPECT_EQ(prompt.last().text, QStringLiteral("顧客データが登録されていないため、注文を登録できません。"));
+    EXPECT_EQ(folder.read(RecordStore::kCustomerFile), customersBefore);
 }

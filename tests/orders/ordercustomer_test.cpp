@@ -51,9 +51,9 @@ OrderCustomerFields typed()
 
 } // namespace
 
-using OrderCustomer = OrderDataTest;
+using OrderCustomerSide = OrderDataTest;
 
-TEST_F(OrderCustomer, CallerTelMustBeDigitsWithoutHyphen)
+TEST_F(OrderCustomerSide, CallerTelMustBeDigitsWithoutHyphen)
 {
     EXPECT_TRUE(AcceptCallerTel("0312345678"));
     EXPECT_EQ(prompt.count(), 0);
@@ -63,7 +63,7 @@ TEST_F(OrderCustomer, CallerTelMustBeDigitsWithoutHyphen)
     }
 }
 
-TEST_F(OrderCustomer, KnownCustomerIsLoadedAndLapsedPointsExpire)
+TEST_F(OrderCustomerSide, KnownCustomerIsLoadedAndLapsedPointsExpire)
 {
     addCustomer("0311111111", QStringLiteral("ﾀﾅｶ"));
     const int lapsed = addCustomer("0322222222", QStringLiteral("ﾔﾏﾀﾞﾀﾛｳ"), 300, eightMonthsAgo(), 4);
@@ -72,28 +72,27 @@ TEST_F(OrderCustomer, KnownCustomerIsLoadedAndLapsedPointsExpire)
 
     CallerLookup r = LookUpCaller(*data, "0322222222");
     EXPECT_EQ(r.Kind, CallerKind::Known);
-    EXPECT_EQ(r.CustomerPos, lapsed);
-    EXPECT_EQ(records().CurrentCustomerPos, lapsed);
+    EXPECT_EQ(r.Customer.Pos, lapsed);
     EXPECT_EQ(r.Fields.NameKana, QStringLiteral("ﾔﾏﾀﾞﾀﾛｳ"));
     EXPECT_EQ(r.Fields.Zip, "1600023");
     EXPECT_EQ(r.Fields.City, QStringLiteral("新宿区"));
     EXPECT_EQ(r.Fields.Banchi, QStringLiteral("西新宿2-8-1"));
     EXPECT_EQ(r.Fields.Motive, 3);
-    EXPECT_EQ(records().CurrentCustomer.Points, 0); // eight months without an order
-    EXPECT_EQ(records().CurrentCustomer.UseCount, 4);
+    EXPECT_EQ(r.Customer.Record.Points, 0); // eight months without an order
+    EXPECT_EQ(r.Customer.Record.UseCount, 4);
+    EXPECT_EQ(reopened()->ReadCustomer(lapsed)->Points, 300); // expired in memory only
 
     r = LookUpCaller(*data, "0333333333");
-    EXPECT_EQ(r.CustomerPos, valid);
-    EXPECT_EQ(records().CurrentCustomer.Points, 250);
+    EXPECT_EQ(r.Customer.Pos, valid);
+    EXPECT_EQ(r.Customer.Record.Points, 250);
 
     // Without the point service the balance is left alone.
     data->settings.Shop.PointService = "0";
-    LookUpCaller(*data, "0322222222");
-    EXPECT_EQ(records().CurrentCustomer.Points, 300);
+    EXPECT_EQ(LookUpCaller(*data, "0322222222").Customer.Record.Points, 300);
     EXPECT_EQ(prompt.count(), 0);
 }
 
-TEST_F(OrderCustomer, NumberOnlyInThePhoneBookOffersItsEntry)
+TEST_F(OrderCustomerSide, NumberOnlyInThePhoneBookOffersItsEntry)
 {
     addCustomer("0311111111", QStringLiteral("ﾀﾅｶ"));
     PhoneBookRecord entry;
@@ -102,7 +101,6 @@ TEST_F(OrderCustomer, NumberOnlyInThePhoneBookOffersItsEntry)
     entry.Zip = "1000001";
     entry.Address = QStringLiteral("千代田区千代田");
     ASSERT_TRUE(records().AppendPhoneBookEntries({entry}));
-    const int before = records().CurrentCustomerPos;
 
     const CallerLookup r = LookUpCaller(*data, "0398765432");
     EXPECT_EQ(r.Kind, CallerKind::PhoneBook);
@@ -111,8 +109,8 @@ TEST_F(OrderCustomer, NumberOnlyInThePhoneBookOffersItsEntry)
     EXPECT_EQ(r.Fields.Zip, "1000001");
     EXPECT_EQ(r.Fields.City, QStringLiteral("千代田区千代田"));
     EXPECT_TRUE(r.Fields.Banchi.isEmpty());
-    EXPECT_EQ(records().CurrentCustomerPos, before); // nobody was loaded
-    EXPECT_EQ(records().CustomerCount(), 1);         // and nobody registered
+    EXPECT_EQ(r.Customer.Pos, -1);           // nobody was loaded
+    EXPECT_EQ(records().CustomerCount(), 1); // and nobody registered
 
     // The number is compared exactly: another form of it is not found anywhere.
     const CallerLookup other = LookUpCaller(*data, "03-9876-5432");
@@ -122,46 +120,48 @@ TEST_F(OrderCustomer, NumberOnlyInThePhoneBookOffersItsEntry)
     EXPECT_EQ(prompt.count(), 0);
 }
 
-TEST_F(OrderCustomer, NewCustomerIsRefusedUntilNameAndUniqueNumberAreGiven)
+TEST_F(OrderCustomerSide, NewCustomerIsRefusedUntilNameAndUniqueNumberAreGiven)
 {
     addCustomer("0355551234", QStringLiteral("ﾀﾅｶ"));
+    OrderCustomer held;
 
     OrderCustomerFields f = typed();
     f.NameKana.clear();
     f.Tel.clear(); // the name is checked first
-    EXPECT_EQ(RegisterOrderCustomer(*data, f), CustomerSave::Refused);
+    EXPECT_EQ(RegisterOrderCustomer(*data, f, held), CustomerSave::Refused);
     expectWarning(prompt, "ﾅﾏｴが入力されていません", "ﾅﾏｴを入力して下さい。");
 
     f.NameKana = QStringLiteral("ｻﾄｳ");
-    EXPECT_EQ(RegisterOrderCustomer(*data, f), CustomerSave::Refused);
+    EXPECT_EQ(RegisterOrderCustomer(*data, f, held), CustomerSave::Refused);
     expectWarning(prompt, "電話番号の未入力", "電話番号が入力されていません。");
 
     f.Tel = "0355551234";
-    EXPECT_EQ(RegisterOrderCustomer(*data, f), CustomerSave::Refused);
+    EXPECT_EQ(RegisterOrderCustomer(*data, f, held), CustomerSave::Refused);
     expectWarning(prompt, "電話番号の重複エラー", "電話番号が重複しているため、新規登録できません。");
     // Typed with blanks it would be stored as the same number.
     f.Tel = "03 5555 1234";
-    EXPECT_EQ(RegisterOrderCustomer(*data, f), CustomerSave::Refused);
+    EXPECT_EQ(RegisterOrderCustomer(*data, f, held), CustomerSave::Refused);
     expectWarning(prompt, "電話番号の重複エラー", "電話番号が重複しているため、新規登録できません。");
     EXPECT_EQ(reopened()->CustomerCount(), 1);
 }
 
-TEST_F(OrderCustomer, NewCustomerIsStoredFromTheWindowFields)
+TEST_F(OrderCustomerSide, NewCustomerIsStoredFromTheWindowFields)
 {
     addCustomer("0311111111", QStringLiteral("ﾀﾅｶ"));
     addCustomer("0322222222", QStringLiteral("ｽｽﾞｷ"), 40, fiveMonthsAgo(), 7);
-    records().ReadCustomer(2); // the buffer holds a customer with usage figures
+    // The window held a customer with usage figures.
+    OrderCustomer held = LookUpCaller(*data, "0322222222").Customer;
 
     OrderCustomerFields f = typed();
     f.Tel = "0366667777";
-    ASSERT_EQ(RegisterOrderCustomer(*data, f), CustomerSave::Saved);
+    ASSERT_EQ(RegisterOrderCustomer(*data, f, held), CustomerSave::Saved);
     expectInformation(prompt, "登録完了", "顧客登録が完了しました。");
 
-    EXPECT_EQ(records().CurrentCustomerPos, 3);
+    EXPECT_EQ(held.Pos, 3);
+    EXPECT_EQ(held.Record.Tel, "0366667777");
     const auto r = reopened();
     ASSERT_EQ(r->CustomerCount(), 3);
-    ASSERT_TRUE(r->ReadCustomer(3));
-    const CustomerRecord &c = r->CurrentCustomer;
+    const CustomerRecord c = r->ReadCustomer(3).value();
     EXPECT_EQ(c.CustomerId, 3);
     EXPECT_EQ(c.Tel, "0366667777");
     EXPECT_EQ(c.NameKana, QStringLiteral("ｻﾄｳｼﾞﾛｳ"));
@@ -172,7 +172,7 @@ TEST_F(OrderCustomer, NewCustomerIsStoredFromTheWindowFields)
     EXPECT_EQ(c.Remarks, QStringLiteral("裏口"));
     EXPECT_EQ(c.Motive, 4);
     EXPECT_DOUBLE_EQ(c.LastEditDate, ToOleDate(kNow));
-    // A new customer starts from nothing, whatever the buffer held before.
+    // A new customer starts from nothing, whatever the window held before.
     EXPECT_EQ(c.Points, 0);
     EXPECT_EQ(c.UseCount, 0);
     EXPECT_EQ(c.FirstUseDate, 0.0);
@@ -182,25 +182,26 @@ TEST_F(OrderCustomer, NewCustomerIsStoredFromTheWindowFields)
     // No motive chosen is stored as -1; the blanks of the number go.
     OrderCustomerFields g = typed();
     g.Motive = -1;
-    ASSERT_EQ(RegisterOrderCustomer(*data, g), CustomerSave::Saved);
+    ASSERT_EQ(RegisterOrderCustomer(*data, g, held), CustomerSave::Saved);
     prompt.clear();
-    EXPECT_EQ(records().CurrentCustomer.Motive, -1);
+    EXPECT_EQ(held.Record.Motive, -1);
     EXPECT_EQ(records().CustomerIndex[4].Tel, "0355551234");
     EXPECT_EQ(records().CustomerIndex[4].CustomerId, 4);
 }
 
-TEST_F(OrderCustomer, ChangeKeepsIdAndUsageAndRefusesAnotherCustomersNumber)
+TEST_F(OrderCustomerSide, ChangeKeepsIdAndUsageAndRefusesAnotherCustomersNumber)
 {
     addCustomer("0311111111", QStringLiteral("ﾀﾅｶ"));
     const int pos = addCustomer("0322222222", QStringLiteral("ｽｽﾞｷ"), 40, fiveMonthsAgo(), 7);
-    ASSERT_EQ(LookUpCaller(*data, "0322222222").CustomerPos, pos);
+    OrderCustomer held = LookUpCaller(*data, "0322222222").Customer;
+    ASSERT_EQ(held.Pos, pos);
 
-    OrderCustomerFields f = FieldsOf(records().CurrentCustomer);
+    OrderCustomerFields f = FieldsOf(held.Record);
     f.Tel.clear();
-    EXPECT_EQ(ChangeOrderCustomer(*data, f), CustomerSave::Refused);
+    EXPECT_EQ(ChangeOrderCustomer(*data, f, held), CustomerSave::Refused);
     expectWarning(prompt, "電話番号の未入力", "電話番号が入力されていません。");
     f.Tel = "0311111111";
-    EXPECT_EQ(ChangeOrderCustomer(*data, f), CustomerSave::Refused);
+    EXPECT_EQ(ChangeOrderCustomer(*data, f, held), CustomerSave::Refused);
     expectWarning(prompt, "電話番号の重複エラー", "電話番号が重複しているため、変更できません。");
 
     // Its own number is no duplicate.
@@ -208,29 +209,35 @@ TEST_F(OrderCustomer, ChangeKeepsIdAndUsageAndRefusesAnotherCustomersNumber)
     f.NameKana = QStringLiteral("ｽｽﾞｷﾊﾅｺ");
     f.Zip = "100-0001";
     f.Motive = -1;
-    ASSERT_EQ(ChangeOrderCustomer(*data, f), CustomerSave::Saved);
+    // Meanwhile another window credited points: the change keeps them.
+    CustomerRecord onFile = records().ReadCustomer(pos).value();
+    onFile.Points = 90;
+    ASSERT_TRUE(records().UpdateCustomer(pos, onFile));
+    ASSERT_EQ(ChangeOrderCustomer(*data, f, held), CustomerSave::Saved);
     expectInformation(prompt, "変更完了", "登録内容の変更が完了しました。");
 
     const auto r = reopened();
     ASSERT_EQ(r->CustomerCount(), 2);
-    ASSERT_TRUE(r->ReadCustomer(pos));
-    const CustomerRecord &c = r->CurrentCustomer;
+    const CustomerRecord c = r->ReadCustomer(pos).value();
     EXPECT_EQ(c.CustomerId, 2);
     EXPECT_EQ(c.NameKana, QStringLiteral("ｽｽﾞｷﾊﾅｺ"));
     EXPECT_EQ(c.Zip, "1000001");
     EXPECT_EQ(c.Motive, -1);
-    EXPECT_EQ(c.Points, 40);
+    EXPECT_EQ(c.Points, 90);
+    EXPECT_EQ(held.Record.Points, 90); // the window holds what was written
     EXPECT_EQ(c.UseCount, 7);
     EXPECT_DOUBLE_EQ(c.FirstUseDate, fiveMonthsAgo());
     EXPECT_DOUBLE_EQ(c.LastEditDate, ToOleDate(kNow));
 }
 
-TEST_F(OrderCustomer, TakeOutCustomerIsCreatedOnceThenReused)
+TEST_F(OrderCustomerSide, TakeOutCustomerIsCreatedOnceThenReused)
 {
-    ASSERT_TRUE(UseTakeOutCustomer(*data));
+    const std::optional<OrderCustomer> first = UseTakeOutCustomer(*data);
+    ASSERT_TRUE(first);
     EXPECT_EQ(prompt.count(), 0);
     EXPECT_EQ(records().CustomerCount(), 1);
-    const CustomerRecord &c = records().CurrentCustomer;
+    EXPECT_EQ(first->Pos, 1);
+    const CustomerRecord &c = first->Record;
     EXPECT_EQ(c.CustomerId, 1);
     EXPECT_EQ(c.Tel, "000");
     EXPECT_EQ(c.NameKana, QStringLiteral("ｵﾓﾁｶｴﾘ"));
@@ -241,11 +248,17 @@ TEST_F(OrderCustomer, TakeOutCustomerIsCreatedOnceThenReused)
     EXPECT_EQ(c.Motive, -1);
     EXPECT_EQ(c.DmFlag, 1);
 
-    addCustomer("0311111111", QStringLiteral("ﾀﾅｶ")); // the buffer moves on
-    ASSERT_TRUE(UseTakeOutCustomer(*data));
+    addCustomer("0311111111", QStringLiteral("ﾀﾅｶ"));
+    // The shop renamed its take-out customer: it is used as stored.
+    CustomerRecord renamed = records().ReadCustomer(1).value();
+    renamed.NameKana = QStringLiteral("ﾃﾝﾄｳ");
+    ASSERT_TRUE(records().UpdateCustomer(1, renamed));
+    const std::optional<OrderCustomer> again = UseTakeOutCustomer(*data);
+    ASSERT_TRUE(again);
     EXPECT_EQ(records().CustomerCount(), 2);
-    EXPECT_EQ(records().CurrentCustomerPos, 1);
-    EXPECT_EQ(records().CurrentCustomer.Tel, "000");
+    EXPECT_EQ(again->Pos, 1);
+    EXPECT_EQ(again->Record.Tel, "000");
+    EXPECT_EQ(again->Record.NameKana, QStringLiteral("ﾃﾝﾄｳ"));
 
     const auto r = reopened();
     EXPECT_EQ(r->CustomerCount(), 2);
