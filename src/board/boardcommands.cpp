@@ -1,7 +1,7 @@
 #include "board/boardcommands.h"
 
 #include "board/orderdetail.h"
-#include "orders/pricing.h"
+#include "store/saleamounts.h"
 #include "platform/prompt.h"
 #include "platform/shell.h"
 #include "store/appdata.h"

@@ -1,6 +1,6 @@
 #include "board/orderdetail.h"
 
-#include "orders/pricing.h"
+#include "store/saleamounts.h"
 #include "store/helpers.h"
 #include "store/recordstore.h"
 #include "store/storedorder.h"

@@ -2,108 +2,10 @@
 
 #include "platform/prompt.h"
 #include "store/helpers.h"
-#include "store/oledate.h"
 
 #include <QLocale>
 
-#include <cfenv>
 #include <cmath>
-
-namespace
-{
-
-double numberOf(const QString &text, bool *ok = nullptr)
-{
-    QString t = text.trimmed();
-    t.remove(QLatin1Char(','));
-    bool good = false;
-    const double v = t.toDouble(&good);
-    if (ok)
-        *ok = good && std::isfinite(v);
-    return good && std::isfinite(v) ? v : 0.0;
-}
-
-qint32 clampPoints(double value)
-{
-    if (value > 2147483647.0)
-        return 2147483647;
-    if (value < -2147483648.0)
-        return -2147483647 - 1;
-    return qint32(RoundHalfEven(value));
-}
-
-bool active(const PointRules &rules, const CustomerRecord &customer)
-{
-    return rules.usable && customer.Points >= 0;
-}
-
-} // namespace
-
-qint64 RoundHalfEven(double value)
-{
-    const int previous = std::fegetround();
-    std::fesetround(FE_TONEAREST);
-    const double r = std::nearbyint(value);
-    std::fesetround(previous);
-    return qint64(r);
-}
-
-PointRules PointRules::FromShop(const ShopSettings &shop)
-{
-    PointRules r;
-    bool ok[5] = {};
-    r.YenUnit = numberOf(shop.PointYenUnit, &ok[0]);
-    r.PerUnit = numberOf(shop.PointsPerUnit, &ok[1]);
-    r.Step = numberOf(shop.PointStep, &ok[2]);
-    r.StepYen = numberOf(shop.PointStepYen, &ok[3]);
-    r.ValidMonths = int(numberOf(shop.PointValidMonths, &ok[4]));
-    r.usable = shop.PointService == QLatin1String("1");
-    for (bool b : ok)
-        r.usable = r.usable && b;
-    // A zero or negative parameter would divide by zero or give points away: the service is off.
-    r.usable = r.usable && r.YenUnit > 0 && r.PerUnit > 0 && r.Step > 0 && r.StepYen > 0 && r.ValidMonths > 0;
-    return r;
-}
-
-qint64 ComputeTax(qint64 subtotal, const QString &taxRate)
-{
-    return qint64(std::floor(double(subtotal) * numberOf(taxRate) / 100.0));
-}
-
-OrderTotals ComputeTotals(const std::vector<OrderLine> &lines, const QString &taxRate)
-{
-    OrderTotals t;
-    for (const OrderLine &line : lines) {
-        t.Subtotal += line.Amount();
-        t.QtyCount += line.Qty;
-    }
-    t.Tax = ComputeTax(t.Subtotal, taxRate);
-    t.Total = t.Subtotal + t.Tax;
-    return t;
-}
-
-std::vector<OrderLine> LinesFromSale(const SalesRecord &sale)
-{
-    std::vector<OrderLine> lines;
-    const int n = sale.LineCount();
-    for (int i = 1; i <= n; ++i)
-        lines.push_back({sale.ItemName[i], sale.ItemOption[i], CurrencyToYen(sale.ItemPrice[i]), sale.ItemQty[i]});
-    return lines;
-}
-
-SaleAmounts AmountsFromSale(const SalesRecord &sale, const QString &taxRate)
-{
-    SaleAmounts a;
-    // Empty slots hold 0, so every slot can be summed.
-    for (int i = 1; i <= kMaxOrderLines; ++i)
-        a.Subtotal += qint64(sale.ItemQty[i]) * CurrencyToYen(sale.ItemPrice[i]);
-    a.Tax = ComputeTax(a.Subtotal, taxRate);
-    a.Total = a.Subtotal + a.Tax;
-    a.Discount = qint64(sale.ServiceDiscount) + qint64(sale.PointDiscount);
-    a.Billed = a.Discount < 0 ? a.Total + a.Discount : a.Total;
-    a.PointsBase = a.Subtotal + a.Discount;
-    return a;
-}
 
 ServiceDiscountCheck CheckServiceDiscount(const QString &text)
 {
@@ -111,7 +13,7 @@ ServiceDiscountCheck CheckServiceDiscount(const QString &text)
         return ServiceDiscountCheck::Ok;
     if (!IsNumericInput(text))
         return ServiceDiscountCheck::NotNumeric;
-    const double v = numberOf(text);
+    const double v = AmountNumber(text);
     if (v > 0)
         return ServiceDiscountCheck::NotNegative;
     if (std::fabs(v) > 30000)
@@ -183,7 +85,7 @@ DiscountConfirmCheck CheckDiscountsAtConfirm(bool serviceTicked, const QString &
 {
     if (serviceTicked && serviceText.trimmed().isEmpty())
         return DiscountConfirmCheck::ServiceMissing;
-    const qint64 service = serviceTicked ? qint64(numberOf(serviceText)) : 0;
+    const qint64 service = serviceTicked ? qint64(AmountNumber(serviceText)) : 0;
     const qint64 point = pointOn ? -pointDiscountYen : 0;
     if (subtotal + service + point < 0)
         return DiscountConfirmCheck::TooLarge;
@@ -197,64 +99,4 @@ void ShowDiscountConfirmWarning(DiscountConfirmCheck result)
     else if (result == DiscountConfirmCheck::TooLarge)
         ShowWarning(QStringLiteral("割引額が不適切です"),
                     QStringLiteral("割引額が注文代金より大きいため、登録できません。\r\n割引額を減らして下さい。"));
-}
-
-void ExpirePoints(CustomerRecord &customer, const PointRules &rules, const QDate &today)
-{
-    if (!active(rules, customer))
-        return;
-    if (customer.LastUseDate == kUnsetTime) {
-        customer.Points = 0;
-        return;
-    }
-    const QDateTime last = FromOleDate(customer.LastUseDate);
-    if (!last.isValid()) {
-        customer.Points = 0;
-        return;
-    }
-    const QDate expiry = last.date().addMonths(rules.ValidMonths);
-    // Points stay valid through the expiry day itself.
-    if (today.daysTo(expiry) < 0)
-        customer.Points = 0;
-}
-
-qint64 PointsEarnedByOrder(const SalesRecord &sale, const PointRules &rules)
-{
-    if (!rules.usable)
-        return 0;
-    const SaleAmounts a = AmountsFromSale(sale, QStringLiteral("0"));
-    if (a.PointsBase <= 0)
-        return 0;
-    return RoundHalfEven(rules.PerUnit * std::floor(double(a.PointsBase) / rules.YenUnit));
-}
-
-void CommitPoints(const SalesRecord &sale, CustomerRecord &customer, const PointRules &rules)
-{
-    if (!active(rules, customer))
-        return;
-    const SaleAmounts a = AmountsFromSale(sale, QStringLiteral("0"));
-    if (a.PointsBase > 0)
-        customer.Points =
-            clampPoints(rules.PerUnit * std::floor(double(a.PointsBase) / rules.YenUnit) + double(customer.Points));
-    if (customer.Points >= 0)
-        customer.Points =
-            clampPoints(double(customer.Points) + rules.Step * (double(sale.PointDiscount) / rules.StepYen));
-}
-
-void ReverseEarnedPoints(const SalesRecord &sale, CustomerRecord &customer, const PointRules &rules)
-{
-    if (!active(rules, customer))
-        return;
-    const SaleAmounts a = AmountsFromSale(sale, QStringLiteral("0"));
-    // A base of zero or less earned nothing, so nothing is taken back.
-    const double earned = a.PointsBase > 0 ? rules.PerUnit * std::floor(double(a.PointsBase) / rules.YenUnit) : 0.0;
-    const qint32 result = clampPoints(double(customer.Points) - earned);
-    customer.Points = result < 0 ? 0 : result;
-}
-
-void ReverseSpentPoints(const SalesRecord &sale, CustomerRecord &customer, const PointRules &rules)
-{
-    if (!active(rules, customer))
-        return;
-    customer.Points = clampPoints(double(customer.Points) - rules.Step * (double(sale.PointDiscount) / rules.StepYen));
 }

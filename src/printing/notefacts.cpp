@@ -1,4 +1,4 @@
-#include "orders/pricing.h"
+#include "store/saleamounts.h"
 #include "printing/deliverynote.h"
 #include "store/helpers.h"
 #include "store/oledate.h"
