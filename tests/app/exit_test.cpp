@@ -32,17 +32,15 @@ struct ExitTest : ::testing::Test {
         ASSERT_TRUE(r.OpenRecordFiles());
         r.BuildIndexes();
         for (int i = 1; i <= 3; ++i) {
-            r.CurrentSale = SalesRecord();
-            r.CurrentSale.OrderDate = QStringLiteral("20261209");
-            r.CurrentSale.OrderNo = qint16(i);
-            r.CurrentSale.CustomerId = 1;
-            r.CurrentSale.ItemName[1] = QStringLiteral("天丼");
-            ASSERT_TRUE(r.AddSale());
+            SalesRecord sale;
+            sale.OrderDate = QStringLiteral("20261209");
+            sale.OrderNo = qint16(i);
+            sale.CustomerId = 1;
+            sale.ItemName[1] = QStringLiteral("天丼");
+            ASSERT_TRUE(r.AddSale(sale));
         }
         // Cancel order 2: its record stays in the file, marked, until compaction.
-        r.CurrentSalePos = 2;
-        ASSERT_TRUE(r.ReadSale(2));
-        ASSERT_TRUE(r.DeleteSale());
+        ASSERT_TRUE(r.DeleteSale(2));
         data.settings.BuildingList = QStringList{QString(), QStringLiteral("ｻﾝﾊｲﾂ\t1-2-3")};
     }
     void TearDown() override { Clock::Unpin(); }
@@ -158,7 +156,8 @@ TEST_F(ExitTest, FailedBackupAfterCompactionRebuildsTablesBeforeWorkGoesOn)
     EXPECT_EQ(salesRecordsOnDisk(), 2);
     // The tables match the compacted file: both live orders read back by their positions.
     ASSERT_EQ(data.records.SalesCount(), 2);
-    ASSERT_TRUE(data.records.ReadSale(2));
-    EXPECT_EQ(data.records.CurrentSale.OrderNo, 3);
+    const std::optional<SalesRecord> third = data.records.ReadSale(2);
+    ASSERT_TRUE(third);
+    EXPECT_EQ(third->OrderNo, 3);
     EXPECT_EQ(data.records.SalesIndex[2].RecordNo, 2);
 }

@@ -89,6 +89,15 @@ TEST(StartupFlow, ShopSettingsCommandOpensTheShopWindow)
     TestDataFolder folder;
     TestPrompt prompt;
     RegisterProgramWindows();
+    // The windows stay registered for the whole process otherwise, and other tests expect
+    // commands without a window.
+    struct Unregister {
+        ~Unregister()
+        {
+            for (Command c : {Command::Uketsuke, Command::Jokyo, Command::SetShop})
+                UnregisterCommand(c);
+        }
+    } unregister;
     AppData data(folder.path());
     data.LoadAll();
     frmMain w(data);

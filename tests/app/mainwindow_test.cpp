@@ -145,9 +145,10 @@ TEST_F(MainWindowTest, AnalysisAndMailingAreRefusedWithoutData)
 
 TEST_F(MainWindowTest, AnalysisOpensWhenCustomersExist)
 {
-    data.records.CurrentCustomer.CustomerId = 1;
-    data.records.CurrentCustomer.Tel = QStringLiteral("0312345678");
-    ASSERT_TRUE(data.records.AddCustomer());
+    CustomerRecord customer;
+    customer.CustomerId = 1;
+    customer.Tel = QStringLiteral("0312345678");
+    ASSERT_TRUE(data.records.AddCustomer(customer));
     int refreshed = 0;
     RegisterCommand(Command::CustBunseki,
                     {[&refreshed](AppData &, frmMain &) { return new CountingChild(&refreshed); }, nullptr});

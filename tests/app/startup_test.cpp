@@ -72,12 +72,9 @@ TEST(Startup, LoadAllOpensIndexesAndLoadsSettingsInAnEmptyFolder)
     TestDataFolder folder;
     TestPrompt prompt;
     AppData data(folder.path());
-    data.records.CurrentCustomerPos = 7;
     data.LoadAll();
     EXPECT_EQ(prompt.count(), 0);
     EXPECT_TRUE(data.records.IsOpen());
-    EXPECT_EQ(data.records.CurrentCustomerPos, 1);
-    EXPECT_EQ(data.records.CurrentSalePos, 1);
     EXPECT_EQ(data.records.OldestSalesDate, QStringLiteral("20010619"));
     EXPECT_EQ(data.settings.Shop.TaxRate, QStringLiteral("0"));
     EXPECT_EQ(data.settings.Shop.NoticeLine, QStringLiteral("今日も1日頑張りましょう！"));

@@ -75,7 +75,7 @@ TEST_F(BoardTest, DetailShowsOptionsDiscountRowsAndTheCustomerPanel)
 
     RecordStore &r = data.records;
     OrderView v = ShowOrderDetail(r, "202405101");
-    ASSERT_TRUE(v.Found);
+    ASSERT_TRUE(v.Order);
     ASSERT_EQ(v.Detail.Rows.size(), 4u);
     const auto row = [&](int i) {
         const DetailRow &d = v.Detail.Rows[size_t(i)];
@@ -87,9 +87,9 @@ TEST_F(BoardTest, DetailShowsOptionsDiscountRowsAndTheCustomerPanel)
     EXPECT_EQ(row(3), (QStringList{"ポイント割引", "1", "-¥50"}));
     EXPECT_EQ(v.Detail.ItemCountText, "3");
     EXPECT_EQ(v.Detail.AmountText, "¥1,600"); // the discounts are listed, not subtracted
-    EXPECT_EQ(r.CurrentSale.OrderKey(), "202405101");
-    EXPECT_EQ(r.CurrentSalePos, 1);
-    EXPECT_EQ(r.CurrentCustomerPos, 1);
+    EXPECT_EQ(v.Order->Sale.OrderKey(), "202405101");
+    EXPECT_EQ(v.Order->SalePos, 1);
+    EXPECT_EQ(v.Order->CustomerPos, 1);
     const CustomerPanel &p = v.Panel;
     EXPECT_EQ((QStringList{p.Name, p.Address, p.Building, p.Tel, p.Zip, p.OrderStaff, p.DeliverTo}),
               (QStringList{"ﾔﾏﾀﾞ", "東京都新宿区西新宿2-8-1", "ソラノワビル", "0312345671", "1600023", "田中",
@@ -102,14 +102,14 @@ TEST_F(BoardTest, DetailShowsOptionsDiscountRowsAndTheCustomerPanel)
     EXPECT_EQ(v.Detail.Rows.size(), 2u);
 
     v = ShowOrderDetail(r, "202405103");
-    ASSERT_TRUE(v.Found);
-    EXPECT_EQ(r.CurrentCustomerPos, -1);
+    ASSERT_TRUE(v.Order);
+    EXPECT_EQ(v.Order->CustomerPos, -1);
     EXPECT_FALSE(v.Panel.Exists);
     EXPECT_EQ(v.Panel.Name, "削除されています");
     EXPECT_TRUE(v.Panel.Address.isEmpty() && v.Panel.Tel.isEmpty() && v.Panel.OrderStaff.isEmpty());
     EXPECT_FALSE(v.Panel.MapEnabled);
 
-    EXPECT_FALSE(ShowOrderDetail(r, "202405104").Found);
+    EXPECT_FALSE(ShowOrderDetail(r, "202405104").Order);
 }
 
 TEST_F(BoardTest, CancelGivesPointsBackDeletesTheOrderAndRecountsTheCustomer)
@@ -143,12 +143,13 @@ TEST_F(BoardTest, CancelGivesPointsBackDeletesTheOrderAndRecountsTheCustomer)
     RecordStore fresh(folder.path());
     ASSERT_TRUE(fresh.OpenRecordFiles() && fresh.BuildIndexes());
     EXPECT_EQ(fresh.SalesCount(), 1);
-    ASSERT_TRUE(fresh.ReadCustomer(1));
-    EXPECT_EQ(fresh.CurrentCustomer.Points, 385); // 300 + 100 spent - 15 earned
-    EXPECT_EQ(fresh.CurrentCustomer.UseCount, 1);
+    const std::optional<CustomerRecord> customer = fresh.ReadCustomer(1);
+    ASSERT_TRUE(customer);
+    EXPECT_EQ(customer->Points, 385); // 300 + 100 spent - 15 earned
+    EXPECT_EQ(customer->UseCount, 1);
     const double earlierTime = ToOleDate(QDateTime(earlier, QTime(11, 31)));
-    EXPECT_DOUBLE_EQ(fresh.CurrentCustomer.FirstUseDate, earlierTime);
-    EXPECT_DOUBLE_EQ(fresh.CurrentCustomer.LastUseDate, earlierTime);
+    EXPECT_DOUBLE_EQ(customer->FirstUseDate, earlierTime);
+    EXPECT_DOUBLE_EQ(customer->LastUseDate, earlierTime);
 }
 
 TEST_F(BoardTest, MapPrintCheckFormAndSortPreferences)

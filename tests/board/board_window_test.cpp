@@ -44,8 +44,8 @@ struct BoardWindowTest : BoardTest {
     }
     static void setAllHooks(frmJokyo &w, int *calls)
     {
-        w.openProgress = w.openOrderChange = w.openCustomer = [calls] { ++*calls; };
-        w.preview = w.print = [calls](const QString &) { ++*calls; };
+        w.openProgress = w.openOrderChange = w.openCustomer = [calls](const StoredOrder &) { ++*calls; };
+        w.preview = w.print = [calls](const StoredOrder &, const QString &) { ++*calls; };
     }
 };
 
@@ -109,11 +109,12 @@ TEST_F(BoardWindowTest, RowsSelectionHooksAndCancel)
     // A click selects; the progress window sees that order and the board refreshes afterwards.
     QString seenKey;
     int seenCustomer = 0;
-    w.openProgress = [&] {
-        seenKey = data.records.CurrentSale.OrderKey();
-        seenCustomer = data.records.CurrentCustomerPos;
-        data.records.CurrentSale.Status = 0;
-        data.records.UpdateSale();
+    w.openProgress = [&](const StoredOrder &order) {
+        seenKey = order.Sale.OrderKey();
+        seenCustomer = order.CustomerPos;
+        SalesRecord done = order.Sale;
+        done.Status = 0;
+        data.records.UpdateSale(order.SalePos, done);
     };
     w.Re_view();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->topLevelItem(2)).center());
@@ -166,10 +167,14 @@ TEST_F(BoardWindowTest, DeletedCustomerRowStaysWorkable)
 
     // Work on the row goes on and it stays selected.
     QString kind;
-    w.print = [&](const QString &k) { kind = k; };
+    int printedCustomer = 0;
+    w.print = [&](const StoredOrder &order, const QString &k) {
+        kind = k;
+        printedCustomer = order.CustomerPos;
+    };
     w.tlbPrint->trigger();
     EXPECT_EQ(kind, "Nohin");
-    EXPECT_EQ(data.records.CurrentCustomerPos, -1);
+    EXPECT_EQ(printedCustomer, -1);
     EXPECT_EQ(w.SelectedOrderKey(), "202405102");
     EXPECT_EQ(w.SelectedCustomerName(), "削除されています");
 

@@ -38,8 +38,7 @@ struct BoardTest : ::testing::Test {
         c.Points = points;
         c.FirstUseDate = c.LastUseDate = c.LastEditDate = 1.0;
         c.UseCount = 9;
-        data.records.CurrentCustomer = c;
-        ASSERT_TRUE(data.records.AddCustomer());
+        ASSERT_TRUE(data.records.AddCustomer(c));
     }
 
     // Two lines: ラーメン（大盛り） 2 x 650 and 餃子 1 x 300; times unset unless `tweak` sets them.
@@ -65,7 +64,6 @@ struct BoardTest : ::testing::Test {
         s.Status = status;
         if (tweak)
             tweak(s);
-        data.records.CurrentSale = s;
-        ASSERT_TRUE(data.records.AddSale());
+        ASSERT_TRUE(data.records.AddSale(s));
     }
 };

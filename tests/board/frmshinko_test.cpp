@@ -31,8 +31,8 @@ class ShinkoWindow : public ShinkoFixture
     // Opens the dialog as the order board does, for the order at `salePos`.
     frmShinko &open(int salePos)
     {
-        select(salePos);
-        dlg = std::make_unique<frmShinko>(*data, kName, data->records.CurrentSale.OrderStaff);
+        const StoredOrder order = select(salePos);
+        dlg = std::make_unique<frmShinko>(*data, order.Sale, order.SalePos, kName, order.Sale.OrderStaff);
         dlg->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(dlg.get()));
         return *dlg;

@@ -144,12 +144,12 @@ TEST_F(SaveProgressTest, CountEqualsCompleteOrdersThroughCompletionsTakenBackAnd
     setUseCount(1);
 
     // Completed, stepped back and completed again in one sitting counts once.
-    select(first);
-    SalesRecord edited = r.CurrentSale;
+    StoredOrder order = select(first);
+    SalesRecord edited = order.Sale;
     ApplyProgressStep(edited, kStepAll, {}, QStringLiteral("0"), at(QTime(12, 0)));
     StepProgressBack(edited, QStringLiteral("0"));
     ApplyProgressStep(edited, kStepAll, {}, QStringLiteral("0"), at(QTime(12, 5)));
-    ASSERT_TRUE(SaveProgress(r, edited, at(QTime(12, 6))));
+    ASSERT_TRUE(SaveProgress(r, order.SalePos, edited, at(QTime(12, 6))));
     CustomerRecord c = storedCustomer();
     EXPECT_EQ(c.UseCount, 2);
     EXPECT_EQ(c.LastUseDate, at(QTime(12, 6)));
@@ -159,57 +159,55 @@ TEST_F(SaveProgressTest, CountEqualsCompleteOrdersThroughCompletionsTakenBackAnd
     EXPECT_EQ(storedSale(first).DeliveryStaff, QStringLiteral(""));
 
     // Saving a complete order unchanged leaves the count.
-    select(second);
-    ASSERT_TRUE(SaveProgress(r, r.CurrentSale, at(QTime(12, 10))));
+    order = select(second);
+    ASSERT_TRUE(SaveProgress(r, order.SalePos, order.Sale, at(QTime(12, 10))));
     EXPECT_EQ(storedCustomer().UseCount, 2);
     EXPECT_EQ(storedCustomer().LastUseDate, at(QTime(12, 6)));
 
     // Stored complete, stepped back and saved; then reopened, completed and saved.
-    select(second);
-    edited = r.CurrentSale;
+    order = select(second);
+    edited = order.Sale;
     StepProgressBack(edited, QStringLiteral("0"));
-    ASSERT_TRUE(SaveProgress(r, edited, at(QTime(12, 20))));
+    ASSERT_TRUE(SaveProgress(r, order.SalePos, edited, at(QTime(12, 20))));
     EXPECT_EQ(storedCustomer().UseCount, 1);
     EXPECT_EQ(storedSale(second).Status, 3);
     EXPECT_EQ(storedSale(second).CollectTime, kUnsetTime);
     EXPECT_EQ(storedCompleteOrders(), 1);
-    select(second);
-    edited = r.CurrentSale;
+    order = select(second);
+    edited = order.Sale;
     ApplyProgressStep(edited, kStepAll, {}, QStringLiteral("0"), at(QTime(12, 30)));
-    ASSERT_TRUE(SaveProgress(r, edited, at(QTime(12, 30))));
+    ASSERT_TRUE(SaveProgress(r, order.SalePos, edited, at(QTime(12, 30))));
     EXPECT_EQ(storedCustomer().UseCount, 2);
     EXPECT_EQ(storedCompleteOrders(), 2);
 
     // The count agrees with what a full recount of the sales file finds.
-    ASSERT_TRUE(r.ReadCustomer(1));
-    r.CurrentCustomerPos = 1;
-    ASSERT_TRUE(r.RecountCustomerUsage());
+    const std::optional<CustomerRecord> customer = r.ReadCustomer(1);
+    ASSERT_TRUE(customer);
+    ASSERT_TRUE(r.RecountCustomerUsage(1, *customer));
     EXPECT_EQ(storedCustomer().UseCount, 2);
 }
 
-TEST_F(SaveProgressTest, TakingBackACompletionNeverGoesBelowZeroAndStaleBuffersDoNotCount)
+TEST_F(SaveProgressTest, TakingBackACompletionNeverGoesBelowZeroAndStalePositionsDoNotCount)
 {
     RecordStore &r = data->records;
     const int done = addSale(1, 0);
     const int open = addSale(2, 3);
     const int orphan = addSale(3, 1, 99); // its customer no longer exists
 
-    select(done);
-    SalesRecord edited = r.CurrentSale;
+    StoredOrder order = select(done);
+    SalesRecord edited = order.Sale;
     StepProgressBack(edited, QStringLiteral("0"));
-    ASSERT_TRUE(SaveProgress(r, edited, at(QTime(12, 0))));
+    ASSERT_TRUE(SaveProgress(r, order.SalePos, edited, at(QTime(12, 0))));
     EXPECT_EQ(storedCustomer().UseCount, 0);
     EXPECT_EQ(storedSale(done).Status, 3);
 
-    // The buffers point elsewhere (another window used them meanwhile): the order is still
+    // The position given points elsewhere (another order took it meanwhile): the order is still
     // written over itself and the count comes from the customer on file.
-    select(open);
-    edited = r.CurrentSale;
+    order = select(open);
+    edited = order.Sale;
     ApplyProgressStep(edited, 3, {QString(), QStringLiteral("回収二"), QString()}, QStringLiteral("0"),
                       at(QTime(13, 0)));
-    r.CurrentSalePos = done;
-    r.CurrentCustomer.UseCount = 5;
-    ASSERT_TRUE(SaveProgress(r, edited, at(QTime(13, 0))));
+    ASSERT_TRUE(SaveProgress(r, done, edited, at(QTime(13, 0))));
     EXPECT_EQ(storedSale(open).Status, 0);
     EXPECT_EQ(storedSale(open).OrderNo, 2);
     EXPECT_EQ(storedSale(done).Status, 3);
@@ -217,16 +215,16 @@ TEST_F(SaveProgressTest, TakingBackACompletionNeverGoesBelowZeroAndStaleBuffersD
     const CustomerRecord c = storedCustomer();
     EXPECT_EQ(c.UseCount, 1);
     EXPECT_EQ(c.FirstUseDate, at(QTime(13, 0)));
-    EXPECT_EQ(r.CurrentCustomer.UseCount, 1);
-    EXPECT_EQ(r.CurrentSalePos, open);
+    EXPECT_EQ(r.SalesIndex[size_t(open)].Status, 0);
+    EXPECT_EQ(r.SalesIndex[size_t(done)].Status, 3);
 
     // An order whose customer is gone is stored; no customer is touched.
     const QByteArray customers = folder.read(RecordStore::kCustomerFile);
-    select(orphan);
-    EXPECT_EQ(r.CurrentCustomerPos, -1);
-    edited = r.CurrentSale;
+    order = select(orphan);
+    EXPECT_EQ(order.CustomerPos, -1);
+    edited = order.Sale;
     ApplyProgressStep(edited, kStepAll, {}, QStringLiteral("0"), at(QTime(14, 0)));
-    ASSERT_TRUE(SaveProgress(r, edited, at(QTime(14, 0))));
+    ASSERT_TRUE(SaveProgress(r, order.SalePos, edited, at(QTime(14, 0))));
     EXPECT_EQ(storedSale(orphan).Status, 0);
     EXPECT_EQ(folder.read(RecordStore::kCustomerFile), customers);
     EXPECT_EQ(prompt.count(), 0);

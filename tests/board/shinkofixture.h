@@ -9,6 +9,7 @@
 #include "store/appdata.h"
 #include "store/oledate.h"
 #include "store/prefs.h"
+#include "store/storedorder.h"
 
 #include <memory>
 
@@ -21,12 +22,11 @@ class ShinkoFixture : public ::testing::Test
         data = std::make_unique<AppData>(folder.path());
         ASSERT_TRUE(data->records.OpenRecordFiles());
         ASSERT_TRUE(data->records.BuildIndexes());
-        CustomerRecord &c = data->records.CurrentCustomer;
-        c = CustomerRecord();
+        CustomerRecord c;
         c.CustomerId = 7;
         c.Tel = QStringLiteral("0312345678");
         c.NameKana = QStringLiteral("ﾔﾏﾀﾞ ﾀﾛｳ");
-        ASSERT_TRUE(data->records.AddCustomer());
+        ASSERT_TRUE(data->records.AddCustomer(c));
     }
     void TearDown() override { Clock::Unpin(); }
 
@@ -41,9 +41,10 @@ class ShinkoFixture : public ::testing::Test
     void setUseCount(qint16 count)
     {
         RecordStore &r = data->records;
-        ASSERT_TRUE(r.ReadCustomer(1));
-        r.CurrentCustomer.UseCount = count;
-        ASSERT_TRUE(r.UpdateCustomer());
+        std::optional<CustomerRecord> c = r.ReadCustomer(1);
+        ASSERT_TRUE(c);
+        c->UseCount = count;
+        ASSERT_TRUE(r.UpdateCustomer(1, *c));
     }
 
     // Appends an order of customer 7 (or `customerId`) at `status`; stamped steps are 9:00-9:30.
@@ -71,20 +72,17 @@ class ShinkoFixture : public ::testing::Test
             s.CollectStaff = QStringLiteral("回収二");
         }
         s.Status = status;
-        data->records.CurrentSale = s;
-        EXPECT_TRUE(data->records.AddSale());
-        return data->records.CurrentSalePos;
+        EXPECT_TRUE(data->records.AddSale(s));
+        return data->records.SalesCount();
     }
 
-    // What the order board does before opening the dialog for an order.
-    void select(int salePos)
+    // What the order board does before opening the dialog for an order: the order and its
+    // customer as read from the files.
+    StoredOrder select(int salePos)
     {
-        RecordStore &r = data->records;
-        ASSERT_TRUE(r.ReadSale(salePos));
-        r.CurrentSalePos = salePos;
-        r.CurrentCustomerPos = r.FindCustomerPos(r.CurrentSale.CustomerId);
-        if (r.CurrentCustomerPos >= 1)
-            ASSERT_TRUE(r.ReadCustomer(r.CurrentCustomerPos));
+        std::optional<StoredOrder> order = ReadStoredOrder(data->records, salePos);
+        EXPECT_TRUE(order);
+        return order.value_or(StoredOrder());
     }
 
     // The stored records, read through a fresh store.
@@ -93,16 +91,18 @@ class ShinkoFixture : public ::testing::Test
         RecordStore fresh(folder.path());
         EXPECT_TRUE(fresh.OpenRecordFiles());
         EXPECT_TRUE(fresh.BuildIndexes());
-        EXPECT_TRUE(fresh.ReadSale(salePos));
-        return fresh.CurrentSale;
+        const std::optional<SalesRecord> sale = fresh.ReadSale(salePos);
+        EXPECT_TRUE(sale);
+        return sale.value_or(SalesRecord());
     }
     CustomerRecord storedCustomer()
     {
         RecordStore fresh(folder.path());
         EXPECT_TRUE(fresh.OpenRecordFiles());
         EXPECT_TRUE(fresh.BuildIndexes());
-        EXPECT_TRUE(fresh.ReadCustomer(1));
-        return fresh.CurrentCustomer;
+        const std::optional<CustomerRecord> customer = fresh.ReadCustomer(1);
+        EXPECT_TRUE(customer);
+        return customer.value_or(CustomerRecord());
     }
     // Number of the customer's orders on file with status 0.
     int storedCompleteOrders()

@@ -65,7 +65,7 @@ TEST_F(CupsPrint, DeliveryNoteReachesTheQueueWithItsCopies)
     setLine(1, QStringLiteral("天丼"), 2, 1100);
     PrintDocument doc;
     doc.PrintKind = QStringLiteral("Nohin");
-    doc.Data = &data;
+    doc.Note = note();
     doc.PageCount = 1;
     doc.CurrentPage = 1;
     const QStringList before = pdfFiles(folder);

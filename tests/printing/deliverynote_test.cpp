@@ -16,8 +16,8 @@ class DeliveryNote : public NoteTest
         setLine(1, QStringLiteral("かけそば"), 2, 650, QStringLiteral("大盛り"));
         setLine(2, QStringLiteral("天ぷら"), 1, 980);
         setLine(3, QStringLiteral("配達料"), 1, 0);
-        data.records.CurrentSale.ServiceDiscount = -100;
-        data.records.CurrentCustomer.NameKana = QStringLiteral("ﾔﾏﾀﾞﾀﾛｳ");
+        sale.ServiceDiscount = -100;
+        customer.NameKana = QStringLiteral("ﾔﾏﾀﾞﾀﾛｳ");
     }
 };
 
@@ -82,7 +82,7 @@ TEST_F(DeliveryNote, PortraitFormPlacesEveryTextAndAmount)
 TEST_F(DeliveryNote, ThreeCopyFormPlacesEveryColumn)
 {
     typicalOrder();
-    data.records.CurrentSale.DesignatedTime = ToOleDate(QDateTime(QDate(2024, 5, 10), QTime(19, 5)));
+    sale.DesignatedTime = ToOleDate(QDateTime(QDate(2024, 5, 10), QTime(19, 5)));
     const PdfPage p = render(QStringLiteral("Nohin2"));
     EXPECT_NEAR(p.width, 210, 0.5);
     EXPECT_NEAR(p.height, 148, 0.5);

@@ -23,7 +23,7 @@ TEST_F(NoteEdges, PointNoticeNeedsRoomOnBothForms)
     }
     // A negative balance switches the points line and the notice off.
     setLines(1);
-    data.records.CurrentCustomer.Points = -1;
+    customer.Points = -1;
     const PdfPage p = render("Nohin");
     EXPECT_FALSE(p.contains(kHeading));
     EXPECT_EQ(p.count("累積ﾎﾟｲﾝﾄ：-1、獲得ﾎﾟｲﾝﾄ：1"), 0);
@@ -32,7 +32,7 @@ TEST_F(NoteEdges, PointNoticeNeedsRoomOnBothForms)
 TEST_F(NoteEdges, TwentyLinesFitAboveTheTotals)
 {
     setLines(20);
-    data.records.CurrentSale.ItemPrice[20] = YenToCurrency(1200);
+    sale.ItemPrice[20] = YenToCurrency(1200);
     const PdfPage p = render("Nohin");
     EXPECT_TRUE(At(p, "品目20", 29, 43 + 4.5 * 20, 11.5));
     EXPECT_LT(p.find("品目20", 29, 133)->bottom, 140);
@@ -55,8 +55,8 @@ TEST_F(NoteEdges, PrintedLinesEndAtTheFirstEmptyQuantity)
     setLine(1, QStringLiteral("ざるそば"), 3, 700);
     setLine(2, QStringLiteral("サービス"), 2, 0);
     setLine(4, QStringLiteral("残り物"), 5, 1000); // after an empty slot: not printed, not counted
-    data.records.CurrentSale.ServiceDiscount = -50;
-    data.records.CurrentSale.PointDiscount = -200;
+    sale.ServiceDiscount = -50;
+    sale.PointDiscount = -200;
     const PdfPage p = render("Nohin");
     EXPECT_FALSE(p.contains("残り物"));
     EXPECT_TRUE(RightAt(p, "3", 55.5, 145));

@@ -1,5 +1,5 @@
 #pragma once
-// A shop, a customer and an order in the shared buffers, rendered to PDF and read back.
+// A shop, a customer and an order, rendered to PDF and read back.
 #include <gtest/gtest.h>
 
 #include "pdfwords.h"
@@ -30,7 +30,7 @@ class NoteTest : public ::testing::Test
         s.ShopTel = {QStringLiteral("03"), QStringLiteral("1234"), QStringLiteral("5678")};
         s.TaxRate = QStringLiteral("8");
         s.NoteText = QStringLiteral("毎週火曜定休");
-        CustomerRecord &c = data.records.CurrentCustomer;
+        CustomerRecord &c = customer;
         c.CustomerId = 7;
         c.Tel = QStringLiteral("0312345678");
         c.NameKana = QStringLiteral("ﾔﾏﾀﾞ ﾀﾛｳ");
@@ -39,7 +39,7 @@ class NoteTest : public ::testing::Test
         c.Building = QStringLiteral("空ビル3F");
         c.Points = 120;
         c.LastUseDate = ToOleDate(QDate(2024, 5, 10));
-        SalesRecord &o = data.records.CurrentSale;
+        SalesRecord &o = sale;
         o.OrderDate = QStringLiteral("20240510");
         o.OrderNo = 3;
         o.CustomerId = 7;
@@ -62,7 +62,7 @@ class NoteTest : public ::testing::Test
     // Line `i` of the order.
     void setLine(int i, const QString &name, qint16 qty, qint64 yen, const QString &option = QStringLiteral("（なし）"))
     {
-        SalesRecord &o = data.records.CurrentSale;
+        SalesRecord &o = sale;
         o.ItemName[i] = name;
         o.ItemQty[i] = qty;
         o.ItemPrice[i] = YenToCurrency(yen);
@@ -75,11 +75,14 @@ class NoteTest : public ::testing::Test
             setLine(i, QStringLiteral("品目%1").arg(i), 1, 100);
     }
 
+    // The delivery note of the order as the tests have set it up.
+    DeliveryNoteInput note() const { return DeliveryNoteInput{sale, customer, data.settings.Shop}; }
+
     PdfPage render(const QString &kind)
     {
         PrintDocument doc;
         doc.PrintKind = kind;
-        doc.Data = &data;
+        doc.Note = note();
         const QString path = dir.filePath(kind + QStringLiteral(".pdf"));
         EXPECT_TRUE(RenderDocumentToPdf(doc, path));
         const auto pages = ReadPdfWords(path);
@@ -88,6 +91,8 @@ class NoteTest : public ::testing::Test
     }
 
     AppData data;
+    SalesRecord sale;
+    CustomerRecord customer;
     QTemporaryDir dir;
 };
 

@@ -44,7 +44,7 @@ TEST_F(PageMechanism, PicturesSetCountersAndPlayOnlyWhenRecorded)
     setLines(2);
     PrintDocument doc;
     doc.PrintKind = QStringLiteral("Nohin");
-    doc.Data = &data;
+    doc.Note = note();
     QElapsedTimer t;
     t.start();
     auto pic = BuildPagePicture(doc, 148, 210, 1);

@@ -50,7 +50,7 @@ TEST_F(Preview, OpensAtFullSizeAndZooms)
 {
     PrintDocument doc;
     doc.PrintKind = QStringLiteral("Nohin");
-    doc.Data = &data;
+    doc.Note = note();
     QElapsedTimer t;
     t.start();
     frmPreview w(doc);
@@ -126,7 +126,7 @@ TEST_F(Preview, PagesThroughASheet)
 TEST_F(Preview, DirectPrintSendsOneCopyToTheCurrentPrinter)
 {
     SavePref("SET", "PRINT", "1");
-    PrintDeliveryNote(data, QStringLiteral("Nohin2"), nullptr);
+    PrintDeliveryNote(note(), QStringLiteral("Nohin2"), nullptr);
     ASSERT_EQ(printers.jobs.size(), 1u);
     EXPECT_EQ(printers.jobs[0].printer, QStringLiteral("Front"));
     EXPECT_EQ(printers.jobs[0].copies, 1);
@@ -138,7 +138,7 @@ TEST_F(Preview, DirectPrintSendsOneCopyToTheCurrentPrinter)
 
     // Without a printer the direct print fails with its message.
     FakePrinters none(dir.path(), {});
-    PrintDeliveryNote(data, QStringLiteral("Nohin"), nullptr);
+    PrintDeliveryNote(note(), QStringLiteral("Nohin"), nullptr);
     ASSERT_EQ(prompt.count(), 2);
     EXPECT_EQ(prompt.asked[0].text, QStringLiteral("プリンターが設定されていません。"));
     EXPECT_EQ(prompt.asked[1].text, kPrintFailed);
@@ -149,7 +149,7 @@ TEST_F(Preview, PrintButtonOpensTheDialogWhenAskedTo)
     SavePref("SET", "PRINT", "0");
     PrintDocument doc;
     doc.PrintKind = QStringLiteral("Nohin");
-    doc.Data = &data;
+    doc.Note = note();
     frmPreview w(doc);
     ModalHandler handler([](QWidget *dialog) {
         auto *box = qobject_cast<frmPrinterBox *>(dialog);

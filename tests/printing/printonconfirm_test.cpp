@@ -25,11 +25,11 @@ TEST(PrintOnConfirm, ConfirmingPrintsTheNewOrdersDeliveryNote)
     SavePref("SET", "PRINT", "1"); // straight to the printer, no dialog
     AppData data(folder.path());
     data.LoadAll();
-    data.records.CurrentCustomer = CustomerRecord();
-    data.records.CurrentCustomer.CustomerId = 1;
-    data.records.CurrentCustomer.Tel = QStringLiteral("0312345678");
-    data.records.CurrentCustomer.NameKana = QStringLiteral("ﾔﾏﾀﾞ");
-    ASSERT_TRUE(data.records.AddCustomer());
+    CustomerRecord customer;
+    customer.CustomerId = 1;
+    customer.Tel = QStringLiteral("0312345678");
+    customer.NameKana = QStringLiteral("ﾔﾏﾀﾞ");
+    ASSERT_TRUE(data.records.AddCustomer(customer));
 
     frmOrder w(data);
     EXPECT_EQ(w.tlbGoConfirm->text(), QStringLiteral(" 注文確定＆印刷 "));

@@ -30,11 +30,12 @@ TEST(RenderCommand, WritesBothFormsOfAStoredOrder)
     RecordStore store(data);
     ASSERT_TRUE(store.OpenRecordFiles() && store.BuildIndexes());
     ASSERT_GE(store.SalesCount(), 1);
-    ASSERT_TRUE(store.ReadSale(1));
-    const QString key = store.CurrentSale.OrderKey();
-    const QString receiptNo = QStringLiteral("No.") + key.mid(4, 4) +
-                              QStringLiteral("%1").arg(store.CurrentSale.OrderNo, 3, 10, QLatin1Char('0'));
-    const QString firstItem = store.CurrentSale.ItemName[1].trimmed();
+    const std::optional<SalesRecord> sale = store.ReadSale(1);
+    ASSERT_TRUE(sale);
+    const QString key = sale->OrderKey();
+    const QString receiptNo =
+        QStringLiteral("No.") + key.mid(4, 4) + QStringLiteral("%1").arg(sale->OrderNo, 3, 10, QLatin1Char('0'));
+    const QString firstItem = sale->ItemName[1].trimmed();
     store.CloseRecordFiles();
 
     const QString portrait = dir.filePath("n1.pdf"), landscape = dir.filePath("n2.pdf");
