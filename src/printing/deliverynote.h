@@ -9,7 +9,7 @@
 
 class PageSurface;
 
-// Everything a delivery note prints besides the raw buffers, worked out once.
+// Everything a delivery note prints besides the raw records, worked out once.
 struct NoteFacts {
     int LineCount = 0;   // printed lines: slots up to the first with quantity 0
     qint64 QtyCount = 0; // quantities of printed lines with a price above 0
