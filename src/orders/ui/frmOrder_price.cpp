@@ -13,7 +13,7 @@
 #include "platform/prompt.h"
 #include "store/appdata.h"
 #include "store/helpers.h"
-#include "store/prefs.h"
+#include "store/preferences.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -58,8 +58,7 @@ void frmOrder::cmdPoi_Click()
 
 void frmOrder::updateConfirmCaption()
 {
-    const QString order = GetPref(QStringLiteral("SET"), QStringLiteral("ORDER"));
-    tlbGoConfirm->setText(order.isEmpty() || order == QLatin1String("0") ? kConfirmCaption : kConfirmPrintCaption);
+    tlbGoConfirm->setText(Prefs::PrintOnConfirm.get() ? kConfirmPrintCaption : kConfirmCaption);
 }
 
 bool frmOrder::ConfirmOrder()
@@ -83,18 +82,14 @@ bool frmOrder::ConfirmOrder()
         input.DesignatedTime = dtpTime->dateTime();
     input.ServiceDiscount = serviceOn ? qint16(YenOf(serviceText)) : qint16(0);
     input.PointDiscountYen = pointYen;
-    input.ProgressMode = GetPref(QStringLiteral("SET"), QStringLiteral("SHINKO"));
+    input.ProgressMode = QString::number(Prefs::ProgressMode.get());
     const std::optional<QString> key = CommitOrder(m_data, input);
     if (!key)
         return false;
     // The new order and its customer are in the shared buffers: the note prints from them.
-    const QString order = GetPref(QStringLiteral("SET"), QStringLiteral("ORDER"));
-    if (!order.isEmpty() && order != QLatin1String("0")) {
-        const QString nohin = GetPref(QStringLiteral("SET"), QStringLiteral("NOHIN"));
-        PrintDeliveryNote(
-            m_data, nohin.isEmpty() || nohin == QLatin1String("0") ? QStringLiteral("Nohin") : QStringLiteral("Nohin2"),
-            this);
-    }
+    if (Prefs::PrintOnConfirm.get())
+        PrintDeliveryNote(m_data, Prefs::LandscapeNote.get() ? QStringLiteral("Nohin2") : QStringLiteral("Nohin"),
+                          this);
     showOnBoard(*key);
     if (m_subWindow)
         m_subWindow->close();
