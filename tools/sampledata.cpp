@@ -1,9 +1,9 @@
 // sample-data: a demonstration shop with customers and orders.
 #include "admin.h"
 
+#include "sampledata/sampledata.h"
 #include "store/datastats.h"
 #include "store/recordstore.h"
-#include "store/sampledata.h"
 
 #include <QDir>
 #include <QElapsedTimer>

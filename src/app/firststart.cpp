@@ -1,34 +1,26 @@
 #include "app/firststart.h"
 
+#include "store/preferences.h"
 #include "store/prefs.h"
 
 #include <QStringList>
 
-namespace
-{
-const QString kSection = QStringLiteral("SYSTEM");
-const QString kKey = QStringLiteral("STARTED");
-} // namespace
-
 bool IsFirstStart()
 {
-    return GetPref(kSection, kKey) != QLatin1String("1");
+    return !Prefs::FirstStartDone.get();
 }
 
 void MarkFirstStartDone()
 {
-    SavePref(kSection, kKey, QStringLiteral("1"));
+    Prefs::FirstStartDone.set(true);
     SyncPrefs();
 }
 
 void SaveLabelPaperDefaults()
 {
-    const QString paper = QStringLiteral("PAPER");
-    SavePref(paper, QStringLiteral("UP"), QStringLiteral("23.5"));
-    SavePref(paper, QStringLiteral("LEFT"), QStringLiteral("7"));
-    SavePref(paper, QStringLiteral("WIDTH"), QStringLiteral("64"));
-    SavePref(paper, QStringLiteral("HEIGHT"), QStringLiteral("33.9"));
-    SavePref(paper, QStringLiteral("TATE"), QStringLiteral("7"));
+    for (const auto &size : {Prefs::LabelTop, Prefs::LabelLeft, Prefs::LabelWidth, Prefs::LabelHeight})
+        size.storeDefault();
+    Prefs::LabelRows.storeDefault();
 }
 
 QString FirstStartNoticeText()

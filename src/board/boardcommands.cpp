@@ -5,7 +5,7 @@
 #include "platform/prompt.h"
 #include "platform/shell.h"
 #include "store/appdata.h"
-#include "store/prefs.h"
+#include "store/preferences.h"
 #include "store/storedorder.h"
 
 bool CancelOrder(AppData &data, const QString &key, const QString &customerName)
@@ -58,18 +58,16 @@ bool CheckPrintTarget(int listedRows)
 
 QString DeliveryNoteKind()
 {
-    const QString v = GetPref(QStringLiteral("SET"), QStringLiteral("NOHIN"));
-    return v.isEmpty() || v == QStringLiteral("0") ? QStringLiteral("Nohin") : QStringLiteral("Nohin2");
+    return Prefs::LandscapeNote.get() ? QStringLiteral("Nohin2") : QStringLiteral("Nohin");
 }
 
 BoardSort BoardSort::FromPrefs()
 {
     BoardSort s;
-    bool ok = false;
-    const int column = GetPref(QStringLiteral("SET"), QStringLiteral("SORTKEY")).toInt(&ok);
-    if (ok && column >= 0) {
-        s.Column = column;
-        s.Order = GetPref(QStringLiteral("SET"), QStringLiteral("SORT_AZ")) == QStringLiteral("1") ? 1 : 0;
+    const std::optional<int> column = Prefs::BoardSortColumn.get();
+    if (column && *column >= 0) {
+        s.Column = *column;
+        s.Order = Prefs::BoardSortOrder.get();
     }
     return s;
 }
@@ -78,6 +76,6 @@ void BoardSort::Click(int column)
 {
     Order = column == Column ? 1 - Order : 0;
     Column = column;
-    SavePref(QStringLiteral("SET"), QStringLiteral("SORTKEY"), QString::number(Column));
-    SavePref(QStringLiteral("SET"), QStringLiteral("SORT_AZ"), QString::number(Order));
+    Prefs::BoardSortColumn.set(Column);
+    Prefs::BoardSortOrder.set(Order);
 }

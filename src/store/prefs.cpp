@@ -1,4 +1,5 @@
 #include "store/prefs.h"
+#include "store/preftable.h"
 
 #include <QSettings>
 
@@ -6,21 +7,6 @@
 
 namespace
 {
-
-struct PrefDefaultEntry {
-    const char *section;
-    const char *key;
-    const char *value;
-};
-
-// Every preference with a non-empty default. Keys not listed default to "".
-const PrefDefaultEntry kDefaults[] = {
-    {"SET", "SORT_AZ", "0"},  {"SET", "SEARCH", "0"},      {"SET", "HAITATSU", "0"}, {"SET", "MENU", "0"},
-    {"SET", "ORDER", "0"},    {"SET", "PRINT", "0"},       {"SET", "NOHIN", "0"},    {"SET", "SHINKO", "0"},
-    {"TIME", "START1", "0"},  {"TIME", "START2", "0"},     {"TIME", "START3", "0"},  {"TIME", "END1", "0"},
-    {"TIME", "END2", "0"},    {"TIME", "END3", "0"},       {"PAPER", "UP", "23.5"},  {"PAPER", "LEFT", "7"},
-    {"PAPER", "WIDTH", "64"}, {"PAPER", "HEIGHT", "33.9"}, {"PAPER", "TATE", "7"},
-};
 
 QString prefFile;
 std::unique_ptr<QSettings> store;
@@ -56,9 +42,9 @@ void SavePref(const QString &section, const QString &key, const QString &value)
 
 QString PrefDefault(const QString &section, const QString &key)
 {
-    for (const auto &d : kDefaults) {
-        if (section == QLatin1String(d.section) && key == QLatin1String(d.key))
-            return QString::fromLatin1(d.value);
+    for (const PrefEntry &e : PrefTable()) {
+        if (section == QLatin1String(e.section) && key == QLatin1String(e.key))
+            return QString::fromLatin1(e.defaultText);
     }
     return {};
 }

@@ -1,6 +1,7 @@
 #pragma once
 // Per-user preferences under the application name "SoranowaApp", section and key as text.
-// A key never written reads as "", which every reader takes as the default.
+// A key never written reads as "", which every reader takes as the default. The windows use the
+// typed values of store/preferences.h, whose defaults come from the table in store/preftable.h.
 #include <QString>
 
 QString GetPref(const QString &section, const QString &key);

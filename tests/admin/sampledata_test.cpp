@@ -1,8 +1,8 @@
 // The sample-data generator called directly, with a fixed "today".
 #include "adminsupport.h"
 
+#include "sampledata/sampledata.h"
 #include "store/oledate.h"
-#include "store/sampledata.h"
 
 #include <gtest/gtest.h>
 

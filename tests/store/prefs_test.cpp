@@ -2,9 +2,12 @@
 #include <gtest/gtest.h>
 
 #include "mock/testfolder.h"
+#include "store/preferences.h"
 #include "store/prefs.h"
 
 #include <QFile>
+
+#include <algorithm>
 
 TEST(Prefs, FreshStoreReadsAsTheDefaults)
 {
@@ -51,4 +54,119 @@ TEST(Prefs, SavedValuesPersistUnderTheirSectionAndKey)
     EXPECT_TRUE(text.contains("[SET]")) << text.constData();
     EXPECT_TRUE(text.contains("SORTKEY=3")) << text.constData();
     EXPECT_TRUE(text.contains("[STAFF]")) << text.constData();
+}
+
+TEST(Prefs, TableHoldsEveryKeyOnceWithItsDefault)
+{
+    struct Row {
+        QString section, key, defaultText;
+        bool operator==(const Row &) const = default;
+    };
+    // Every key the program reads or writes, with what a key never written stands for.
+    const std::vector<Row> expected = {
+        {"SET", "SORTKEY", ""},   {"SET", "SORT_AZ", "0"},     {"SET", "SEARCH", "0"},  {"SET", "HAITATSU", "0"},
+        {"SET", "MENU", "0"},     {"SET", "ORDER", "0"},       {"SET", "PRINT", "0"},   {"SET", "NOHIN", "0"},
+        {"SET", "SHINKO", "0"},   {"STAFF", "NAME", ""},       {"STAFF", "NAME1", ""},  {"STAFF", "NAME3", ""},
+        {"TIME", "START1", "0"},  {"TIME", "START2", "0"},     {"TIME", "START3", "0"}, {"TIME", "END1", "0"},
+        {"TIME", "END2", "0"},    {"TIME", "END3", "0"},       {"PAPER", "UP", "23.5"}, {"PAPER", "LEFT", "7"},
+        {"PAPER", "WIDTH", "64"}, {"PAPER", "HEIGHT", "33.9"}, {"PAPER", "TATE", "7"},  {"SYSTEM", "STARTED", "0"},
+    };
+    std::vector<Row> table;
+    for (const PrefEntry &e : PrefTable()) {
+        table.push_back({e.section, e.key, e.defaultText});
+        EXPECT_EQ(PrefDefault(e.section, e.key), QString::fromLatin1(e.defaultText)) << e.key;
+        if (e.type == PrefType::Choice) {
+            // The default of a choice is one of its options.
+            bool ok = false;
+            const int index = QString::fromLatin1(e.defaultText).toInt(&ok);
+            EXPECT_TRUE(ok && index >= 0 && index < e.choices) << e.key;
+        }
+    }
+    EXPECT_EQ(table.size(), expected.size());
+    for (const Row &row : expected)
+        EXPECT_EQ(std::count(table.begin(), table.end(), row), 1)
+            << row.section.toStdString() << "/" << row.key.toStdString();
+    EXPECT_EQ(PrefDefault("SET", "UNKNOWN"), QString());
+}
+
+TEST(Prefs, TypedValuesReadTheDefaultsUntilStoredAndRoundTripThroughTheFile)
+{
+    TestDataFolder folder;
+    EXPECT_EQ(Prefs::BoardSortColumn.get(), std::nullopt);
+    EXPECT_EQ(Prefs::BoardSortOrder.get(), 0);
+    EXPECT_EQ(Prefs::MenuSearchMode.get(), 0);
+    EXPECT_EQ(Prefs::DeliveryFee.get(), 0);
+    for (const auto &flag : {Prefs::QuickAddMenu, Prefs::PrintOnConfirm, Prefs::PrintWithoutDialog,
+                             Prefs::LandscapeNote, Prefs::FirstStartDone})
+        EXPECT_FALSE(flag.get()) << PrefEntryOf(flag.key()).key;
+    EXPECT_EQ(Prefs::ProgressMode.get(), 0);
+    EXPECT_EQ(Prefs::DepartureStaff.get(), QString());
+    EXPECT_EQ(Prefs::BandEnd3.get(), QStringLiteral("0"));
+    EXPECT_EQ(Prefs::LabelTop.get(), 23.5);
+    EXPECT_EQ(Prefs::LabelHeight.get(), 33.9);
+    EXPECT_EQ(Prefs::LabelRows.get(), 7);
+    EXPECT_FALSE(Prefs::MenuSearchMode.isStored());
+
+    Prefs::BoardSortColumn.set(3);
+    Prefs::BoardSortOrder.set(1);
+    Prefs::MenuSearchMode.set(2);
+    Prefs::DeliveryFee.set(350);
+    Prefs::QuickAddMenu.set(true);
+    Prefs::PrintOnConfirm.set(false);
+    Prefs::ProgressMode.set(1);
+    Prefs::OrderStaff.set(QStringLiteral("山田"));
+    Prefs::LabelHeight.set(33.9);
+    Prefs::LabelTop.set(12.25);
+    Prefs::LabelWidth.storeDefault();
+    Prefs::LabelRows.set(8);
+    // Reopen the store from its file.
+    SetPrefFile(folder.file(QStringLiteral("prefs.ini")));
+
+    EXPECT_EQ(Prefs::BoardSortColumn.get(), 3);
+    EXPECT_EQ(Prefs::BoardSortOrder.get(), 1);
+    EXPECT_EQ(Prefs::MenuSearchMode.get(), 2);
+    EXPECT_EQ(Prefs::DeliveryFee.get(), 350);
+    EXPECT_TRUE(Prefs::QuickAddMenu.get());
+    EXPECT_FALSE(Prefs::PrintOnConfirm.get());
+    EXPECT_EQ(Prefs::ProgressMode.get(), 1);
+    EXPECT_EQ(Prefs::OrderStaff.get(), QStringLiteral("山田"));
+    EXPECT_EQ(Prefs::LabelHeight.get(), 33.9);
+    EXPECT_EQ(Prefs::LabelTop.get(), 12.25);
+    EXPECT_EQ(Prefs::LabelRows.get(), 8);
+    EXPECT_TRUE(Prefs::MenuSearchMode.isStored());
+    // The texts as stored: decimal numbers, flags as 0 and 1, fractions in their shortest form.
+    const QStringList texts = {GetPref("SET", "SORTKEY"),  GetPref("SET", "SORT_AZ"),  GetPref("SET", "SEARCH"),
+                               GetPref("SET", "HAITATSU"), GetPref("SET", "MENU"),     GetPref("SET", "ORDER"),
+                               GetPref("SET", "SHINKO"),   GetPref("PAPER", "HEIGHT"), GetPref("PAPER", "UP"),
+                               GetPref("PAPER", "WIDTH"),  GetPref("PAPER", "TATE")};
+    EXPECT_EQ(texts, (QStringList{"3", "1", "2", "350", "1", "0", "1", "33.9", "12.25", "64", "8"}));
+
+    Prefs::BoardSortColumn.set(std::nullopt);
+    EXPECT_EQ(GetPref("SET", "SORTKEY"), QString());
+    EXPECT_EQ(Prefs::BoardSortColumn.get(), std::nullopt);
+}
+
+TEST(Prefs, TextsOfAnotherShapeReadAsTheDefault)
+{
+    TestDataFolder folder;
+    // A choice is only its exact decimal index.
+    SavePref("SET", "SORT_AZ", "2");
+    SavePref("SET", "SEARCH", "01");
+    SavePref("SET", "SHINKO", "9");
+    EXPECT_EQ(Prefs::BoardSortOrder.get(), 0);
+    EXPECT_EQ(Prefs::MenuSearchMode.get(), 0);
+    EXPECT_EQ(Prefs::ProgressMode.get(), 0);
+    // Any flag text but "0" is on.
+    SavePref("SET", "PRINT", "2");
+    SavePref("SET", "NOHIN", "0");
+    EXPECT_TRUE(Prefs::PrintWithoutDialog.get());
+    EXPECT_FALSE(Prefs::LandscapeNote.get());
+    SavePref("SET", "SORTKEY", "x");
+    SavePref("SET", "HAITATSU", "abc");
+    SavePref("PAPER", "UP", "");
+    SavePref("PAPER", "TATE", "7.5");
+    EXPECT_EQ(Prefs::BoardSortColumn.get(), std::nullopt);
+    EXPECT_EQ(Prefs::DeliveryFee.get(), 0);
+    EXPECT_EQ(Prefs::LabelTop.get(), 23.5);
+    EXPECT_EQ(Prefs::LabelRows.get(), 7);
 }

@@ -7,7 +7,7 @@
 #include "store/appdata.h"
 #include "store/helpers.h"
 #include "store/oledate.h"
-#include "store/prefs.h"
+#include "store/preferences.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -46,8 +46,8 @@ bool SelectName(QComboBox *box, const QString &name)
 
 frmShinko::frmShinko(AppData &data, const SalesRecord &sale, int salePos, const QString &customerName,
                      const QString &orderTaker, QWidget *parent)
-    : QDialog(parent), m_data(data), m_orderTaker(orderTaker),
-      m_mode(GetPrefOrDefault(QStringLiteral("SET"), QStringLiteral("SHINKO"))), m_edited(sale), m_salePos(salePos)
+    : QDialog(parent), m_data(data), m_orderTaker(orderTaker), m_mode(QString::number(Prefs::ProgressMode.get())),
+      m_edited(sale), m_salePos(salePos)
 {
     setObjectName(QStringLiteral("frmShinko"));
     setWindowTitle(QStringLiteral("出前状況入力 - [ ") + customerName + QStringLiteral(" 様]"));
@@ -154,12 +154,11 @@ void frmShinko::fillStaffBoxes()
 
 void frmShinko::preselectStaff()
 {
-    const QString staffSection = QStringLiteral("STAFF");
     if (!SelectName(cboStaff1, TrimField(m_edited.DeliveryStaff)) &&
-        !SelectName(cboStaff1, GetPref(staffSection, QStringLiteral("NAME1"))))
+        !SelectName(cboStaff1, Prefs::DepartureStaff.get()))
         SelectName(cboStaff1, m_orderTaker);
     if (!SelectName(cboStaff3, TrimField(m_edited.CollectStaff)) &&
-        !SelectName(cboStaff3, GetPref(staffSection, QStringLiteral("NAME3"))))
+        !SelectName(cboStaff3, Prefs::CollectionStaff.get()))
         SelectName(cboStaff3, m_orderTaker);
 }
 
@@ -182,11 +181,10 @@ void frmShinko::cmdStep_Click(int step)
 {
     const ProgressStaff staff{cboStaff1->currentText(), cboStaff3->currentText(), m_orderTaker};
     ApplyProgressStep(m_edited, step, staff, m_mode, ToOleDate(Clock::Now()));
-    const QString staffSection = QStringLiteral("STAFF");
     if (step == 1)
-        SavePref(staffSection, QStringLiteral("NAME1"), cboStaff1->currentText());
+        Prefs::DepartureStaff.set(cboStaff1->currentText());
     else if (step == 3)
-        SavePref(staffSection, QStringLiteral("NAME3"), cboStaff3->currentText());
+        Prefs::CollectionStaff.set(cboStaff3->currentText());
     ShowStep();
     m_changed = true;
 }

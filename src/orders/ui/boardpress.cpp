@@ -3,7 +3,7 @@
 #include "orders/orderlines.h"
 #include "orders/ui/menuboardpanel.h"
 #include "orders/ui/orderlinelist.h"
-#include "store/prefs.h"
+#include "store/preferences.h"
 #include "store/records.h"
 
 #include <QTreeWidget>
@@ -19,8 +19,7 @@ void PressBoardButton(int k, SettingTables &tables, OrderWindowHost &host, const
         ShowLineLimitWarning();
         return;
     }
-    const QString quick = GetPrefOrDefault(QStringLiteral("SET"), QStringLiteral("MENU"));
-    if (!quick.isEmpty() && quick != QLatin1String("0")) {
+    if (Prefs::QuickAddMenu.get()) {
         const MenuBoardSlot &slot = tables.MenuBoard[size_t(k)];
         OrderLineList::AddOrMerge(lines, OrderLine{slot.BoardMenuName, kNoOption, CurrencyToYen(slot.BoardPrice), 1});
         host.LinesChanged();

@@ -3,7 +3,7 @@
 #include "orders/ui/orderlinelist.h"
 #include "platform/prompt.h"
 #include "store/numbertext.h"
-#include "store/prefs.h"
+#include "store/preferences.h"
 #include "store/records.h"
 
 #include <QCheckBox>
@@ -94,7 +94,7 @@ frmMenuIn::frmMenuIn(SettingTables &tables, OrderWindowHost &host, Mode mode, QW
     chkReset = new QCheckBox(QStringLiteral("メニュー候補をリセット"));
     chkReset->setObjectName(QStringLiteral("chkReset"));
     chkReset->setChecked(g_resetCandidates);
-    chkReset->setVisible(GetPrefOrDefault(QStringLiteral("SET"), QStringLiteral("SEARCH")) == QLatin1String("0"));
+    chkReset->setVisible(Prefs::MenuSearchMode.get() == 0);
     connect(chkReset, &QCheckBox::toggled, this, [](bool on) { g_resetCandidates = on; });
 
     cmdOk = new QPushButton(QStringLiteral("OK"));
@@ -160,7 +160,7 @@ void frmMenuIn::fillFields()
             qty = line.Qty;
             have = true;
         }
-    } else if (GetPrefOrDefault(QStringLiteral("SET"), QStringLiteral("SEARCH")) == QLatin1String("2")) {
+    } else if (Prefs::MenuSearchMode.get() == 2) {
         const int k = m_host.BoardCellNo();
         if (k >= 1 && k <= kMenuBoardSlots) {
             const MenuBoardSlot &slot = m_tables.MenuBoard[size_t(k)];

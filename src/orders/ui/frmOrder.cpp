@@ -15,7 +15,7 @@
 #include "platform/prompt.h"
 #include "store/appdata.h"
 #include "store/helpers.h"
-#include "store/prefs.h"
+#include "store/preferences.h"
 
 #include <QAction>
 #include <QApplication>
@@ -407,8 +407,7 @@ void frmOrder::connectSignals()
     connect(cbo5g, &QComboBox::activated, this, [this] { cbo5g_Click(); });
     connectMenuSignals(this);
     connect(cmdPoi, &QPushButton::clicked, this, &frmOrder::cmdPoi_Click);
-    connect(cboStaff, &QComboBox::activated, this,
-            [this] { SavePref(QStringLiteral("STAFF"), QStringLiteral("NAME"), cboStaff->currentText()); });
+    connect(cboStaff, &QComboBox::activated, this, [this] { Prefs::OrderStaff.set(cboStaff->currentText()); });
     connect(tlbGoConfirm, &QAction::triggered, this, [this] { ConfirmOrder(); });
 
     for (QWidget *w : {static_cast<QWidget *>(txtTel), static_cast<QWidget *>(txtHai), static_cast<QWidget *>(cboCoo)})

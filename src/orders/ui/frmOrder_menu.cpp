@@ -3,7 +3,7 @@
 
 #include "orders/ui/menuboardpanel.h"
 #include "store/appdata.h"
-#include "store/prefs.h"
+#include "store/preferences.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -15,7 +15,7 @@ void frmOrder::Re_view()
 {
     fillGroups();
     picFrame->Refresh(m_data.settings);
-    fillStaff(GetPref(QStringLiteral("STAFF"), QStringLiteral("NAME")));
+    fillStaff(Prefs::OrderStaff.get());
     fillDeliverTo();
     updateConfirmCaption();
     if (m_searchMode == 2)

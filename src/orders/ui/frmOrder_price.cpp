@@ -13,7 +13,7 @@
 #include "platform/prompt.h"
 #include "store/appdata.h"
 #include "store/helpers.h"
-#include "store/prefs.h"
+#include "store/preferences.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -57,8 +57,7 @@ void frmOrder::cmdPoi_Click()
 
 void frmOrder::updateConfirmCaption()
 {
-    const QString order = GetPref(QStringLiteral("SET"), QStringLiteral("ORDER"));
-    tlbGoConfirm->setText(order.isEmpty() || order == QLatin1String("0") ? kConfirmCaption : kConfirmPrintCaption);
+    tlbGoConfirm->setText(Prefs::PrintOnConfirm.get() ? kConfirmPrintCaption : kConfirmCaption);
 }
 
 bool frmOrder::ConfirmOrder()
@@ -86,18 +85,14 @@ bool frmOrder::ConfirmOrder()
         input.DesignatedTime = dtpTime->dateTime();
     input.ServiceDiscount = serviceOn ? qint16(YenOf(serviceText)) : qint16(0);
     input.PointDiscountYen = pointYen;
-    input.ProgressMode = GetPref(QStringLiteral("SET"), QStringLiteral("SHINKO"));
+    input.ProgressMode = QString::number(Prefs::ProgressMode.get());
     const std::optional<StoredOrder> stored = CommitOrder(m_data, input, m_customer.Record);
     if (!stored)
         return false;
     m_customer = OrderCustomer{stored->Customer, stored->CustomerPos};
-    const QString order = GetPref(QStringLiteral("SET"), QStringLiteral("ORDER"));
-    if (!order.isEmpty() && order != QLatin1String("0")) {
-        const QString nohin = GetPref(QStringLiteral("SET"), QStringLiteral("NOHIN"));
-        PrintDeliveryNote(
-            DeliveryNoteInput{stored->Sale, stored->Customer, m_data.settings.Shop},
-            nohin.isEmpty() || nohin == QLatin1String("0") ? QStringLiteral("Nohin") : QStringLiteral("Nohin2"), this);
-    }
+    if (Prefs::PrintOnConfirm.get())
+        PrintDeliveryNote(DeliveryNoteInput{stored->Sale, stored->Customer, m_data.settings.Shop},
+                          Prefs::LandscapeNote.get() ? QStringLiteral("Nohin2") : QStringLiteral("Nohin"), this);
     showOnBoard(stored->Sale.OrderKey());
     if (m_subWindow)
         m_subWindow->close();

@@ -15,7 +15,7 @@
 #include "platform/ui/listsort.h"
 #include "store/appdata.h"
 #include "store/helpers.h"
-#include "store/prefs.h"
+#include "store/preferences.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -128,10 +128,9 @@ void OrderMenuArea::connectMenuSignals(QObject *context)
 
 void OrderMenuArea::fillFixedLists()
 {
-    if (GetPref(QStringLiteral("SET"), QStringLiteral("SEARCH")).isEmpty())
-        SavePref(QStringLiteral("SET"), QStringLiteral("SEARCH"), QStringLiteral("0"));
-    const QString fee = GetPref(QStringLiteral("SET"), QStringLiteral("HAITATSU"));
-    txtHai->setText(fee.isEmpty() ? QStringLiteral("0") : fee);
+    if (!Prefs::MenuSearchMode.isStored())
+        Prefs::MenuSearchMode.storeDefault();
+    txtHai->setText(QString::number(Prefs::DeliveryFee.get()));
     for (int minutes : {30, 40, 45, 50, 60, 90, 120})
         cboFun->addItem(QStringLiteral("%1 分後").arg(minutes), minutes);
     cboFun->setCurrentIndex(-1);
@@ -143,8 +142,7 @@ void OrderMenuArea::fillFixedLists()
 
 int OrderMenuArea::SavedSearchMode()
 {
-    const QString search = GetPref(QStringLiteral("SET"), QStringLiteral("SEARCH"));
-    return search == QLatin1String("1") ? 1 : search == QLatin1String("2") ? 2 : 0;
+    return Prefs::MenuSearchMode.get();
 }
 
 void OrderMenuArea::showSearchPanel(int mode)
@@ -166,7 +164,7 @@ void OrderMenuArea::showSearchPanel(int mode)
 
 void OrderMenuArea::switchSearchPanel(int mode)
 {
-    SavePref(QStringLiteral("SET"), QStringLiteral("SEARCH"), QString::number(mode));
+    Prefs::MenuSearchMode.set(mode);
     lsvPick->clear();
     showSearchPanel(mode);
 }
@@ -267,8 +265,7 @@ void OrderMenuArea::lsvPick_DblClick()
         ShowLineLimitWarning();
         return;
     }
-    const QString quick = GetPref(QStringLiteral("SET"), QStringLiteral("MENU"));
-    if (!quick.isEmpty() && quick != QLatin1String("0"))
+    if (Prefs::QuickAddMenu.get())
         quickAdd(name, price);
     else
         openLineDialog(false);
@@ -419,7 +416,7 @@ bool OrderMenuArea::cmdHai_Click()
     const OrderLine fee{QStringLiteral("配達料"), kNoOption, YenOf(txtHai->text()), 1};
     OrderLineList::Append(lsvMenu, fee);
     LinesChanged();
-    SavePref(QStringLiteral("SET"), QStringLiteral("HAITATSU"), QString::number(fee.UnitPrice));
+    Prefs::DeliveryFee.set(fee.UnitPrice);
     return true;
 }
 

@@ -4,7 +4,7 @@
 #include "printing/pagepicture.h"
 #include "printing/pdfrender.h"
 #include "printing/ui/frmPrinterBox.h"
-#include "store/prefs.h"
+#include "store/preferences.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -243,9 +243,8 @@ void frmPreview::PageClicked(Qt::MouseButton button)
 
 void frmPreview::GoPrint()
 {
-    const QString pref = GetPref(QStringLiteral("SET"), QStringLiteral("PRINT"));
     frmPrinterBox box(m_doc, this);
-    if (!pref.isEmpty() && pref != QLatin1String("0"))
+    if (Prefs::PrintWithoutDialog.get())
         box.cmdPrintGo_Click();
     else
         box.exec();

@@ -1,8 +1,8 @@
 #pragma once
 // Internals of the sample-data generator shared by its two halves: customers and setting files
 // (sampledata.cpp) and orders (sampleorders.cpp).
-#include "store/sampledata.h"
-#include "store/samplerandom.h"
+#include "sampledata/sampledata.h"
+#include "sampledata/samplerandom.h"
 
 #include <QByteArray>
 #include <QDate>

@@ -1,8 +1,8 @@
-#include "store/samplegen.h"
+#include "sampledata/samplegen.h"
 
+#include "sampledata/samplecatalog.h"
 #include "store/oledate.h"
 #include "store/records.h"
-#include "store/samplecatalog.h"
 
 using namespace RecordBytes;
 namespace C = SampleCatalog;

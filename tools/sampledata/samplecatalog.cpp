@@ -1,4 +1,4 @@
-#include "store/samplecatalog.h"
+#include "sampledata/samplecatalog.h"
 
 #include "store/settingtables.h"
 

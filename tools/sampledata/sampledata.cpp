@@ -1,12 +1,12 @@
-#include "store/sampledata.h"
+#include "sampledata/sampledata.h"
 
 #include "platform/clock.h"
+#include "sampledata/samplecatalog.h"
+#include "sampledata/samplegen.h"
 #include "store/cp932.h"
 #include "store/oledate.h"
 #include "store/records.h"
 #include "store/recordstore.h"
-#include "store/samplecatalog.h"
-#include "store/samplegen.h"
 #include "store/textfile.h"
 
 #include <QDir>
