@@ -513,6 +513,9 @@ bool RecordStore::DeleteCustomer(int pos)
 
 std::optional<CustomerRecord> RecordStore::RecountCustomerUsage(int pos, CustomerRecord customer)
 {
+    // No customer chosen (the order's customer is gone): nothing to recount or save.
+    if (pos == -1)
+        return customer;
     const qint32 id = customer.CustomerId;
     int count = 0;
     qint64 earliest = 30001111;

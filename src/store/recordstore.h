@@ -96,7 +96,8 @@ class RecordStore
     bool DeleteSale(int pos);
     bool DeleteCustomer(int pos);
     // Use count (completed orders), first and last use dates of `customer` from its orders on
-    // file; the customer is written at `pos` and the written record returned.
+    // file; the customer is written at `pos` and the written record returned. Position -1 (no
+    // customer) changes nothing.
     std::optional<CustomerRecord> RecountCustomerUsage(int pos, CustomerRecord customer);
     bool RecordAddAll(const std::vector<CustomerRecord> &batch);
     bool AppendPhoneBookEntries(const std::vector<PhoneBookRecord> &batch);
