@@ -339,13 +339,13 @@ TEST_F(SampleShop, RecountingUsageChangesNothing)
     ASSERT_TRUE(store.OpenRecordFiles());
     ASSERT_TRUE(store.BuildIndexes());
     for (int pos = 1; pos <= store.CustomerCount(); pos += 7) {
-        ASSERT_TRUE(store.ReadCustomer(pos));
-        store.CurrentCustomerPos = pos;
-        const CustomerRecord before = store.CurrentCustomer;
-        ASSERT_TRUE(store.RecountCustomerUsage());
-        EXPECT_EQ(store.CurrentCustomer.UseCount, before.UseCount) << pos;
-        EXPECT_EQ(store.CurrentCustomer.FirstUseDate, before.FirstUseDate) << pos;
-        EXPECT_EQ(store.CurrentCustomer.LastUseDate, before.LastUseDate) << pos;
+        const std::optional<CustomerRecord> before = store.ReadCustomer(pos);
+        ASSERT_TRUE(before);
+        const std::optional<CustomerRecord> after = store.RecountCustomerUsage(pos, *before);
+        ASSERT_TRUE(after);
+        EXPECT_EQ(after->UseCount, before->UseCount) << pos;
+        EXPECT_EQ(after->FirstUseDate, before->FirstUseDate) << pos;
+        EXPECT_EQ(after->LastUseDate, before->LastUseDate) << pos;
     }
 }
 

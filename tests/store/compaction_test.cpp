@@ -55,8 +55,7 @@ TEST_F(StoreTest, CompactCustomersKeepsLiveCustomersInOrder)
     EXPECT_EQ(s.CustomerIndex[3].CustomerId, 7);
     EXPECT_EQ(s.NextCustomerRecordNo, 4);
     // The store goes on working on the new file.
-    s.CurrentCustomer = CustomerRecord::fromBytes(CustomerNo(42, "0342").bytes().constData());
-    ASSERT_TRUE(s.AddCustomer());
+    ASSERT_TRUE(s.AddCustomer(CustomerRecord::fromBytes(CustomerNo(42, "0342").bytes().constData())));
     EXPECT_EQ(folder.read(RecordStore::kCustomerFile),
               a.bytes() + b.bytes() + c.bytes() + CustomerNo(42, "0342").bytes());
 }
@@ -155,8 +154,9 @@ TEST_F(StoreTest, FailedCompactionLeavesTheDataFileIntact)
 
     // The files are open again afterwards and the program goes on.
     EXPECT_TRUE(s.IsOpen());
-    ASSERT_TRUE(s.ReadSale(1));
-    EXPECT_EQ(s.CurrentSale.OrderNo, 1);
+    const std::optional<SalesRecord> sale = s.ReadSale(1);
+    ASSERT_TRUE(sale);
+    EXPECT_EQ(sale->OrderNo, 1);
 }
 
 TEST_F(StoreTest, CompactionAfterAWorkingSessionKeepsEverythingStillLive)
@@ -167,17 +167,11 @@ TEST_F(StoreTest, CompactionAfterAWorkingSessionKeepsEverythingStillLive)
     RecordStore &s = open();
 
     // A day's work: a new customer and order, one customer deleted, one order cancelled.
-    s.CurrentCustomer = CustomerRecord::fromBytes(CustomerNo(s.MaxCustomerId() + 1, "04").bytes().constData());
-    ASSERT_TRUE(s.AddCustomer());
-    s.CurrentSale =
-        SalesRecord::fromBytes(SaleOf("20040115", qint16(s.MaxOrderNoToday() + 1), 4, 1).bytes().constData());
-    ASSERT_TRUE(s.AddSale());
-    ASSERT_TRUE(s.ReadCustomer(2));
-    s.CurrentCustomerPos = 2;
-    ASSERT_TRUE(s.DeleteCustomer());
-    ASSERT_TRUE(s.ReadSale(1));
-    s.CurrentSalePos = 1;
-    ASSERT_TRUE(s.DeleteSale());
+    ASSERT_TRUE(s.AddCustomer(CustomerRecord::fromBytes(CustomerNo(s.MaxCustomerId() + 1, "04").bytes().constData())));
+    ASSERT_TRUE(s.AddSale(
+        SalesRecord::fromBytes(SaleOf("20040115", qint16(s.MaxOrderNoToday() + 1), 4, 1).bytes().constData())));
+    ASSERT_TRUE(s.DeleteCustomer(2));
+    ASSERT_TRUE(s.DeleteSale(1));
 
     ASSERT_TRUE(s.CompactCustomers());
     ASSERT_TRUE(s.CompactSales());

@@ -45,20 +45,18 @@ TEST_F(StoreTest, MissingFilesAreCreatedEmptyAndNumberingStartsAtOne)
     EXPECT_EQ(s.NextCustomerRecordNo, 1);
     EXPECT_EQ(s.NextSalesRecordNo, 1);
     EXPECT_EQ(s.NextPhoneBookRecordNo, 1);
-    EXPECT_EQ(s.CurrentCustomerPos, 1);
-    EXPECT_EQ(s.CurrentSalePos, 1);
     EXPECT_EQ(s.FindCustomerPos(1), -1);
     EXPECT_EQ(prompt.count(), 0);
 
     // The first customer gets number 1, the first order of the day number 1.
-    s.CurrentCustomer = CustomerRecord::fromBytes(fx::Customer().bytes().constData());
-    s.CurrentCustomer.CustomerId = s.MaxCustomerId() + 1;
-    ASSERT_TRUE(s.AddCustomer());
-    EXPECT_EQ(s.CurrentCustomer.CustomerId, 1);
-    s.CurrentSale = SalesRecord::fromBytes(fx::Sale().bytes().constData());
-    s.CurrentSale.OrderDate = U("20040115");
-    s.CurrentSale.OrderNo = qint16(s.MaxOrderNoToday() + 1);
-    ASSERT_TRUE(s.AddSale());
+    CustomerRecord customer = CustomerRecord::fromBytes(fx::Customer().bytes().constData());
+    customer.CustomerId = s.MaxCustomerId() + 1;
+    ASSERT_TRUE(s.AddCustomer(customer));
+    EXPECT_EQ(s.CustomerIndex[1].CustomerId, 1);
+    SalesRecord sale = SalesRecord::fromBytes(fx::Sale().bytes().constData());
+    sale.OrderDate = U("20040115");
+    sale.OrderNo = qint16(s.MaxOrderNoToday() + 1);
+    ASSERT_TRUE(s.AddSale(sale));
     EXPECT_EQ(s.MaxOrderNoToday(), 1);
     EXPECT_EQ(s.MaxCustomerId(), 1);
     EXPECT_EQ(QFileInfo(folder.file(RecordStore::kCustomerFile)).size(), kCustomerRecordLength);
@@ -88,8 +86,7 @@ TEST_F(StoreTest, ADataFileThatCannotBeOpenedFailsTheOpen)
     expectErrorBox(U("ErrorNo: 1\r\rファイルオープンエラー"));
     EXPECT_FALSE(s.IsOpen());
     // The files that did open are not left half open.
-    s.CurrentCustomer = CustomerRecord::fromBytes(CustomerNo(9, "09").bytes().constData());
-    EXPECT_FALSE(s.AddCustomer());
+    EXPECT_FALSE(s.AddCustomer(CustomerRecord::fromBytes(CustomerNo(9, "09").bytes().constData())));
     expectErrorBox(U("ErrorNo: 7\r\r顧客データの登録エラー"));
     EXPECT_EQ(folder.read(RecordStore::kCustomerFile), fx::FileOf(threeCustomers()));
 }
@@ -100,15 +97,17 @@ TEST_F(StoreTest, EveryOperationOnClosedFilesShowsItsOwnBox)
     writeSales({SaleOf("20040115", 1, 3, 0), SaleOf("20040115", 2, 41, 1)});
     writePhoneBook({fx::PhoneBook()});
     RecordStore &s = open();
-    ASSERT_TRUE(s.ReadCustomer(1));
-    ASSERT_TRUE(s.ReadSale(1));
+    const std::optional<CustomerRecord> customer = s.ReadCustomer(1);
+    ASSERT_TRUE(customer);
+    const std::optional<SalesRecord> sale = s.ReadSale(1);
+    ASSERT_TRUE(sale);
     s.CloseRecordFiles();
     const QByteArray customersBefore = folder.read(RecordStore::kCustomerFile);
     const QByteArray salesBefore = folder.read(RecordStore::kSalesFile);
 
-    EXPECT_FALSE(s.AddCustomer());
+    EXPECT_FALSE(s.AddCustomer(*customer));
     expectErrorBox(U("ErrorNo: 7\r\r顧客データの登録エラー"));
-    EXPECT_FALSE(s.AddSale());
+    EXPECT_FALSE(s.AddSale(*sale));
     expectErrorBox(U("ErrorNo: 8\r\r売上データの登録エラー"));
     EXPECT_FALSE(s.ReadCustomer(1));
     expectErrorBox(U("ErrorNo: 9\r\r顧客データの読み込みエラー"));
@@ -116,23 +115,21 @@ TEST_F(StoreTest, EveryOperationOnClosedFilesShowsItsOwnBox)
     expectErrorBox(U("ErrorNo: 9\r\r電話帳データの読み込みエラー"));
     EXPECT_FALSE(s.ReadSale(1));
     expectErrorBox(U("ErrorNo: 10\r\r売上データの読み込みエラー"));
-    s.CurrentCustomerPos = 1;
-    s.CurrentSalePos = 1;
-    EXPECT_FALSE(s.UpdateCustomer());
+    EXPECT_FALSE(s.UpdateCustomer(1, *customer));
     expectErrorBox(U("ErrorNo: 11\r\r顧客データの更新エラー"));
-    EXPECT_FALSE(s.UpdateSale());
+    EXPECT_FALSE(s.UpdateSale(1, *sale));
     expectErrorBox(U("ErrorNo: 12\r\r売上データの更新エラー"));
-    EXPECT_FALSE(s.DeleteCustomer());
+    EXPECT_FALSE(s.DeleteCustomer(1));
     expectErrorBox(U("ErrorNo: 13\r\r顧客データの削除エラー"));
-    EXPECT_FALSE(s.DeleteSale());
+    EXPECT_FALSE(s.DeleteSale(1));
     expectErrorBox(U("ErrorNo: 14\r\r売上データの削除エラー"));
     EXPECT_FALSE(s.RecordAddAll({CustomerRecord()}));
     expectErrorBox(U("ErrorNo: 7\r\r顧客データの登録エラー"));
     EXPECT_FALSE(s.AppendPhoneBookEntries({PhoneBookRecord()}));
     expectErrorBox(U("ErrorNo: 7\r\r電話帳データの登録エラー"));
     // The recount saves through UpdateCustomer and fails with its box (its sale reads fail first).
-    s.CurrentCustomer.CustomerId = 3;
-    EXPECT_FALSE(s.RecountCustomerUsage());
+    ASSERT_EQ(customer->CustomerId, 3);
+    EXPECT_FALSE(s.RecountCustomerUsage(1, *customer));
     ASSERT_GE(prompt.count(), 1);
     EXPECT_EQ(prompt.last().text, U("ErrorNo: 11\r\r顧客データの更新エラー"));
     prompt.clear();
@@ -147,9 +144,10 @@ TEST_F(StoreTest, EveryOperationOnClosedFilesShowsItsOwnBox)
 
     // Reopened, everything works again on the tables as they were.
     ASSERT_TRUE(s.OpenRecordFiles());
-    ASSERT_TRUE(s.ReadCustomer(2));
-    EXPECT_EQ(s.CurrentCustomer.CustomerId, 41);
-    ASSERT_TRUE(s.AddCustomer());
+    const std::optional<CustomerRecord> second = s.ReadCustomer(2);
+    ASSERT_TRUE(second);
+    EXPECT_EQ(second->CustomerId, 41);
+    ASSERT_TRUE(s.AddCustomer(*second));
     EXPECT_EQ(s.CustomerIndex[4].RecordNo, 4);
     EXPECT_EQ(prompt.count(), 0);
 }
@@ -160,25 +158,21 @@ TEST_F(StoreTest, PositionsOutsideTheTablesShowTheOperationsBoxes)
     writeSales({SaleOf("20040115", 1, 3, 0)});
     writePhoneBook({fx::PhoneBook()});
     RecordStore &s = open();
+    // A failed read gives no record at all, not an empty or half-read one.
     for (int pos : {0, -1, 4}) {
-        s.CurrentCustomer.Tel = U("left over");
-        EXPECT_FALSE(s.ReadCustomer(pos));
+        EXPECT_FALSE(s.ReadCustomer(pos).has_value()) << pos;
         expectErrorBox(U("ErrorNo: 9\r\r顧客データの読み込みエラー"));
-        // The buffer was cleared before the read.
-        EXPECT_TRUE(s.CurrentCustomer.Tel.isEmpty());
-        EXPECT_EQ(s.CurrentCustomer.CustomerId, 0);
     }
-    s.CurrentSale.OrderDate = U("left over");
-    EXPECT_FALSE(s.ReadSale(2));
+    EXPECT_FALSE(s.ReadSale(2).has_value());
     expectErrorBox(U("ErrorNo: 10\r\r売上データの読み込みエラー"));
-    EXPECT_TRUE(s.CurrentSale.OrderDate.isEmpty());
-    EXPECT_FALSE(s.ReadPhoneBookEntry(2));
+    EXPECT_FALSE(s.ReadPhoneBookEntry(2).has_value());
     expectErrorBox(U("ErrorNo: 9\r\r電話帳データの読み込みエラー"));
-    s.CurrentCustomerPos = 4;
-    EXPECT_FALSE(s.UpdateCustomer());
+    const std::optional<CustomerRecord> customer = s.ReadCustomer(1);
+    const std::optional<SalesRecord> sale = s.ReadSale(1);
+    ASSERT_TRUE(customer && sale);
+    EXPECT_FALSE(s.UpdateCustomer(4, *customer));
     expectErrorBox(U("ErrorNo: 11\r\r顧客データの更新エラー"));
-    s.CurrentSalePos = 0;
-    EXPECT_FALSE(s.UpdateSale());
+    EXPECT_FALSE(s.UpdateSale(0, *sale));
     expectErrorBox(U("ErrorNo: 12\r\r売上データの更新エラー"));
     EXPECT_EQ(folder.read(RecordStore::kCustomerFile), fx::FileOf(threeCustomers()));
 }
@@ -310,11 +304,12 @@ TEST_F(StoreTest, PhoneBookIndexHoldsEveryRecord)
     EXPECT_EQ(s.FindPhoneBookPosByTel(U("0120")), 2);
     EXPECT_EQ(s.FindPhoneBookPosByTel(U("0121")), -1);
 
-    ASSERT_TRUE(s.ReadPhoneBookEntry(2));
-    EXPECT_EQ(s.CurrentPhoneBookEntry.Tel, U("0120"));
-    EXPECT_EQ(s.CurrentPhoneBookEntry.Name, U("田中"));
-    EXPECT_EQ(s.CurrentPhoneBookEntry.Zip, U("1600023"));
-    EXPECT_EQ(s.CurrentPhoneBookEntry.Address, U("東京都新宿区"));
+    const std::optional<PhoneBookRecord> entry = s.ReadPhoneBookEntry(2);
+    ASSERT_TRUE(entry);
+    EXPECT_EQ(entry->Tel, U("0120"));
+    EXPECT_EQ(entry->Name, U("田中"));
+    EXPECT_EQ(entry->Zip, U("1600023"));
+    EXPECT_EQ(entry->Address, U("東京都新宿区"));
 }
 
 TEST_F(StoreTest, OrderNumbersRestartEveryDayAndCustomerNumbersFollowTheLargest)
@@ -328,9 +323,7 @@ TEST_F(StoreTest, OrderNumbersRestartEveryDayAndCustomerNumbersFollowTheLargest)
     EXPECT_EQ(s.MaxCustomerId(), 41);
 
     // Cancelling the last order of the day frees its number.
-    s.CurrentSalePos = 4;
-    ASSERT_TRUE(s.ReadSale(4));
-    ASSERT_TRUE(s.DeleteSale());
+    ASSERT_TRUE(s.DeleteSale(4));
     EXPECT_EQ(s.MaxOrderNoToday(), 2);
 
     Clock::Pin(QDateTime(QDate(2004, 1, 17), QTime(9, 0)));
@@ -339,9 +332,7 @@ TEST_F(StoreTest, OrderNumbersRestartEveryDayAndCustomerNumbersFollowTheLargest)
     EXPECT_EQ(s.MaxOrderNoToday(), 5);
 
     // Deleting the customer with the largest number lowers the next number.
-    s.CurrentCustomerPos = 2;
-    ASSERT_TRUE(s.ReadCustomer(2));
-    ASSERT_TRUE(s.DeleteCustomer());
+    ASSERT_TRUE(s.DeleteCustomer(2));
     EXPECT_EQ(s.MaxCustomerId(), 7);
 }
 
@@ -353,11 +344,9 @@ TEST_F(StoreTest, AddAppendsAfterTheLastRecordAndIndexesWhatWasWritten)
 
     fx::Customer added = CustomerNo(42, "0312345678");
     added.Remarks = fx::kOomori;
-    s.CurrentCustomer = CustomerRecord::fromBytes(added.bytes().constData());
-    s.CurrentCustomerPos = 1;
-    ASSERT_TRUE(s.AddCustomer());
+    CustomerRecord customer = CustomerRecord::fromBytes(added.bytes().constData());
+    ASSERT_TRUE(s.AddCustomer(customer));
     EXPECT_EQ(s.CustomerCount(), 4);
-    EXPECT_EQ(s.CurrentCustomerPos, 4);
     EXPECT_EQ(s.NextCustomerRecordNo, 5);
     const CustomerIndexEntry &e = s.CustomerIndex[4];
     EXPECT_EQ(e.CustomerId, 42);
@@ -369,11 +358,8 @@ TEST_F(StoreTest, AddAppendsAfterTheLastRecordAndIndexesWhatWasWritten)
     EXPECT_EQ(file, fx::FileOf(threeCustomers()) + added.bytes());
 
     fx::Sale sale = SaleOf("20040116", 7, 42, 1);
-    s.CurrentSale = SalesRecord::fromBytes(sale.bytes().constData());
-    s.CurrentSalePos = 1;
-    ASSERT_TRUE(s.AddSale());
+    ASSERT_TRUE(s.AddSale(SalesRecord::fromBytes(sale.bytes().constData())));
     EXPECT_EQ(s.SalesCount(), 2);
-    EXPECT_EQ(s.CurrentSalePos, 2);
     EXPECT_EQ(s.NextSalesRecordNo, 3);
     EXPECT_EQ(s.SalesIndex[2].OrderKey(), U("200401167"));
     EXPECT_EQ(s.SalesIndex[2].CustomerId, 42);
@@ -384,10 +370,10 @@ TEST_F(StoreTest, AddAppendsAfterTheLastRecordAndIndexesWhatWasWritten)
 
     // Over-long keys and characters CP932 lacks: the table holds what the file holds, so the
     // lookup gives the same answer before and after a restart.
-    s.CurrentCustomer.CustomerId = 43;
-    s.CurrentCustomer.Tel = U("0312345678901234"); // 16 digits into 14 bytes
-    s.CurrentCustomer.NameKana = U("ﾔﾏﾀﾞ한  ");
-    ASSERT_TRUE(s.AddCustomer());
+    customer.CustomerId = 43;
+    customer.Tel = U("0312345678901234"); // 16 digits into 14 bytes
+    customer.NameKana = U("ﾔﾏﾀﾞ한  ");
+    ASSERT_TRUE(s.AddCustomer(customer));
     EXPECT_EQ(s.CustomerIndex[5].Tel, U("03123456789012"));
     EXPECT_EQ(s.CustomerIndex[5].NameKana, U("ﾔﾏﾀﾞ?"));
     RecordStore again(folder.path());
@@ -414,34 +400,35 @@ TEST_F(StoreTest, ReadCustomerTakesPointsAboveAMillionAsZero)
     negative.Points = -30;
     writeCustomers({exact, above, huge, negative});
     RecordStore &s = open();
-    s.CurrentCustomerPos = 3;
 
-    ASSERT_TRUE(s.ReadCustomer(1));
-    EXPECT_EQ(s.CurrentCustomer.Points, 1000000);
-    ASSERT_TRUE(s.ReadCustomer(2));
-    EXPECT_EQ(s.CurrentCustomer.Points, 0);
-    EXPECT_EQ(s.CurrentCustomer.Tel, U("02")); // the rest of the record is read as it is
-    EXPECT_EQ(s.CurrentCustomer.UseCount, 3);
-    ASSERT_TRUE(s.ReadCustomer(3));
-    EXPECT_EQ(s.CurrentCustomer.Points, 0);
-    ASSERT_TRUE(s.ReadCustomer(4));
-    EXPECT_EQ(s.CurrentCustomer.Points, -30);
-    EXPECT_EQ(s.CurrentCustomerPos, 3); // reading does not move the position
-    // Only the buffer is corrected; the file keeps its value until the customer is saved.
+    std::optional<CustomerRecord> read = s.ReadCustomer(1);
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read->Points, 1000000);
+    read = s.ReadCustomer(2);
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read->Points, 0);
+    EXPECT_EQ(read->Tel, U("02")); // the rest of the record is read as it is
+    EXPECT_EQ(read->UseCount, 3);
+    read = s.ReadCustomer(3);
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read->Points, 0);
+    read = s.ReadCustomer(4);
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read->Points, -30);
+    // Only the record read is corrected; the file keeps its value until the customer is saved.
     EXPECT_EQ(fx::GetI32(customerRecordOnFile(2), 152), 1000001);
 }
 
-TEST_F(StoreTest, ReadSaleFillsTheBufferWithoutMovingThePosition)
+TEST_F(StoreTest, ReadSaleReturnsTheRecordOfTheIndexEntry)
 {
     writeSales({SaleOf("20040115", 1, 3, 0), SaleOf("20040115", 2, 41, -1), SaleOf("20040116", 1, 7, 2)});
     RecordStore &s = open();
-    s.CurrentSalePos = 1;
-    ASSERT_TRUE(s.ReadSale(2)); // the second live sale is record 3
-    EXPECT_EQ(s.CurrentSale.OrderDate, U("20040116"));
-    EXPECT_EQ(s.CurrentSale.CustomerId, 7);
-    EXPECT_EQ(s.CurrentSale.ItemName[1], U("ラーメン"));
-    EXPECT_EQ(s.CurrentSale.LineCount(), 2);
-    EXPECT_EQ(s.CurrentSalePos, 1);
+    const std::optional<SalesRecord> sale = s.ReadSale(2); // the second live sale is record 3
+    ASSERT_TRUE(sale);
+    EXPECT_EQ(sale->OrderDate, U("20040116"));
+    EXPECT_EQ(sale->CustomerId, 7);
+    EXPECT_EQ(sale->ItemName[1], U("ラーメン"));
+    EXPECT_EQ(sale->LineCount(), 2);
 }
 
 TEST_F(StoreTest, ReadThenUpdateWritesBackTheIdenticalBytes)
@@ -463,12 +450,12 @@ TEST_F(StoreTest, ReadThenUpdateWritesBackTheIdenticalBytes)
 
     RecordStore &s = open();
     for (int pos = 1; pos <= 2; ++pos) {
-        ASSERT_TRUE(s.ReadCustomer(pos));
-        s.CurrentCustomerPos = pos;
-        ASSERT_TRUE(s.UpdateCustomer());
-        ASSERT_TRUE(s.ReadSale(pos));
-        s.CurrentSalePos = pos;
-        ASSERT_TRUE(s.UpdateSale());
+        const std::optional<CustomerRecord> customer = s.ReadCustomer(pos);
+        ASSERT_TRUE(customer);
+        ASSERT_TRUE(s.UpdateCustomer(pos, *customer));
+        const std::optional<SalesRecord> sale = s.ReadSale(pos);
+        ASSERT_TRUE(sale);
+        ASSERT_TRUE(s.UpdateSale(pos, *sale));
     }
     EXPECT_EQ(folder.read(RecordStore::kCustomerFile), customers);
     EXPECT_EQ(folder.read(RecordStore::kSalesFile), sales);
@@ -481,13 +468,13 @@ TEST_F(StoreTest, UpdatesRewriteTheirRecordAndRefreshTheIndexEntry)
     writeSales({SaleOf("20040115", 1, 3, 0), SaleOf("20040115", 2, 41, 1)});
     RecordStore &s = open();
 
-    ASSERT_TRUE(s.ReadCustomer(2));
-    s.CurrentCustomerPos = 2;
-    s.CurrentCustomer.Tel = U("0900000000");
-    s.CurrentCustomer.NameKana = U("ｽｽﾞｷ");
-    s.CurrentCustomer.Zip = U("1000001");
-    s.CurrentCustomer.City = U("千代田区");
-    ASSERT_TRUE(s.UpdateCustomer());
+    std::optional<CustomerRecord> customer = s.ReadCustomer(2);
+    ASSERT_TRUE(customer);
+    customer->Tel = U("0900000000");
+    customer->NameKana = U("ｽｽﾞｷ");
+    customer->Zip = U("1000001");
+    customer->City = U("千代田区");
+    ASSERT_TRUE(s.UpdateCustomer(2, *customer));
     const CustomerIndexEntry &e = s.CustomerIndex[2];
     EXPECT_EQ(e.CustomerId, 41);
     EXPECT_EQ(e.Tel, U("0900000000"));
@@ -501,13 +488,13 @@ TEST_F(StoreTest, UpdatesRewriteTheirRecordAndRefreshTheIndexEntry)
     want[1].City = "\x90\xe7\x91\xe3\x93\x63\x8b\xe6"; // 千代田区
     EXPECT_EQ(folder.read(RecordStore::kCustomerFile), fx::FileOf(want));
 
-    ASSERT_TRUE(s.ReadSale(2));
-    s.CurrentSalePos = 2;
-    s.CurrentSale.Status = 0;
-    s.CurrentSale.DoneTime = fx::kOle20040220_2015;
-    s.CurrentSale.OrderNo = 9;
-    s.CurrentSale.CustomerId = 7;
-    ASSERT_TRUE(s.UpdateSale());
+    std::optional<SalesRecord> sale = s.ReadSale(2);
+    ASSERT_TRUE(sale);
+    sale->Status = 0;
+    sale->DoneTime = fx::kOle20040220_2015;
+    sale->OrderNo = 9;
+    sale->CustomerId = 7;
+    ASSERT_TRUE(s.UpdateSale(2, *sale));
     const SalesIndexEntry &se = s.SalesIndex[2];
     EXPECT_EQ(se.OrderKey(), U("200401159"));
     EXPECT_EQ(se.CustomerId, 7);
@@ -525,32 +512,26 @@ TEST_F(StoreTest, DeleteSaleMarksTheRecordAndShiftsTheTable)
     writeSales({SaleOf("20040115", 1, 3, 0), SaleOf("20040115", 2, 41, 1), SaleOf("20040115", 3, 7, 2)});
     RecordStore &s = open();
 
-    // In the middle: the position stays and now shows the following entry.
-    ASSERT_TRUE(s.ReadSale(2));
-    s.CurrentSalePos = 2;
-    ASSERT_TRUE(s.DeleteSale());
-    EXPECT_EQ(s.CurrentSale.Status, -1);
+    // In the middle: the following entry moves up into the position.
+    ASSERT_TRUE(s.DeleteSale(2));
     EXPECT_EQ(s.SalesCount(), 2);
-    EXPECT_EQ(s.CurrentSalePos, 2);
     EXPECT_EQ(s.SalesIndex[1].OrderNo, 1);
     EXPECT_EQ(s.SalesIndex[2].OrderNo, 3);
     EXPECT_EQ(saleRecordOnFile(2), SaleOf("20040115", 2, 41, -1).bytes());
 
-    // The last entry: the position moves back to the new last entry.
-    ASSERT_TRUE(s.ReadSale(2));
-    ASSERT_TRUE(s.DeleteSale());
+    // The last entry.
+    ASSERT_TRUE(s.DeleteSale(2));
     EXPECT_EQ(s.SalesCount(), 1);
-    EXPECT_EQ(s.CurrentSalePos, 1);
+    EXPECT_EQ(s.SalesIndex[1].OrderNo, 1);
 
-    // The only entry: count 0, position 0; a further delete has nothing to act on.
-    ASSERT_TRUE(s.ReadSale(1));
-    ASSERT_TRUE(s.DeleteSale());
+    // The only entry: count 0; a further delete has nothing to act on.
+    ASSERT_TRUE(s.DeleteSale(1));
     EXPECT_EQ(s.SalesCount(), 0);
-    EXPECT_EQ(s.CurrentSalePos, 0);
-    EXPECT_FALSE(s.DeleteSale());
+    EXPECT_FALSE(s.DeleteSale(1));
+    expectErrorBox(U("ErrorNo: 14\r\r売上データの削除エラー"));
+    EXPECT_FALSE(s.DeleteSale(0));
     expectErrorBox(U("ErrorNo: 14\r\r売上データの削除エラー"));
     EXPECT_EQ(s.SalesCount(), 0);
-    EXPECT_EQ(s.CurrentSalePos, 0);
 
     // The marks are on file: a new start lists nothing.
     EXPECT_EQ(open().SalesCount(), 0);
@@ -561,12 +542,8 @@ TEST_F(StoreTest, DeleteCustomerMarksTheRecordAndShiftsTheTable)
 {
     writeCustomers(threeCustomers());
     RecordStore &s = open();
-    ASSERT_TRUE(s.ReadCustomer(1));
-    s.CurrentCustomerPos = 1;
-    ASSERT_TRUE(s.DeleteCustomer());
-    EXPECT_EQ(s.CurrentCustomer.CustomerId, -1);
+    ASSERT_TRUE(s.DeleteCustomer(1));
     EXPECT_EQ(s.CustomerCount(), 2);
-    EXPECT_EQ(s.CurrentCustomerPos, 1);
     EXPECT_EQ(s.CustomerIndex[1].CustomerId, 41);
     EXPECT_EQ(s.FindCustomerPos(3), -1); // the order board shows such a customer as deleted
     fx::Customer marked = threeCustomers()[0];
@@ -574,20 +551,65 @@ TEST_F(StoreTest, DeleteCustomerMarksTheRecordAndShiftsTheTable)
     EXPECT_EQ(customerRecordOnFile(1), marked.bytes());
     EXPECT_EQ(customerRecordOnFile(2), threeCustomers()[1].bytes());
 
-    s.CurrentCustomerPos = 2;
-    ASSERT_TRUE(s.ReadCustomer(2));
-    ASSERT_TRUE(s.DeleteCustomer());
-    EXPECT_EQ(s.CurrentCustomerPos, 1);
-    ASSERT_TRUE(s.ReadCustomer(1));
-    ASSERT_TRUE(s.DeleteCustomer());
+    ASSERT_TRUE(s.DeleteCustomer(2));
+    EXPECT_EQ(s.CustomerCount(), 1);
+    EXPECT_EQ(s.CustomerIndex[1].CustomerId, 41);
+    ASSERT_TRUE(s.DeleteCustomer(1));
     EXPECT_EQ(s.CustomerCount(), 0);
-    EXPECT_EQ(s.CurrentCustomerPos, 0);
-    EXPECT_FALSE(s.DeleteCustomer());
+    EXPECT_FALSE(s.DeleteCustomer(1));
     expectErrorBox(U("ErrorNo: 13\r\r顧客データの削除エラー"));
 
     RecordStore &again = open();
     EXPECT_EQ(again.CustomerCount(), 0);
     EXPECT_EQ(again.NextCustomerRecordNo, 4); // the space comes back only with compaction
+}
+
+TEST_F(StoreTest, DeletesMarkTheRecordAsStoredAtTheEntrysRecordNumber)
+{
+    // Deleted records at the front: positions and record numbers differ by one.
+    std::vector<fx::Customer> customers = threeCustomers();
+    customers.insert(customers.begin(), CustomerNo(-1, "0399999999"));
+    const fx::Sale cancelled = SaleOf("20040115", 1, 3, -1);
+    const fx::Sale a = SaleOf("20040115", 2, 3, 0);
+    const fx::Sale b = SaleOf("20040115", 3, 41, 1);
+    const fx::Sale c = SaleOf("20040115", 4, 7, 2);
+    writeCustomers(customers);
+    writeSales({cancelled, a, b, c});
+    RecordStore &s = open();
+
+    // A window's copy goes stale once another window saves the order; the delete marks what
+    // the file holds now, not either copy.
+    const std::optional<SalesRecord> held = s.ReadSale(2);
+    ASSERT_TRUE(held);
+    SalesRecord saved = *held;
+    saved.DeliveryStaff = U("山田");
+    ASSERT_TRUE(s.UpdateSale(2, saved));
+    ASSERT_TRUE(s.DeleteSale(2));
+    fx::Sale marked = b;
+    marked.DeliveryStaff = fx::kYamada;
+    marked.Status = -1;
+    EXPECT_EQ(folder.read(RecordStore::kSalesFile), cancelled.bytes() + a.bytes() + marked.bytes() + c.bytes());
+    ASSERT_EQ(s.SalesCount(), 2);
+    EXPECT_EQ(s.SalesIndex[2].RecordNo, 4);
+
+    std::optional<CustomerRecord> customer = s.ReadCustomer(2);
+    ASSERT_TRUE(customer);
+    customer->Remarks = U("大盛り");
+    ASSERT_TRUE(s.UpdateCustomer(2, *customer));
+    ASSERT_TRUE(s.DeleteCustomer(2));
+    std::vector<fx::Customer> want = customers;
+    want[2].Remarks = fx::kOomori;
+    want[2].CustomerId = -1;
+    EXPECT_EQ(folder.read(RecordStore::kCustomerFile), fx::FileOf(want));
+    ASSERT_EQ(s.CustomerCount(), 2);
+    EXPECT_EQ(s.CustomerIndex[2].RecordNo, 4);
+    EXPECT_EQ(prompt.count(), 0);
+
+    // The next start agrees.
+    RecordStore &again = open();
+    EXPECT_EQ(again.SalesCount(), 2);
+    EXPECT_EQ(again.FindCustomerPos(41), -1);
+    EXPECT_EQ(again.CustomerCount(), 2);
 }
 
 TEST_F(StoreTest, RecountCustomerUsageRecomputesDatesAndCountFromTheSales)
@@ -607,13 +629,14 @@ TEST_F(StoreTest, RecountCustomerUsageRecomputesDatesAndCountFromTheSales)
         SaleOf("20040401", 1, 5, -1, fx::kOle20040115_1905), // cancelled
     });
     RecordStore &s = open();
-    ASSERT_TRUE(s.ReadCustomer(2));
-    s.CurrentCustomerPos = 2;
-    ASSERT_TRUE(s.RecountCustomerUsage());
-    EXPECT_EQ(s.CurrentCustomer.UseCount, 4);
-    EXPECT_EQ(s.CurrentCustomer.FirstUseDate, fx::kOle20040110_0900);
+    std::optional<CustomerRecord> customer = s.ReadCustomer(2);
+    ASSERT_TRUE(customer);
+    std::optional<CustomerRecord> recounted = s.RecountCustomerUsage(2, *customer);
+    ASSERT_TRUE(recounted);
+    EXPECT_EQ(recounted->UseCount, 4);
+    EXPECT_EQ(recounted->FirstUseDate, fx::kOle20040110_0900);
     // Of two orders on the latest day the later one is the last use.
-    EXPECT_EQ(s.CurrentCustomer.LastUseDate, fx::kOle20040305_1700);
+    EXPECT_EQ(recounted->LastUseDate, fx::kOle20040305_1700);
     fx::Customer saved = c;
     saved.UseCount = 4;
     saved.FirstUseDate = fx::kOle20040110_0900;
@@ -625,28 +648,57 @@ TEST_F(StoreTest, RecountCustomerUsageRecomputesDatesAndCountFromTheSales)
     for (int pos = s.SalesCount(); pos >= 1; --pos) {
         if (s.SalesIndex[size_t(pos)].CustomerId != 5)
             continue;
-        ASSERT_TRUE(s.ReadSale(pos));
-        s.CurrentSalePos = pos;
-        ASSERT_TRUE(s.DeleteSale());
+        ASSERT_TRUE(s.DeleteSale(pos));
     }
-    ASSERT_TRUE(s.ReadCustomer(2));
-    ASSERT_TRUE(s.RecountCustomerUsage());
+    customer = s.ReadCustomer(2);
+    ASSERT_TRUE(customer);
+    ASSERT_TRUE(s.RecountCustomerUsage(2, *customer));
     saved.UseCount = 0;
     saved.FirstUseDate = 0;
     saved.LastUseDate = 0;
     EXPECT_EQ(customerRecordOnFile(2), saved.bytes());
 
+    // What is written is the customer given, with its unsaved changes (a cancellation gives
+    // points back first), at the position given; the record returned is the one on file.
+    CustomerRecord given = *customer;
+    given.Points = 75;
+    given.Remarks = U("大盛り");
+    recounted = s.RecountCustomerUsage(2, given);
+    ASSERT_TRUE(recounted);
+    EXPECT_EQ(recounted->Points, 75);
+    saved.Points = 75;
+    saved.Remarks = fx::kOomori;
+    EXPECT_EQ(customerRecordOnFile(2), saved.bytes());
+    EXPECT_EQ(customerRecordOnFile(1), CustomerNo(1, "01").bytes());
+    char returned[kCustomerRecordLength];
+    recounted->toBytes(returned);
+    EXPECT_EQ(QByteArray(returned, kCustomerRecordLength), saved.bytes());
+
+    // Old files can hold two customers with one number: the one at the position given is saved.
+    fx::Customer twin = CustomerNo(5, "0366666666");
+    ASSERT_TRUE(s.AddCustomer(CustomerRecord::fromBytes(twin.bytes().constData())));
+    const std::optional<CustomerRecord> second = s.ReadCustomer(3);
+    ASSERT_TRUE(second);
+    ASSERT_TRUE(s.RecountCustomerUsage(3, *second));
+    twin.UseCount = 0;
+    twin.FirstUseDate = 0;
+    twin.LastUseDate = 0;
+    EXPECT_EQ(customerRecordOnFile(3), twin.bytes());
+    EXPECT_EQ(customerRecordOnFile(2), saved.bytes());
+    EXPECT_EQ(prompt.count(), 0);
+
     // No customer chosen: nothing happens.
     const QByteArray before = folder.read(RecordStore::kCustomerFile);
-    s.CurrentCustomerPos = -1;
-    s.CurrentCustomer.UseCount = 77;
-    EXPECT_TRUE(s.RecountCustomerUsage());
-    EXPECT_EQ(s.CurrentCustomer.UseCount, 77);
+    given.UseCount = 77;
+    recounted = s.RecountCustomerUsage(-1, given);
+    EXPECT_EQ(prompt.count(), 0);
+    prompt.clear();
+    ASSERT_TRUE(recounted);
+    EXPECT_EQ(recounted->UseCount, 77);
     EXPECT_EQ(folder.read(RecordStore::kCustomerFile), before);
 
     // A position outside the table fails as the update does.
-    s.CurrentCustomerPos = 0;
-    EXPECT_FALSE(s.RecountCustomerUsage());
+    EXPECT_FALSE(s.RecountCustomerUsage(0, given));
     expectErrorBox(U("ErrorNo: 11\r\r顧客データの更新エラー"));
 }
 
@@ -667,7 +719,6 @@ TEST_F(StoreTest, RecordAddAllGivesConsecutiveNumbersAfterTheLargest)
         EXPECT_EQ(fx::GetI32(customerRecordOnFile(4 + i), 0), 42 + i);
     }
     EXPECT_EQ(s.CustomerIndex[6].Tel, U("0344444444"));
-    EXPECT_EQ(s.CurrentCustomerPos, 6);
     EXPECT_EQ(s.NextCustomerRecordNo, 7);
     fx::Customer third = CustomerNo(44, "0344444444");
     EXPECT_EQ(customerRecordOnFile(6), third.bytes());
@@ -682,7 +733,6 @@ TEST_F(StoreTest, RecordAddAllGivesConsecutiveNumbersAfterTheLargest)
         ASSERT_EQ(s.CustomerIndex[size_t(pos)].CustomerId, 45 + (pos - 7));
         ASSERT_EQ(s.CustomerIndex[size_t(pos)].RecordNo, pos);
     }
-    EXPECT_EQ(s.CurrentCustomerPos, 9006);
     const QByteArray file = folder.read(RecordStore::kCustomerFile);
     ASSERT_EQ(file.size(), 9006 * kCustomerRecordLength);
     EXPECT_EQ(fx::GetI32(fx::RecordAt(file, kCustomerRecordLength, 9006), 0), 9044);
@@ -723,8 +773,9 @@ TEST_F(StoreTest, AppendPhoneBookEntriesAppendsInOrder)
     last.Tel = "50000009999";
     EXPECT_EQ(fx::RecordAt(file, kPhoneBookRecordLength, 10001), last.bytes());
     EXPECT_EQ(s.FindPhoneBookPosByTel(U("50000009999")), 10001);
-    ASSERT_TRUE(s.ReadPhoneBookEntry(10001));
-    EXPECT_EQ(s.CurrentPhoneBookEntry.Address, U("東京都新宿区"));
+    const std::optional<PhoneBookRecord> entry = s.ReadPhoneBookEntry(10001);
+    ASSERT_TRUE(entry);
+    EXPECT_EQ(entry->Address, U("東京都新宿区"));
     EXPECT_TRUE(s.AppendPhoneBookEntries({}));
     EXPECT_EQ(s.PhoneBookCount(), 10001);
 }
@@ -747,11 +798,9 @@ TEST_F(StoreTest, TornFilesLoadTheirWholeRecordsAndAppendsReplaceOnlyTheTornTail
     EXPECT_EQ(s.NextPhoneBookRecordNo, 3);
 
     fx::Customer added = CustomerNo(42, "0342424242");
-    s.CurrentCustomer = CustomerRecord::fromBytes(added.bytes().constData());
-    ASSERT_TRUE(s.AddCustomer());
+    ASSERT_TRUE(s.AddCustomer(CustomerRecord::fromBytes(added.bytes().constData())));
     fx::Sale sale = SaleOf("20040116", 1, 42, 1);
-    s.CurrentSale = SalesRecord::fromBytes(sale.bytes().constData());
-    ASSERT_TRUE(s.AddSale());
+    ASSERT_TRUE(s.AddSale(SalesRecord::fromBytes(sale.bytes().constData())));
     PhoneBookRecord p = PhoneBookRecord::fromBytes(fx::PhoneBook().bytes().constData());
     ASSERT_TRUE(s.AppendPhoneBookEntries({p}));
 
@@ -796,25 +845,26 @@ TEST_F(StoreTest, DamagedRecordsLoadWithoutACrash)
     ASSERT_EQ(s.SalesCount(), 2); // OrderNo -3 is not 0: listed
     ASSERT_EQ(s.PhoneBookCount(), 3);
     EXPECT_EQ(s.OldestSalesDate, U("20010619"));
-    ASSERT_TRUE(s.ReadCustomer(2));
-    EXPECT_EQ(s.CurrentCustomer.UseCount, -5);
-    EXPECT_EQ(s.CurrentCustomer.Motive, 300);
-    EXPECT_TRUE(std::isnan(s.CurrentCustomer.FirstUseDate));
-    EXPECT_FALSE(s.CurrentCustomer.NameKana.isEmpty());
-    ASSERT_TRUE(s.ReadSale(1));
-    EXPECT_EQ(s.CurrentSale.OrderNo, -3);
-    EXPECT_EQ(s.CurrentSale.ItemQty[1], -7);
-    EXPECT_EQ(CurrencyToYen(s.CurrentSale.ItemPrice[1]), -5);
-    EXPECT_EQ(FormatDayTime(s.CurrentSale.OrderTime), U("-----"));
+    const std::optional<CustomerRecord> customer = s.ReadCustomer(2);
+    ASSERT_TRUE(customer);
+    EXPECT_EQ(customer->UseCount, -5);
+    EXPECT_EQ(customer->Motive, 300);
+    EXPECT_TRUE(std::isnan(customer->FirstUseDate));
+    EXPECT_FALSE(customer->NameKana.isEmpty());
+    const std::optional<SalesRecord> sale = s.ReadSale(1);
+    ASSERT_TRUE(sale);
+    EXPECT_EQ(sale->OrderNo, -3);
+    EXPECT_EQ(sale->ItemQty[1], -7);
+    EXPECT_EQ(CurrencyToYen(sale->ItemPrice[1]), -5);
+    EXPECT_EQ(FormatDayTime(sale->OrderTime), U("-----"));
     EXPECT_EQ(FormatTime(s.SalesIndex[1].DoneTime), U("-----"));
-    EXPECT_EQ(FormatTime(s.CurrentSale.DepartTime), U("-----"));
+    EXPECT_EQ(FormatTime(sale->DepartTime), U("-----"));
     ASSERT_TRUE(s.ReadPhoneBookEntry(3));
 
     // The recount over a damaged date and time does not crash and saves the customer.
-    s.CurrentCustomerPos = 2;
-    ASSERT_TRUE(s.ReadCustomer(2));
-    EXPECT_TRUE(s.RecountCustomerUsage());
-    EXPECT_EQ(s.CurrentCustomer.UseCount, 2);
+    const std::optional<CustomerRecord> recounted = s.RecountCustomerUsage(2, *customer);
+    ASSERT_TRUE(recounted);
+    EXPECT_EQ(recounted->UseCount, 2);
     // Saving the damaged customer keeps a record of the right length.
     EXPECT_EQ(folder.read(RecordStore::kCustomerFile).size(), 2 * kCustomerRecordLength);
     EXPECT_EQ(prompt.count(), 0);
@@ -829,7 +879,6 @@ TEST_F(StoreTest, CloseAndReopenKeepTheTables)
     // A backup could replace the file meanwhile; the tables stay as they were.
     ASSERT_TRUE(s.OpenRecordFiles());
     EXPECT_EQ(s.CustomerCount(), 3);
-    s.CurrentCustomer = CustomerRecord::fromBytes(CustomerNo(42, "0342").bytes().constData());
-    ASSERT_TRUE(s.AddCustomer());
+    ASSERT_TRUE(s.AddCustomer(CustomerRecord::fromBytes(CustomerNo(42, "0342").bytes().constData())));
     EXPECT_EQ(folder.read(RecordStore::kCustomerFile), fx::FileOf(threeCustomers()) + CustomerNo(42, "0342").bytes());
 }
