@@ -18,14 +18,12 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDateTimeEdit>
-#include <QFocusEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimer>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -90,8 +88,11 @@ void frmOrderChange::connectSignals()
     connect(cboStaff, &QComboBox::activated, this, [this] { setChanged(); });
     connect(cboSitei, &QComboBox::activated, this, [this] { setChanged(); });
     connect(cboSitei, &QComboBox::editTextChanged, this, [this] { setChanged(); });
-    for (QWidget *w : {static_cast<QWidget *>(txtHai), static_cast<QWidget *>(cboCoo)})
-        w->installEventFilter(this);
+    // A wrong delivery fee is emptied; a wrong service discount keeps the focus.
+    m_fieldCheck = new LeaveFieldCheck(this);
+    m_fieldCheck->setActiveWhen([this] { return !m_closed; });
+    m_fieldCheck->watch(txtHai, LeaveFieldCheck::Number(), LeaveFieldCheck::Refused::Clear);
+    m_fieldCheck->watch(cboCoo, ServiceDiscountRule());
 }
 
 void frmOrderChange::openWindow()
@@ -305,38 +306,5 @@ void frmOrderChange::closeEvent(QCloseEvent *event)
 
 void frmOrderChange::keepFocusIn(QWidget *field)
 {
-    const auto refocus = [this, field] {
-        const bool was = m_checking;
-        m_checking = true;
-        field->setFocus(Qt::OtherFocusReason);
-        if (auto *combo = qobject_cast<QComboBox *>(field))
-            combo->lineEdit()->selectAll();
-        m_checking = was;
-    };
-    refocus();
-    // The focus may still be on its way to the control that was clicked.
-    QTimer::singleShot(0, this, refocus);
-}
-
-bool frmOrderChange::eventFilter(QObject *watched, QEvent *e)
-{
-    if (e->type() != QEvent::FocusOut || m_checking || m_closed)
-        return QDialog::eventFilter(watched, e);
-    const Qt::FocusReason reason = static_cast<QFocusEvent *>(e)->reason();
-    // The list's own pop-up or a box taking the focus is not leaving the field.
-    if (reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason)
-        return QDialog::eventFilter(watched, e);
-    m_checking = true;
-    if (watched == txtHai && !IsNumericInput(txtHai->text())) {
-        ShowNotNumericWarning();
-        txtHai->clear();
-    } else if (watched == cboCoo) {
-        const ServiceDiscountCheck result = CheckServiceDiscount(cboCoo->currentText());
-        if (result != ServiceDiscountCheck::Ok) {
-            ShowServiceDiscountWarning(result);
-            keepFocusIn(cboCoo);
-        }
-    }
-    m_checking = false;
-    return QDialog::eventFilter(watched, e);
+    m_fieldCheck->keepFocusIn(field);
 }

@@ -39,7 +39,6 @@ class frmOrderChange : public QDialog, public OrderMenuArea
     void reject() override;
     void closeEvent(QCloseEvent *event) override;
     bool event(QEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
   private:
     void buildLayout();
@@ -63,5 +62,5 @@ class frmOrderChange : public QDialog, public OrderMenuArea
     bool m_changed = false;
     bool m_closed = false;
     bool m_customerLoaded = false;
-    bool m_checking = false;
+    LeaveFieldCheck *m_fieldCheck = nullptr;
 };
