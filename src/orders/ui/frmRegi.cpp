@@ -153,6 +153,14 @@ bool frmRegi::handleKey(QKeyEvent *event)
     case Qt::Key_Enter:
         cmdGo_Click();
         return true;
+    case Qt::Key_Comma:
+    case Qt::Key_Period:
+        // The keypad's separator key (a comma, or its decimal key where that is the separator)
+        // sits beside Enter; the main keyboard's comma and full stop mean nothing here.
+        if (!(event->modifiers() & Qt::KeypadModifier))
+            return false;
+        cmdGo_Click();
+        return true;
     default:
         return false;
     }
