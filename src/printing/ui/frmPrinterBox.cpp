@@ -106,7 +106,7 @@ frmPrinterBox::frmPrinterBox(PrintDocument &doc, QWidget *parent) : QDialog(pare
             SetCurrentPrinterName(name);
     });
     connect(cmdDetail, &QPushButton::clicked, this,
-            [this] { Printers().showProperties(cboPrinter->currentText(), this); });
+            [this] { Printers().showProperties(cboPrinter->currentText(), PrinterSheetSize(m_doc.PrintKind), this); });
     connect(cmdPrintGo, &QPushButton::clicked, this, [this] { cmdPrintGo_Click(); });
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(updCopyUp, &QToolButton::clicked, this, [this] { stepCopies(1); });
