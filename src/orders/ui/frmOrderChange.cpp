@@ -10,6 +10,7 @@
 #include "orders/ui/orderlinelist.h"
 #include "platform/clock.h"
 #include "platform/prompt.h"
+#include "platform/ui/buttonrow.h"
 #include "store/appdata.h"
 #include "store/helpers.h"
 #include "store/oledate.h"
@@ -20,7 +21,6 @@
 #include <QDateTimeEdit>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -59,17 +59,14 @@ void frmOrderChange::buildLayout()
     QGridLayout *who = buildPriceControls(price, row);
     inner->addWidget(price);
 
-    cmdGo = new QPushButton(QStringLiteral("OK"), price);
-    cmdGo->setObjectName(QStringLiteral("cmdGo"));
+    const ButtonRow buttons = OkCancelRow(price, QStringLiteral("OK"), "cmdGo");
+    cmdGo = buttons.ok;
+    cmdCancel = buttons.cancel;
+    // Enter in a field must not store the change.
     cmdGo->setDefault(false);
     cmdGo->setAutoDefault(false);
-    cmdCancel = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), price);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     cmdCancel->setAutoDefault(false);
-    auto *buttons = new QHBoxLayout;
-    buttons->addWidget(cmdGo);
-    buttons->addWidget(cmdCancel);
-    who->addLayout(buttons, row++, 0, 1, 2);
+    who->addLayout(buttons.layout, row++, 0, 1, 2);
     who->setRowStretch(row, 1);
     resize(980, 640);
 }
