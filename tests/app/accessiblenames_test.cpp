@@ -26,6 +26,7 @@
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>
 #include <QAccessible>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -133,4 +134,24 @@ TEST_F(AccessibleNames, EveryInputControlOfEveryWindowHasOne)
           [&] { return new frmExit(QStringLiteral("/backup/月"), QStringLiteral("Soranowa_bak_24_05_10_18.snb")); });
     check("frmCompact", [] { return new frmCompact; });
     check("frmSplash", [] { return new frmSplash; });
+}
+
+TEST_F(AccessibleNames, FieldsAreReadByTheirCaptionsWithoutMnemonicOrColon)
+{
+    // Fields inside a row of their own, away from their caption.
+    frmShop shop(data.settings);
+    EXPECT_EQ(shop.txtZip->accessibleName(), QStringLiteral("郵便番号"));
+    EXPECT_EQ(shop.txtZip->accessibleDescription(), QStringLiteral("（ハイホンなしで入力）"));
+    EXPECT_EQ(shop.txtTel[0]->accessibleName(), QStringLiteral("電話番号"));
+    EXPECT_EQ(shop.txtTel[2]->accessibleName(), QStringLiteral("電話番号（3番目）"));
+    EXPECT_EQ(shop.txtTax->accessibleName(), QStringLiteral("消費税"));
+    // A combo box is read by its caption, not by the value it holds.
+    frmOrder host(data);
+    frmMenuIn line(data.settings, host, frmMenuIn::Mode::Add);
+    EXPECT_EQ(line.cboNum->accessibleName(), QStringLiteral("数量"));
+    EXPECT_EQ(host.txtTel->accessibleName(), QStringLiteral("注文者電話番号"));
+    EXPECT_EQ(host.chkCoo->accessibleName(), QStringLiteral("ｻｰﾋﾞｽ割引"));
+    frmPrinterBox box(doc);
+    EXPECT_EQ(box.cboPrinter->accessibleName(), QStringLiteral("プリンター"));
+    EXPECT_EQ(box.txtCopy->accessibleName(), QStringLiteral("部数"));
 }
