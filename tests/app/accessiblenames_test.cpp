@@ -96,6 +96,12 @@ class AccessibleNames : public ::testing::Test
         doc.PrintKind = QStringLiteral("Nohin");
         doc.Data = &data;
     }
+    // The windows registered here must not outlive the test in the program's command table.
+    void TearDown() override
+    {
+        for (Command c : {Command::Uketsuke, Command::Jokyo, Command::SetShop})
+            UnregisterCommand(c);
+    }
     // Builds the window, then lists its controls without a name under the window's name.
     void check(const char *window, const std::function<QWidget *()> &make)
     {
