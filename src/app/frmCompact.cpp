@@ -1,4 +1,5 @@
 #include "app/frmCompact.h"
+#include "platform/ui/widgetnaming.h"
 
 #include "store/recordstore.h"
 
@@ -10,13 +11,11 @@
 
 frmCompact::frmCompact(QWidget *parent) : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
-    setObjectName(QStringLiteral("frmCompact"));
+    named(this, "frmCompact");
     setWindowTitle(QStringLiteral("終了処理中..."));
     setModal(true);
-    lblMessage = new QLabel(this);
-    lblMessage->setObjectName(QStringLiteral("lblMessage"));
-    prgBar = new QProgressBar(this);
-    prgBar->setObjectName(QStringLiteral("prgBar"));
+    lblMessage = named(new QLabel(this), "lblMessage");
+    prgBar = named(new QProgressBar(this), "prgBar");
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(lblMessage);
     layout->addWidget(prgBar);

@@ -1,4 +1,5 @@
 #include "app/frmExit.h"
+#include "platform/ui/widgetnaming.h"
 
 #include "platform/clock.h"
 #include "platform/datafolder.h"
@@ -27,41 +28,33 @@ QString AutomaticBackupFileName()
 
 frmExit::frmExit(const QString &backupFolder, const QString &backupFileName, QWidget *parent) : QDialog(parent)
 {
-    setObjectName(QStringLiteral("frmExit"));
+    named(this, "frmExit");
     setWindowTitle(QStringLiteral("終了処理（バックアップの実行）"));
     setModal(true);
 
     auto *icon = new QLabel(this);
     icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxQuestion).pixmap(32, 32));
-    lblQuestion = new QLabel(QStringLiteral("バックアップを行いますか？"), this);
-    lblQuestion->setObjectName(QStringLiteral("lblQuestion"));
+    lblQuestion = named(new QLabel(QStringLiteral("バックアップを行いますか？"), this), "lblQuestion");
     QFont big = lblQuestion->font();
     big.setPointSizeF(big.pointSizeF() * 1.2);
     big.setBold(true);
     lblQuestion->setFont(big);
 
-    auto *folderCaption = new QLabel(QStringLiteral("バックアップ先："), this);
-    lblFolder = new QLabel(backupFolder, this);
-    lblFolder->setObjectName(QStringLiteral("lblFolder"));
-    auto *fileCaption = new QLabel(QStringLiteral("ファイル名："), this);
-    lblFileName = new QLabel(backupFileName, this);
-    lblFileName->setObjectName(QStringLiteral("lblFileName"));
+    lblFolder = named(new QLabel(backupFolder, this), "lblFolder");
+    QLabel *folderCaption = caption(QStringLiteral("バックアップ先："), lblFolder, this);
+    lblFileName = named(new QLabel(backupFileName, this), "lblFileName");
+    QLabel *fileCaption = caption(QStringLiteral("ファイル名："), lblFileName, this);
     for (QLabel *l : {lblFolder, lblFileName})
         l->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-    chkOptimize = new QCheckBox(QStringLiteral("ファイルの最適化を行う"), this);
-    chkOptimize->setObjectName(QStringLiteral("chkOptimize"));
+    chkOptimize = named(new QCheckBox(QStringLiteral("ファイルの最適化を行う"), this), "chkOptimize");
     chkOptimize->setChecked(false);
 
-    cmdYes = new QPushButton(QStringLiteral("はい(&Y)"), this);
-    cmdYes->setObjectName(QStringLiteral("cmdYes"));
+    cmdYes = named(new QPushButton(QStringLiteral("はい(&Y)"), this), "cmdYes");
     cmdYes->setDefault(true);
-    cmdNo = new QPushButton(QStringLiteral("いいえ(&N)"), this);
-    cmdNo->setObjectName(QStringLiteral("cmdNo"));
-    cmdCancel = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    cmdHelp = new QPushButton(QStringLiteral("ヘルプ(&H)"), this);
-    cmdHelp->setObjectName(QStringLiteral("cmdHelp"));
+    cmdNo = named(new QPushButton(QStringLiteral("いいえ(&N)"), this), "cmdNo");
+    cmdCancel = named(new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this), "cmdCancel");
+    cmdHelp = named(new QPushButton(QStringLiteral("ヘルプ(&H)"), this), "cmdHelp");
 
     auto *head = new QHBoxLayout;
     head->addWidget(icon);

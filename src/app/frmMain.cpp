@@ -1,4 +1,5 @@
 #include "app/frmMain.h"
+#include "platform/ui/widgetnaming.h"
 
 #include "app/frmCompact.h"
 #include "app/frmExit.h"
@@ -41,8 +42,7 @@ const QColor kMaintenanceColor(0x6b, 0x73, 0x80);
 QToolButton *makeLargeButton(QWidget *parent, const QString &caption, const QString &name, QChar glyph,
                              const QColor &color)
 {
-    auto *b = new QToolButton(parent);
-    b->setObjectName(name);
+    auto *b = named(new QToolButton(parent), name);
     b->setText(caption);
     b->setIcon(MakeCommandIcon(glyph, color, 64));
     b->setIconSize(QSize(48, 48));
@@ -76,7 +76,7 @@ bool hasSelectedText(QWidget *box)
 
 frmMain::frmMain(AppData &data, QWidget *parent) : QMainWindow(parent), m_data(data)
 {
-    setObjectName(QStringLiteral("frmMain"));
+    named(this, "frmMain");
     setWindowTitle(QStringLiteral("ソラノワ"));
     resize(1280, 800);
 
@@ -85,8 +85,7 @@ frmMain::frmMain(AppData &data, QWidget *parent) : QMainWindow(parent), m_data(d
     outer->setContentsMargins(0, 0, 0, 0);
     outer->setSpacing(0);
 
-    lblRenraku = new QLabel(central);
-    lblRenraku->setObjectName(QStringLiteral("lblRenraku"));
+    lblRenraku = named(new QLabel(central), "lblRenraku");
     lblRenraku->setMargin(6);
     lblRenraku->setAutoFillBackground(true);
     QPalette notice = lblRenraku->palette();
@@ -100,8 +99,7 @@ frmMain::frmMain(AppData &data, QWidget *parent) : QMainWindow(parent), m_data(d
 
     auto *middle = new QHBoxLayout;
     middle->setSpacing(0);
-    auto *left = new QWidget(central);
-    left->setObjectName(QStringLiteral("picLeft"));
+    auto *left = named(new QWidget(central), "picLeft");
     left->setFixedWidth(140);
     auto *leftLayout = new QVBoxLayout(left);
     leftLayout->setContentsMargins(0, 4, 0, 0);
@@ -118,16 +116,14 @@ frmMain::frmMain(AppData &data, QWidget *parent) : QMainWindow(parent), m_data(d
     leftLayout->addWidget(picLeftMenu, 1);
     middle->addWidget(left);
 
-    m_mdi = new QMdiArea(central);
-    m_mdi->setObjectName(QStringLiteral("mdiMain"));
+    m_mdi = named(new QMdiArea(central), "mdiMain");
     m_mdi->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_mdi->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_mdi->setBackground(QColor(0xe4, 0xe8, 0xee));
     middle->addWidget(m_mdi, 1);
     outer->addLayout(middle, 1);
 
-    prgMain = new QProgressBar(central);
-    prgMain->setObjectName(QStringLiteral("prgMain"));
+    prgMain = named(new QProgressBar(central), "prgMain");
     prgMain->setTextVisible(false);
     prgMain->setMaximumHeight(10);
     prgMain->setValue(0);
@@ -146,11 +142,9 @@ frmMain::frmMain(AppData &data, QWidget *parent) : QMainWindow(parent), m_data(d
         updateCloseButton();
     });
 
-    sbrCaller = new QLabel(this);
-    sbrCaller->setObjectName(QStringLiteral("sbrCaller"));
+    sbrCaller = named(new QLabel(this), "sbrCaller");
     sbrCaller->setMinimumWidth(260);
-    sbrReplaced = new QLabel(this);
-    sbrReplaced->setObjectName(QStringLiteral("sbrReplaced"));
+    sbrReplaced = named(new QLabel(this), "sbrReplaced");
     sbrReplaced->setMinimumWidth(200);
     statusBar()->setObjectName(QStringLiteral("sbrMain"));
     statusBar()->addWidget(sbrCaller);

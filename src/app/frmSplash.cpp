@@ -1,4 +1,5 @@
 #include "app/frmSplash.h"
+#include "platform/ui/widgetnaming.h"
 
 #include <QLabel>
 #include <QVBoxLayout>
@@ -13,7 +14,7 @@ QString VersionText()
 
 frmSplash::frmSplash(QWidget *parent) : QWidget(parent, Qt::SplashScreen | Qt::WindowStaysOnTopHint)
 {
-    setObjectName(QStringLiteral("frmSplash"));
+    named(this, "frmSplash");
     setWindowTitle(QStringLiteral("ソラノワ起動中"));
     setAutoFillBackground(true);
     QPalette pal = palette();
@@ -31,8 +32,7 @@ frmSplash::frmSplash(QWidget *parent) : QWidget(parent, Qt::SplashScreen | Qt::W
     sub->setAlignment(Qt::AlignCenter);
     auto *loading = new QLabel(QStringLiteral("ソラノワ起動中"), this);
     loading->setAlignment(Qt::AlignCenter);
-    lblVersion = new QLabel(VersionText(), this);
-    lblVersion->setObjectName(QStringLiteral("lblVersion"));
+    lblVersion = named(new QLabel(VersionText(), this), "lblVersion");
     lblVersion->setAlignment(Qt::AlignRight);
 
     auto *layout = new QVBoxLayout(this);

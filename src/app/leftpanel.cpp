@@ -1,5 +1,7 @@
 #include "app/leftpanel.h"
 
+#include "platform/ui/widgetnaming.h"
+
 #include <QAction>
 #include <QPushButton>
 #include <QGuiApplication>
@@ -10,7 +12,7 @@
 
 LeftPanel::LeftPanel(QWidget *parent) : QWidget(parent)
 {
-    setObjectName(QStringLiteral("picLeftMenu"));
+    named(this, "picLeftMenu");
     setMinimumWidth(120);
     setAutoFillBackground(true);
     QPalette pal = palette();
@@ -29,11 +31,9 @@ int LeftPanel::headerHeight()
 int LeftPanel::addGroup(const QString &title, const QString &objectName)
 {
     Group g;
-    g.header = new QPushButton(title, this);
-    g.header->setObjectName(objectName);
+    g.header = named(new QPushButton(title, this), objectName);
     g.header->setFocusPolicy(Qt::NoFocus);
-    g.items = new QWidget(this);
-    g.items->setObjectName(objectName + QStringLiteral("Items"));
+    g.items = named(new QWidget(this), objectName + QStringLiteral("Items"));
     auto *layout = new QVBoxLayout(g.items);
     layout->setContentsMargins(4, 8, 4, 8);
     layout->setSpacing(6);
@@ -48,8 +48,7 @@ int LeftPanel::addGroup(const QString &title, const QString &objectName)
 QToolButton *LeftPanel::addItem(int group, QAction *action)
 {
     QWidget *items = m_groups.at(group).items;
-    auto *button = new QToolButton(items);
-    button->setObjectName(QStringLiteral("pnl_") + action->objectName());
+    auto *button = named(new QToolButton(items), QStringLiteral("pnl_") + action->objectName());
     // The panel shows the plain caption; the menu's "(&X)" mnemonic belongs to the menu bar.
     QString caption = action->text();
     caption.remove(QRegularExpression(QStringLiteral("\\(&.\\)|\\.\\.\\.$")));

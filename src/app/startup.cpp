@@ -7,8 +7,10 @@
 #include "platform/prompt.h"
 #include "settings/ui/frmShop.h"
 #include "store/appdata.h"
+#include "store/settingfiles.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QFont>
 #include <QScreen>
 
@@ -43,8 +45,14 @@ StartupResult RunStartup(AppData &data)
         SaveLabelPaperDefaults();
         splash.hide();
         ShowInformation(kFirstStartTitle, FirstStartNoticeText());
+        // A data folder brought from another machine has its shop settings already: the window
+        // shows them, so confirming it can never replace them with blanks or defaults.
+        const bool shopFileExists = QFileInfo::exists(SettingFiles::kShop);
+        if (shopFileExists)
+            LoadShopSettings(data.settings);
         frmShop shop(data.settings);
-        shop.PrefillFirstStart();
+        if (!shopFileExists)
+            shop.PrefillFirstStart();
         shop.exec();
         MarkFirstStartDone();
         splash.show();

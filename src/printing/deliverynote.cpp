@@ -62,6 +62,33 @@ void itemRow(PageSurface &s, const SalesRecord &sale, int i, double top, double 
     s.TextBox(priceLeft, top, priceRight, bottom, price, PageSurface::Align::Right);
 }
 
+// The shop at the foot of the receipt: address, name and phone, right-aligned one below the
+// other. An address too long for its line is wrapped, a name too long even when narrowed to
+// half width as well; whatever follows moves down by the extra lines, so nothing is cut off or
+// printed over. Leaves the 10 pt font selected.
+void portraitShopBlock(PageSurface &s, const ShopSettings &shop)
+{
+    using A = PageSurface::Align;
+    constexpr double left = 70, right = 135;
+    s.SetFont(kPrintFace, 10);
+    const double addressLine = s.LineHeight();
+    const QStringList address = s.WrapLines(shop.ShopAddress, right - left);
+    for (int i = 0; i < address.size(); ++i)
+        s.TextBox(left, 176 + i * addressLine, right, 176 + (i + 1) * addressLine, address[i], A::Right);
+    double shift = qMax(0, int(address.size()) - 1) * addressLine;
+
+    s.SetFont(kPrintFace, 13);
+    const double nameLine = s.LineHeight();
+    // Each line is narrowed to the box by TextBox, down to half its width.
+    const QStringList name = s.WrapLines(shop.ShopName, 2 * (right - left));
+    for (int i = 0; i < name.size(); ++i)
+        s.TextBox(left, 180 + shift + i * nameLine, right, 180 + shift + (i + 1) * nameLine, name[i], A::Right);
+    shift += qMax(0, int(name.size()) - 1) * nameLine;
+
+    s.SetFont(kPrintFace, 10);
+    s.TextBox(left, 185 + shift, right, qMax(200.0, 185 + shift + s.LineHeight()), shopTel(shop), A::Right);
+}
+
 } // namespace
 
 void DrawDeliveryNote(PageSurface &s, const SalesRecord &sale, const CustomerRecord &c, const ShopSettings &shop,
@@ -119,9 +146,7 @@ void DrawDeliveryNote(PageSurface &s, const SalesRecord &sale, const CustomerRec
     s.Text(30, 180, QStringLiteral("上記正に領収いたしました"), 69);
     s.Text(35, 185, QStringLiteral("担当："));
     s.Text(80, 172, shopZip(shop), 135);
-    // The address keeps to its own line above the shop name.
-    s.TextBox(70, 176, 135, 180, shop.ShopAddress, A::Right, true);
-    s.TextBox(70, 185, 135, 200, shopTel(shop), A::Right);
+    portraitShopBlock(s, shop);
     s.Text(10, 141, QStringLiteral("お釣り："), 45);
     // The suggestions keep clear of the quantity count.
     s.TextFitted(10, 145, f.ChangeLine.trimmed(), 44.5);
@@ -134,7 +159,6 @@ void DrawDeliveryNote(PageSurface &s, const SalesRecord &sale, const CustomerRec
     s.Text(126, 42.5, QStringLiteral("単価"));
 
     s.SetFont(kPrintFace, 13);
-    s.TextBox(70, 180, 135, 185, shop.ShopName, A::Right);
     s.Text(15, 19.5, TrimField(c.NameKana) + QStringLiteral("　様"), 97);
     s.Text(92, 155, QStringLiteral("様"));
     s.SetFont(kPrintFace, 14);

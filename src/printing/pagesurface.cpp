@@ -2,6 +2,7 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QTextLayout>
 
 PageSurface::PageSurface(QPainter &painter, double dpiX, double dpiY)
     : m_p(painter), m_mmX(dpiX / 25.4), m_mmY(dpiY / 25.4), m_pt(dpiY / 72.0)
@@ -128,6 +129,25 @@ void PageSurface::Line(double x1, double y1, double x2, double y2, const QColor 
     m_p.setPen(pen);
     m_p.drawLine(QPointF(x(x1), y(y1)), QPointF(x(x2), y(y2)));
     m_p.restore();
+}
+
+QStringList PageSurface::WrapLines(const QString &text, double widthMm) const
+{
+    QTextLayout layout(text, m_font, m_p.device());
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout.setTextOption(option);
+    QStringList lines;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(x(widthMm));
+        // Blanks where a line breaks take no room on either line.
+        const QString part = text.mid(line.textStart(), line.textLength()).trimmed();
+        if (!part.isEmpty())
+            lines << part;
+    }
+    layout.endLayout();
+    return lines;
 }
 
 double PageSurface::TextWidth(const QString &text) const

@@ -4,6 +4,7 @@
 #include <QColor>
 #include <QFont>
 #include <QString>
+#include <QStringList>
 
 class QPainter;
 
@@ -44,6 +45,9 @@ class PageSurface
     void TextBox(double l, double t, double r, double b, const QString &text, Align align = Align::Left,
                  bool wrap = false);
     void Line(double x1, double y1, double x2, double y2, const QColor &color = Qt::black);
+    // The lines the text falls into in the current font at `widthMm`: broken at word boundaries
+    // (between any two Japanese characters), or anywhere when a word is longer than a line.
+    QStringList WrapLines(const QString &text, double widthMm) const;
     // Width of one line of text in the current font, in millimetres.
     double TextWidth(const QString &text) const;
     // Height of one line in the current font, in millimetres.

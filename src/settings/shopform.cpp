@@ -2,8 +2,7 @@
 
 #include "platform/prompt.h"
 #include "store/helpers.h"
-
-#include <QRegularExpression>
+#include "store/numbertext.h"
 
 namespace ShopForm
 {
@@ -28,12 +27,7 @@ std::array<QString, kPointFieldCount> PointValues(const ShopSettings &values)
 
 bool IsNumberText(const QString &text)
 {
-    // ASCII digits only: full-width digits would end up in the files as double-byte text.
-    static const QRegularExpression number(QStringLiteral("^[+-]?(?:[0-9]{1,3}(?:,[0-9]{3})+|[0-9]*)(?:\\.[0-9]*)?$"));
-    const QString trimmed = text.trimmed();
-    if (!trimmed.contains(QRegularExpression(QStringLiteral("[0-9]"))))
-        return false;
-    return number.match(trimmed).hasMatch();
+    return ::IsNumberText(text);
 }
 
 static double NumberValue(const QString &text)
@@ -45,18 +39,15 @@ static double NumberValue(const QString &text)
 
 FieldCheck CheckDigitsField(const QString &text)
 {
-    if (text.isEmpty())
-        return FieldCheck::Accepted;
-    if (text.contains(QLatin1Char('-')) || !IsNumberText(text))
-        return FieldCheck::NotNumeric;
-    return FieldCheck::Accepted;
+    // The rule of every phone box: a number, and no "-".
+    return IsPhoneInput(text) ? FieldCheck::Accepted : FieldCheck::NotNumeric;
 }
 
 FieldCheck CheckPointField(const QString &text)
 {
     if (text.isEmpty())
         return FieldCheck::Accepted;
-    if (!IsNumberText(text))
+    if (!IsNumericInput(text))
         return FieldCheck::NotNumeric;
     const double value = NumberValue(text);
     if (value <= 0 || value > kPointMaximum)
@@ -106,6 +97,19 @@ int FirstIncompletePointField(const ShopSettings &values)
     return -1;
 }
 
+int FirstUnusablePointField(const ShopSettings &values)
+{
+    if (values.PointService != QLatin1String("1"))
+        return -1;
+    const auto points = PointValues(values);
+    for (int i = 0; i < kPointFieldCount; ++i) {
+        const std::optional<qint64> n = WholeNumberOf(points[i]);
+        if (!n || *n < 1 || *n > kPointMaximum)
+            return i;
+    }
+    return -1;
+}
+
 bool ConfirmShopInput(const ShopSettings &values)
 {
     const QString missing = MissingFieldsText(values);
@@ -115,6 +119,10 @@ bool ConfirmShopInput(const ShopSettings &values)
     }
     if (FirstIncompletePointField(values) >= 0) {
         ShowWarning(kPointIncompleteTitle, kPointIncompleteText);
+        return false;
+    }
+    if (FirstUnusablePointField(values) >= 0) {
+        ShowWarning(kOutOfRangeTitle, kOutOfRangeText);
         return false;
     }
     return true;

@@ -49,8 +49,12 @@ bool ReportFieldCheck(FieldCheck result);
 QString MissingFieldsText(const ShopSettings &values);
 // With the point service on, the first point value (0..4) that is empty or "0"; otherwise -1.
 int FirstIncompletePointField(const ShopSettings &values);
+// With the point service on, the first point value (0..4) the service cannot count with: one
+// that is not a whole number of at least 1 (such as 0.5 or 1.5); otherwise -1.
+int FirstUnusablePointField(const ShopSettings &values);
 // The checks of OK and apply in their order: required fields, then the point rules when the
-// service is on ("1"). Shows the refusal and returns false; true when the values may be saved.
+// service is on ("1"): every value given, then every value usable. Shows the refusal and returns
+// false; true when the values may be saved.
 bool ConfirmShopInput(const ShopSettings &values);
 
 } // namespace ShopForm

@@ -52,6 +52,14 @@ std::optional<qint64> ParseCurrencyText(const QString &text)
     return m.captured(1) == QLatin1String("-") ? -value : value;
 }
 
+std::optional<qint64> WholeNumberOf(const QString &text)
+{
+    const auto currency = ParseCurrencyText(text);
+    if (!currency || *currency % 10000 != 0)
+        return std::nullopt;
+    return *currency / 10000;
+}
+
 QString CurrencyPlainText(qint64 currency)
 {
     const bool negative = currency < 0;

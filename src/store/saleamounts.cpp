@@ -1,9 +1,12 @@
 #include "store/saleamounts.h"
 
+#include "store/numbertext.h"
 #include "store/oledate.h"
 
 #include <cfenv>
 #include <cmath>
+#include <limits>
+#include <optional>
 
 namespace
 {
@@ -47,17 +50,20 @@ qint64 RoundHalfEven(double value)
 PointRules PointRules::FromShop(const ShopSettings &shop)
 {
     PointRules r;
-    bool ok[5] = {};
-    r.YenUnit = AmountNumber(shop.PointYenUnit, &ok[0]);
-    r.PerUnit = AmountNumber(shop.PointsPerUnit, &ok[1]);
-    r.Step = AmountNumber(shop.PointStep, &ok[2]);
-    r.StepYen = AmountNumber(shop.PointStepYen, &ok[3]);
-    r.ValidMonths = int(AmountNumber(shop.PointValidMonths, &ok[4]));
-    r.usable = shop.PointService == QLatin1String("1");
-    for (bool b : ok)
-        r.usable = r.usable && b;
-    // A zero or negative parameter would divide by zero or give points away: the service is off.
-    r.usable = r.usable && r.YenUnit > 0 && r.PerUnit > 0 && r.Step > 0 && r.StepYen > 0 && r.ValidMonths > 0;
+    // Points are counted in whole blocks: a parameter that is not a whole number of at least 1
+    // (such as 0.5) would divide by zero or give points away, so the service is then off.
+    bool usable = shop.PointService == QLatin1String("1");
+    const auto parameter = [&usable](const QString &text) {
+        const std::optional<qint64> n = WholeNumberOf(text);
+        usable = usable && n && *n >= 1 && *n <= std::numeric_limits<int>::max();
+        return n ? double(*n) : 0.0;
+    };
+    r.YenUnit = parameter(shop.PointYenUnit);
+    r.PerUnit = parameter(shop.PointsPerUnit);
+    r.Step = parameter(shop.PointStep);
+    r.StepYen = parameter(shop.PointStepYen);
+    r.ValidMonths = int(parameter(shop.PointValidMonths));
+    r.usable = usable;
     return r;
 }
 

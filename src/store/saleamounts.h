@@ -22,7 +22,7 @@ struct OrderLine {
 inline const QString kNoOption = QStringLiteral("（なし）");
 
 // The point service as the shop set it. `usable` is false when the service is off or any of its
-// numbers is missing, zero or not a number: then no point operation changes anything.
+// numbers is not a whole number of at least 1: then no point operation changes anything.
 struct PointRules {
     bool usable = false;
     double YenUnit = 0;

@@ -10,6 +10,8 @@
 #include "mock/testprompt.h"
 #include "settings/ui/frmShop.h"
 #include "store/appdata.h"
+#include "store/cp932.h"
+#include "store/settingfiles.h"
 #include "store/prefs.h"
 
 #include <QAction>
@@ -69,6 +71,51 @@ TEST(StartupFlow, FirstStartShowsNoticeThenShopSettingsThenLoadsEverything)
     EXPECT_EQ(prompt.last().title, QStringLiteral("起動できません"));
     EXPECT_EQ(prompt.last().text, DuplicateStartText(QStringLiteral("ソラノワ")));
     EXPECT_FALSE(other.StartupDone);
+}
+
+TEST(StartupFlow, FirstStartOnABroughtDataFolderShowsAndKeepsItsShopSettings)
+{
+    TestDataFolder folder;
+    OwnRuntimeFolder runtime(folder);
+    TestPrompt prompt;
+    // The shop's file from its old machine; this user has no preferences yet.
+    QByteArray shopFile;
+    for (const QString &line :
+         {QStringLiteral("そば処　空の輪"), QStringLiteral("1600023"), QStringLiteral("東京都新宿区西新宿1-2-3"),
+          QStringLiteral("03"), QStringLiteral("1234"), QStringLiteral("5678"), QStringLiteral("10"),
+          QStringLiteral("毎度ありがとうございます"), QStringLiteral("火曜定休"), QStringLiteral("1"),
+          QStringLiteral("100"), QStringLiteral("1"), QStringLiteral("100"), QStringLiteral("100"),
+          QStringLiteral("6")})
+        shopFile += ToCp932(line) + "\r\n";
+    folder.write(SettingFiles::kShop, shopFile);
+    prompt.answerNext(PromptAnswer::Ok); // the first-start notice
+    prompt.answerNext(PromptAnswer::Ok); // only if OK were refused ...
+    prompt.answerNext(PromptAnswer::No); // ... and the window then left without saving
+    AppData data(folder.path());
+    QStringList shown;
+    bool changed = true;
+    ModalHandler shop([&](QWidget *w) {
+        for (const char *name : {"txtShopName", "txtZip", "txtAddress", "txtTel0", "txtTel2", "txtTax", "txtRenraku"})
+            shown << w->findChild<QLineEdit *>(name)->text();
+        changed = w->findChild<QPushButton *>("cmdApply")->isEnabled();
+        // Confirming the window as it opened stores what it shows.
+        QTest::mouseClick(w->findChild<QPushButton *>("cmdOK"), Qt::LeftButton);
+        if (w->isVisible()) // refused: leave it without saving
+            QTest::mouseClick(w->findChild<QPushButton *>("cmdCancel"), Qt::LeftButton);
+    });
+    StartupResult result = RunStartup(data);
+    ASSERT_TRUE(result.proceed);
+    ASSERT_TRUE(shop.done());
+    EXPECT_EQ(shown,
+              (QStringList{QStringLiteral("そば処　空の輪"), "1600023", QStringLiteral("東京都新宿区西新宿1-2-3"), "03",
+                           "5678", "10", QStringLiteral("毎度ありがとうございます")}));
+    EXPECT_FALSE(changed);
+    ASSERT_EQ(prompt.count(), 1); // the first-start notice only
+    EXPECT_EQ(prompt.last().title, QStringLiteral("初めてご利用になる方へ"));
+    EXPECT_EQ(folder.read(SettingFiles::kShop), shopFile);
+    EXPECT_EQ(data.settings.Shop.ShopName, QStringLiteral("そば処　空の輪"));
+    EXPECT_EQ(data.settings.Shop.PointService, "1");
+    EXPECT_FALSE(IsFirstStart());
 }
 
 TEST(StartupFlow, LaterStartsGoStraightToTheTables)

@@ -160,6 +160,29 @@ TEST_F(RegiWindow, KeyboardDigitsAndEnterGiveTheChange)
     EXPECT_EQ(shown("lblIn"), "");
 }
 
+TEST_F(RegiWindow, KeypadSeparatorGivesTheChangeLikeEnter)
+{
+    open(QStringLiteral("¥1,280"));
+    for (Qt::Key digit : {Qt::Key_2, Qt::Key_0, Qt::Key_0, Qt::Key_0})
+        QTest::keyClick(dlg.get(), digit, Qt::KeypadModifier);
+    // The main keyboard's comma and full stop do nothing.
+    QTest::keyClick(dlg.get(), Qt::Key_Comma);
+    QTest::keyClick(dlg.get(), Qt::Key_Period);
+    EXPECT_EQ(shown("lblIn"), "2,000");
+    EXPECT_EQ(shown("lblBack"), "");
+    QTest::keyClick(dlg.get(), Qt::Key_Comma, Qt::KeypadModifier);
+    EXPECT_EQ(shown("lblBack"), "720");
+    EXPECT_TRUE(button("cmdCancel")->hasFocus());
+    // Also while "閉じる" has the focus, and from the keypad's decimal key.
+    QTest::keyClick(button("cmdCancel"), Qt::Key_Backspace);
+    EXPECT_EQ(shown("lblBack"), "");
+    QTest::keyClick(button("cmdCancel"), Qt::Key_5, Qt::KeypadModifier);
+    QTest::keyClick(button("cmdCancel"), Qt::Key_Period, Qt::KeypadModifier);
+    EXPECT_EQ(shown("lblIn"), "2,005");
+    EXPECT_EQ(shown("lblBack"), "725");
+    EXPECT_TRUE(dlg->isVisible());
+}
+
 TEST_F(RegiWindow, ButtonsFollowTheEntryRules)
 {
     open(QStringLiteral("¥980"));

@@ -125,6 +125,36 @@ TEST(Points, RulesAreUsableOnlyWhenComplete)
     EXPECT_FALSE(PointRules::FromShop(shopWithPoints("100", "x")).usable);
 }
 
+TEST(Points, ParametersMustBeWholeNumbersOfAtLeastOne)
+{
+    // A step of 0.5 once divided by zero when points were redeemed.
+    const SalesRecord sale = saleWith({{1000, 1}}, 0, -100);
+    const std::vector<OrderLine> lines = {{QStringLiteral("品"), kNoOption, 1000, 1}};
+    for (const char *bad : {"0.5", "1.5", "0.0", "-1", "1e2"}) {
+        SCOPED_TRACE(bad);
+        for (int field = 0; field < 5; ++field) {
+            const char *values[5] = {"100", "1", "100", "100", "6"};
+            values[field] = bad;
+            const PointRules rules =
+                PointRules::FromShop(shopWithPoints(values[0], values[1], values[2], values[3], values[4]));
+            EXPECT_FALSE(rules.usable) << field;
+            EXPECT_FALSE(PointDiscountAvailable(1, rules, 500));
+            EXPECT_EQ(PointsToRedeem(lines, 500, rules), 0);
+            EXPECT_EQ(PointDiscountYen(lines, 500, rules), 0);
+            EXPECT_EQ(PointsEarnedByOrder(sale, rules), 0);
+            CustomerRecord c;
+            c.Points = 500;
+            CommitPoints(sale, c, rules);
+            ReverseSpentPoints(sale, c, rules);
+            EXPECT_EQ(c.Points, 500);
+        }
+    }
+    const PointRules grouped = PointRules::FromShop(shopWithPoints("1,000", "1", "100", "100", "6.0"));
+    EXPECT_TRUE(grouped.usable);
+    EXPECT_EQ(grouped.YenUnit, 1000);
+    EXPECT_EQ(grouped.ValidMonths, 6);
+}
+
 TEST(Points, RedeemingUsesWholeBlocksTheOrderCovers)
 {
     const PointRules rules = PointRules::FromShop(shopWithPoints());

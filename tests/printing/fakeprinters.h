@@ -24,8 +24,8 @@ class FakePrinters final : public PrinterBackend
 
     QStringList printerNames() override { return m_names; }
     QString defaultPrinterName() override { return m_names.value(0); }
-    void showProperties(const QString &printer, QWidget *) override { properties << printer; }
-    std::unique_ptr<QPagedPaintDevice> openJob(const QString &printer, int copies, const QSizeF &sheetMm) override
+    void showProperties(const QString &printer, const QSizeF &, QWidget *) override { properties << printer; }
+    std::shared_ptr<QPagedPaintDevice> openJob(const QString &printer, int copies, const QSizeF &sheetMm) override
     {
         if (failing)
             return nullptr;

@@ -1,6 +1,8 @@
 // Edge cases of the delivery note: line limits of the point notice, long orders, discounts.
 #include "notetest.h"
 
+#include <algorithm>
+
 namespace
 {
 
@@ -118,4 +120,45 @@ TEST_F(NoteEdges, LongAmountsKeepEveryDigitInTheirBoxes)
         EXPECT_GE(word->left, form.left - 0.3) << form.kind.toStdString();
         EXPECT_LE(word->right, form.right + 0.3) << form.kind.toStdString();
     }
+}
+
+TEST_F(NoteEdges, LongShopAddressAndNamePrintWholeAboveThePhone)
+{
+    ShopSettings &shop = data.settings.Shop;
+    shop.ShopAddress = QStringLiteral("東京都新宿区西新宿二丁目八番一号新宿エルタワービルディング南館地下一階飲食街奥");
+    shop.ShopName = QStringLiteral("手打ち蕎麦と季節の天ぷら処空の輪新宿西口");
+    setLine(1, QStringLiteral("天丼"), 1, 1100);
+    const PdfPage p = render(QStringLiteral("Nohin"));
+    // The words of the shop block, top to bottom.
+    std::vector<const PdfWord *> block;
+    for (const PdfWord &w : p.words)
+        if (w.left >= 69.5 && w.top >= 175.5 && w.top < 205)
+            block.push_back(&w);
+    std::sort(block.begin(), block.end(), [](const PdfWord *a, const PdfWord *b) { return a->top < b->top; });
+    QString address, name;
+    const PdfWord *nameWord = nullptr, *phone = nullptr;
+    for (const PdfWord *w : block) {
+        EXPECT_LE(w->right, 135.3) << w->text.toStdString();
+        if (w->text.startsWith(QStringLiteral("TEL")) || w->text == QStringLiteral("03-1234-5678")) {
+            phone = phone ? phone : w;
+        } else if (w->points() > 11.5) {
+            name += w->text;
+            nameWord = w;
+        } else if (!nameWord) {
+            address += w->text;
+            EXPECT_NEAR(w->right, 135, 1.0) << w->text.toStdString();
+        }
+    }
+    EXPECT_EQ(address, shop.ShopAddress);
+    EXPECT_EQ(name, shop.ShopName);
+    ASSERT_TRUE(nameWord && phone);
+    // No line runs into the next: address above the name above the phone, all inside the box.
+    const PdfWord *lastAddress = nullptr;
+    for (const PdfWord *w : block)
+        if (w->points() <= 11.5 && w->top < nameWord->top)
+            lastAddress = w;
+    ASSERT_TRUE(lastAddress);
+    EXPECT_LE(lastAddress->bottom, nameWord->top + 0.6);
+    EXPECT_LE(nameWord->bottom, phone->top + 0.6);
+    EXPECT_LE(phone->bottom, 200.5);
 }

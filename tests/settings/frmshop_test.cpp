@@ -385,6 +385,33 @@ TEST_F(ShopWindow, PointServiceOnNeedsEveryListFilled)
     EXPECT_EQ(prompt.last().title, QStringLiteral("未入力箇所があります"));
 }
 
+TEST_F(ShopWindow, PointValuesTheServiceCannotCountWithAreRefusedAtOk)
+{
+    open();
+    dlg->tabs->setCurrentIndex(1);
+    completePoints();
+    // Leaving the list with a fraction is allowed; saving it is not, since points come in whole blocks.
+    for (const char *unusable : {"0.5", "1.5"}) {
+        prompt.clear();
+        type(combo(2), unusable);
+        leaveWithTab();
+        EXPECT_EQ(prompt.count(), 0) << unusable;
+        click("cmdOK");
+        ASSERT_EQ(prompt.count(), 1) << unusable;
+        EXPECT_EQ(prompt.last().title, QStringLiteral("入力値が不適当です"));
+        EXPECT_EQ(prompt.last().text, QStringLiteral("０及びマイナスの値は入力できません。"));
+        EXPECT_TRUE(dlg->isVisible());
+        EXPECT_EQ(tables.Shop.PointStep, "0");
+        EXPECT_FALSE(QFileInfo::exists(folder.file(SettingFiles::kShop)));
+    }
+    // With the service off the lists are stored as they stand.
+    QTest::mouseClick(find<QRadioButton>("optPoint0"), Qt::LeftButton);
+    prompt.clear();
+    click("cmdOK");
+    EXPECT_EQ(prompt.count(), 0);
+    EXPECT_EQ(tables.Shop.PointStep, "1.5");
+}
+
 TEST_F(ShopWindow, ApplyWithServiceOffStoresZeroAndKeepsThePointValues)
 {
     tables.Shop.PointService = "1";

@@ -5,6 +5,7 @@
 #include "board/ui/statusicons.h"
 #include "platform/clock.h"
 #include "platform/ui/listsort.h"
+#include "platform/ui/widgetnaming.h"
 #include "store/appdata.h"
 
 #include <QAction>
@@ -29,8 +30,7 @@ constexpr int kStaffRole = Qt::UserRole + 1;
 
 QLabel *valueLabel(QWidget *parent, const char *name)
 {
-    auto *l = new QLabel(parent);
-    l->setObjectName(QString::fromLatin1(name));
+    auto *l = named(new QLabel(parent), name);
     l->setTextInteractionFlags(Qt::TextSelectableByMouse);
     l->setMinimumWidth(40);
     return l;
@@ -38,16 +38,14 @@ QLabel *valueLabel(QWidget *parent, const char *name)
 
 QAction *namedAction(QObject *parent, const QString &caption, const char *name)
 {
-    auto *a = new QAction(caption, parent);
-    a->setObjectName(QString::fromLatin1(name));
-    return a;
+    return named(new QAction(caption, parent), name);
 }
 
 } // namespace
 
 frmJokyo::frmJokyo(AppData &data, QWidget *parent) : QWidget(parent), m_data(data)
 {
-    setObjectName(QStringLiteral("frmJokyo"));
+    named(this, "frmJokyo");
     setWindowTitle(QStringLiteral("注文状況"));
     resize(1100, 650);
 
@@ -63,9 +61,7 @@ frmJokyo::frmJokyo(AppData &data, QWidget *parent) : QWidget(parent), m_data(dat
     body->setSpacing(8);
 
     auto *left = new QVBoxLayout;
-    lsvMain = new QTreeWidget(this);
-    lsvMain->setObjectName(QStringLiteral("lsvMain"));
-    lsvMain->setAccessibleName(QStringLiteral("注文一覧"));
+    lsvMain = named(new QTreeWidget(this), "lsvMain", QStringLiteral("注文一覧"));
     lsvMain->setRootIsDecorated(false);
     lsvMain->setUniformRowHeights(true);
     lsvMain->setAllColumnsShowFocus(true);
@@ -92,8 +88,7 @@ frmJokyo::frmJokyo(AppData &data, QWidget *parent) : QWidget(parent), m_data(dat
     left->addWidget(lsvMain, 1);
 
     auto *buttons = new QHBoxLayout;
-    cmdShinko = new QPushButton(QStringLiteral("出前進行状態入力(&J)"), this);
-    cmdShinko->setObjectName(QStringLiteral("cmdShinko"));
+    cmdShinko = named(new QPushButton(QStringLiteral("出前進行状態入力(&J)"), this), "cmdShinko");
     cmdShinko->setMinimumHeight(34);
     buttons->addWidget(cmdShinko);
     buttons->addStretch(1);
@@ -101,9 +96,7 @@ frmJokyo::frmJokyo(AppData &data, QWidget *parent) : QWidget(parent), m_data(dat
     body->addLayout(left, 1);
 
     auto *right = new QVBoxLayout;
-    lsvOrder = new QTreeWidget(this);
-    lsvOrder->setObjectName(QStringLiteral("lsvOrder"));
-    lsvOrder->setAccessibleName(QStringLiteral("注文品目"));
+    lsvOrder = named(new QTreeWidget(this), "lsvOrder", QStringLiteral("注文品目"));
     lsvOrder->setRootIsDecorated(false);
     lsvOrder->setAllColumnsShowFocus(true);
     lsvOrder->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -163,8 +156,7 @@ void frmJokyo::showEvent(QShowEvent *event)
 
 void frmJokyo::buildMenus()
 {
-    mnuJokyo = new QMenuBar(this);
-    mnuJokyo->setObjectName(QStringLiteral("mnuJokyo"));
+    mnuJokyo = named(new QMenuBar(this), "mnuJokyo");
     mnuJokyo->setNativeMenuBar(false);
     mnuOrder = mnuJokyo->addMenu(QStringLiteral("注文操作(&T)"));
     mnuOrder->setObjectName(QStringLiteral("mnuOrder"));
@@ -181,15 +173,12 @@ void frmJokyo::buildMenus()
     mnuOrder->insertSeparator(mnuPreview);
     mnuOrder->insertSeparator(mnuHenko);
 
-    mnuPopup = new QMenu(this);
-    mnuPopup->setObjectName(QStringLiteral("mnuPopup"));
+    mnuPopup = named(new QMenu(this), "mnuPopup");
     mnuPopup->addActions(mnuOrder->actions());
-    mnuOrderPopup = new QMenu(this);
-    mnuOrderPopup->setObjectName(QStringLiteral("mnuOrderPopup"));
+    mnuOrderPopup = named(new QMenu(this), "mnuOrderPopup");
     mnuOrderPopup->addAction(mnuHenko);
 
-    tlbJokyo = new QToolBar(this);
-    tlbJokyo->setObjectName(QStringLiteral("tlbJokyo"));
+    tlbJokyo = named(new QToolBar(this), "tlbJokyo");
     tlbJokyo->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     tlbPreview = tlbJokyo->addAction(style()->standardIcon(QStyle::SP_FileDialogContentsView),
                                      QStringLiteral("納品書のﾌﾟﾚﾋﾞｭｰ"));
@@ -215,8 +204,7 @@ void frmJokyo::buildMenus()
 
 QWidget *frmJokyo::buildCustomerPanel()
 {
-    fraCustomer = new QGroupBox(QStringLiteral("お客様情報"), this);
-    fraCustomer->setObjectName(QStringLiteral("fraCustomer"));
+    fraCustomer = named(new QGroupBox(QStringLiteral("お客様情報"), this), "fraCustomer");
     auto *grid = new QGridLayout(fraCustomer);
     grid->setHorizontalSpacing(6);
     grid->setVerticalSpacing(4);
@@ -235,12 +223,7 @@ QWidget *frmJokyo::buildCustomerPanel()
     lblName->setFont(strong);
     lblTotal->setFont(strong);
 
-    const auto caption = [this](const QString &text, QLabel *buddy) {
-        auto *l = new QLabel(text, fraCustomer);
-        l->setBuddy(buddy);
-        buddy->setAccessibleName(text);
-        return l;
-    };
+    const auto caption = [this](const QString &text, QLabel *buddy) { return ::caption(text, buddy, fraCustomer); };
     int row = 0;
     grid->addWidget(caption(QStringLiteral("名前："), lblName), row, 0);
     grid->addWidget(lblName, row++, 1, 1, 3);
@@ -264,10 +247,8 @@ QWidget *frmJokyo::buildCustomerPanel()
     grid->setColumnStretch(3, 1);
 
     auto *buttons = new QHBoxLayout;
-    cmdKokyaku = new QPushButton(QStringLiteral("顧客詳細(&K)"), fraCustomer);
-    cmdKokyaku->setObjectName(QStringLiteral("cmdKokyaku"));
-    cmdChizu = new QPushButton(QStringLiteral("概略地図(&M)"), fraCustomer);
-    cmdChizu->setObjectName(QStringLiteral("cmdChizu"));
+    cmdKokyaku = named(new QPushButton(QStringLiteral("顧客詳細(&K)"), fraCustomer), "cmdKokyaku");
+    cmdChizu = named(new QPushButton(QStringLiteral("概略地図(&M)"), fraCustomer), "cmdChizu");
     buttons->addStretch(1);
     buttons->addWidget(cmdKokyaku);
     buttons->addWidget(cmdChizu);

@@ -4,6 +4,8 @@
 #include "board/ui/progressindicator.h"
 #include "platform/clock.h"
 #include "platform/prompt.h"
+#include "platform/ui/buttonrow.h"
+#include "platform/ui/widgetnaming.h"
 #include "store/appdata.h"
 #include "store/helpers.h"
 #include "store/oledate.h"
@@ -24,12 +26,6 @@ const QString kSaveTitle = QStringLiteral("保存確認");
 const QString kSaveQuestion = QStringLiteral("出前状況が変更されています。保存しますか？");
 const QString kStaffCaption = QStringLiteral("担当：");
 
-template <typename W> W *Named(W *widget, const QString &name)
-{
-    widget->setObjectName(name);
-    return widget;
-}
-
 // Selects the entry equal to `name`; false (selection unchanged) when there is none.
 bool SelectName(QComboBox *box, const QString &name)
 {
@@ -49,7 +45,7 @@ frmShinko::frmShinko(AppData &data, const SalesRecord &sale, int salePos, const 
     : QDialog(parent), m_data(data), m_orderTaker(orderTaker), m_mode(QString::number(Prefs::ProgressMode.get())),
       m_edited(sale), m_salePos(salePos)
 {
-    setObjectName(QStringLiteral("frmShinko"));
+    named(this, "frmShinko");
     setWindowTitle(QStringLiteral("出前状況入力 - [ ") + customerName + QStringLiteral(" 様]"));
     buildLayout();
     lblTaker->setText(orderTaker);
@@ -64,20 +60,21 @@ void frmShinko::buildLayout()
     const QStringList captions = {QStringLiteral("注文受付"), QStringLiteral("出前出発"), QStringLiteral("出前完了"),
                                   QStringLiteral("容器回収完了")};
     for (int i = 0; i < 4; ++i)
-        fraStep[size_t(i)] = Named(new QGroupBox(captions[i]), QStringLiteral("fraStep%1").arg(i));
+        fraStep[size_t(i)] = named(new QGroupBox(captions[i]), QStringLiteral("fraStep%1").arg(i));
 
-    lblTaker = Named(new QLabel, QStringLiteral("lblTaker"));
-    cmdStep1 = Named(new QPushButton(QStringLiteral("出前出発(&S)")), QStringLiteral("cmdStep1"));
-    cmdStep2 = Named(new QPushButton(QStringLiteral("出前完了(&E)")), QStringLiteral("cmdStep2"));
-    cmdStep3 = Named(new QPushButton(QStringLiteral("回収完了(&K)")), QStringLiteral("cmdStep3"));
-    cboStaff1 = Named(new QComboBox, QStringLiteral("cboStaff1"));
-    cboStaff3 = Named(new QComboBox, QStringLiteral("cboStaff3"));
-    lblStaff2 = Named(new QLabel, QStringLiteral("lblStaff2"));
-    cmdAll = Named(new QPushButton(QStringLiteral("すべて完了にする(&A)")), QStringLiteral("cmdAll"));
-    cmdBack = Named(new QPushButton(QStringLiteral("状況を一つ前に戻す(&R)")), QStringLiteral("cmdBack"));
-    cmdOK = Named(new QPushButton(QStringLiteral("OK")), QStringLiteral("cmdOK"));
-    cmdCancel = Named(new QPushButton(QStringLiteral("ｷｬﾝｾﾙ")), QStringLiteral("cmdCancel"));
-    picProgress = Named(new ProgressIndicator, QStringLiteral("picProgress"));
+    lblTaker = named(new QLabel, QStringLiteral("lblTaker"));
+    cmdStep1 = named(new QPushButton(QStringLiteral("出前出発(&S)")), QStringLiteral("cmdStep1"));
+    cmdStep2 = named(new QPushButton(QStringLiteral("出前完了(&E)")), QStringLiteral("cmdStep2"));
+    cmdStep3 = named(new QPushButton(QStringLiteral("回収完了(&K)")), QStringLiteral("cmdStep3"));
+    cboStaff1 = named(new QComboBox, QStringLiteral("cboStaff1"));
+    cboStaff3 = named(new QComboBox, QStringLiteral("cboStaff3"));
+    lblStaff2 = named(new QLabel, QStringLiteral("lblStaff2"));
+    cmdAll = named(new QPushButton(QStringLiteral("すべて完了にする(&A)")), QStringLiteral("cmdAll"));
+    cmdBack = named(new QPushButton(QStringLiteral("状況を一つ前に戻す(&R)")), QStringLiteral("cmdBack"));
+    const ButtonRow buttons = OkCancelRow(this);
+    cmdOK = buttons.ok;
+    cmdCancel = buttons.cancel;
+    picProgress = named(new ProgressIndicator, QStringLiteral("picProgress"));
 
     // Every frame has the same two columns (step button, then "担当：" and the name), so the
     // names line up from frame to frame.
@@ -92,16 +89,16 @@ void frmShinko::buildLayout()
             stepButtons[i]->setMinimumWidth(buttonWidth);
             row->addWidget(stepButtons[i], 0, 0);
         }
-        auto *caption = new QLabel(kStaffCaption);
-        row->addWidget(caption, 0, 1);
-        row->addWidget(names[i], 0, 2);
+        // The staff lists are named by their step, since every frame's caption reads "担当：".
         if (auto *box = qobject_cast<QComboBox *>(names[i])) {
-            caption->setBuddy(box);
+            box->setAccessibleName(SpokenCaption(captions[i] + kStaffCaption));
+            row->addWidget(caption(kStaffCaption, box), 0, 1);
             box->setMinimumWidth(140);
-            box->setAccessibleName(captions[i] + kStaffCaption);
         } else {
+            row->addWidget(new QLabel(kStaffCaption), 0, 1);
             names[i]->setMinimumWidth(140);
         }
+        row->addWidget(names[i], 0, 2);
         fraStep[size_t(i)]->setMinimumHeight(cmdStep1->sizeHint().height() + 34);
     }
 
@@ -117,18 +114,12 @@ void frmShinko::buildLayout()
     stepRow->addWidget(cmdBack);
     stepRow->addStretch(1);
 
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(cmdOK);
-    buttons->addWidget(cmdCancel);
-
     auto *main = new QVBoxLayout(this);
     main->addLayout(upper, 1);
     main->addLayout(stepRow);
     main->addSpacing(6);
-    main->addLayout(buttons);
+    main->addLayout(buttons.layout);
 
-    cmdOK->setDefault(true);
     connect(cmdStep1, &QPushButton::clicked, this, [this] { cmdStep_Click(1); });
     connect(cmdStep2, &QPushButton::clicked, this, [this] { cmdStep_Click(2); });
     connect(cmdStep3, &QPushButton::clicked, this, [this] { cmdStep_Click(3); });

@@ -1,6 +1,8 @@
 #include "customers/ui/frmBuildingIn.h"
 
 #include "customers/buildingentry.h"
+#include "platform/ui/buttonrow.h"
+#include "platform/ui/widgetnaming.h"
 #include "store/helpers.h"
 
 #include <QFormLayout>
@@ -14,17 +16,15 @@
 frmBuildingIn::frmBuildingIn(QStringList &buildingList, const QString &address, QLineEdit *target, QWidget *parent)
     : QDialog(parent), m_buildingList(buildingList), m_target(target)
 {
-    setObjectName(QStringLiteral("frmBuildingIn"));
+    named(this, "frmBuildingIn");
     setWindowTitle(QStringLiteral("マンションの登録"));
     setModal(true);
 
-    txtBuilding = new QLineEdit(this);
-    txtBuilding->setObjectName(QStringLiteral("txtBuilding"));
-    txtAddress = new QLineEdit(address, this);
-    txtAddress->setObjectName(QStringLiteral("txtAddress"));
+    txtBuilding = named(new QLineEdit(this), "txtBuilding");
+    txtAddress = named(new QLineEdit(address, this), "txtAddress");
     auto *form = new QFormLayout;
-    form->addRow(QStringLiteral("マンション名："), txtBuilding);
-    form->addRow(QStringLiteral("マンション所在地："), txtAddress);
+    form->addRow(caption(QStringLiteral("マンション名："), txtBuilding, this), txtBuilding);
+    form->addRow(caption(QStringLiteral("マンション所在地："), txtAddress, this), txtAddress);
 
     auto *fraNotes = new QGroupBox(QStringLiteral("マンション所在地入力時の注意事項："), this);
     auto *notes = new QVBoxLayout(fraNotes);
@@ -34,20 +34,14 @@ frmBuildingIn::frmBuildingIn(QStringList &buildingList, const QString &address, 
                                 QStringLiteral("×　2丁目1番地5号")})
         notes->addWidget(new QLabel(text, fraNotes));
 
-    cmdOk = new QPushButton(QStringLiteral("新規登録＆入力"), this);
-    cmdOk->setObjectName(QStringLiteral("cmdOk"));
-    cmdOk->setDefault(true);
-    cmdCancel = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(cmdOk);
-    buttons->addWidget(cmdCancel);
+    const ButtonRow buttons = OkCancelRow(this, QStringLiteral("新規登録＆入力"), "cmdOk");
+    cmdOk = buttons.ok;
+    cmdCancel = buttons.cancel;
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(fraNotes);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.layout);
 
     connect(txtBuilding, &QLineEdit::textChanged, this, &frmBuildingIn::updateOk);
     connect(txtAddress, &QLineEdit::textChanged, this, &frmBuildingIn::updateOk);

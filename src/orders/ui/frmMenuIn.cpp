@@ -1,6 +1,8 @@
 #include "orders/ui/frmMenuIn.h"
 
 #include "orders/ui/orderlinelist.h"
+#include "platform/ui/buttonrow.h"
+#include "platform/ui/widgetnaming.h"
 #include "platform/prompt.h"
 #include "store/numbertext.h"
 #include "store/preferences.h"
@@ -62,22 +64,19 @@ void frmMenuIn::SetResetCandidatesChoice(bool on)
 frmMenuIn::frmMenuIn(SettingTables &tables, OrderWindowHost &host, Mode mode, QWidget *parent)
     : QDialog(parent), m_tables(tables), m_host(host), m_mode(mode)
 {
-    setObjectName(QStringLiteral("frmMenuIn"));
+    named(this, "frmMenuIn");
     setWindowTitle(mode == Mode::Add ? QStringLiteral("注文品目の追加") : QStringLiteral("注文品目の変更"));
 
-    txtName = new QLineEdit;
-    txtName->setObjectName(QStringLiteral("txtName"));
+    txtName = named(new QLineEdit, "txtName");
     txtName->setMinimumWidth(260);
 
-    cboNum = new QComboBox;
-    cboNum->setObjectName(QStringLiteral("cboNum"));
+    cboNum = named(new QComboBox, "cboNum");
     cboNum->setEditable(true);
     cboNum->setInsertPolicy(QComboBox::NoInsert);
     for (int i = 1; i <= 10; ++i)
         cboNum->addItem(QString::number(i));
 
-    cboSub = new QComboBox;
-    cboSub->setObjectName(QStringLiteral("cboSub"));
+    cboSub = named(new QComboBox, "cboSub");
     cboSub->setEditable(true);
     cboSub->setInsertPolicy(QComboBox::NoInsert);
     cboSub->addItem(kNoOption);
@@ -86,28 +85,23 @@ frmMenuIn::frmMenuIn(SettingTables &tables, OrderWindowHost &host, Mode mode, QW
             cboSub->addItem(m_tables.MenuOptionList.at(i));
     }
 
-    txtMoney = new QLineEdit;
-    txtMoney->setObjectName(QStringLiteral("txtMoney"));
+    txtMoney = named(new QLineEdit, "txtMoney");
     txtMoney->setAlignment(Qt::AlignRight);
     txtMoney->setMaximumWidth(110);
 
-    chkReset = new QCheckBox(QStringLiteral("メニュー候補をリセット"));
-    chkReset->setObjectName(QStringLiteral("chkReset"));
+    chkReset = named(new QCheckBox(QStringLiteral("メニュー候補をリセット")), "chkReset");
     chkReset->setChecked(g_resetCandidates);
     chkReset->setVisible(Prefs::MenuSearchMode.get() == 0);
     connect(chkReset, &QCheckBox::toggled, this, [](bool on) { g_resetCandidates = on; });
 
-    cmdOk = new QPushButton(QStringLiteral("OK"));
-    cmdOk->setObjectName(QStringLiteral("cmdOk"));
-    cmdOk->setDefault(true);
-    cmdCancel = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"));
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    const ButtonRow buttons = OkCancelRow(this, QStringLiteral("OK"), "cmdOk");
+    cmdOk = buttons.ok;
+    cmdCancel = buttons.cancel;
     cmdCancel->setAutoDefault(false);
 
     auto *form = new QFormLayout;
     const auto addRow = [&](const QString &caption, QWidget *field, QLayout *row = nullptr) {
-        auto *label = new QLabel(caption);
-        label->setBuddy(field);
+        QLabel *label = ::caption(caption, field);
         if (row)
             form->addRow(label, row);
         else
@@ -126,16 +120,12 @@ frmMenuIn::frmMenuIn(SettingTables &tables, OrderWindowHost &host, Mode mode, QW
     moneyRow->addStretch();
     addRow(QStringLiteral("単価："), txtMoney, moneyRow);
 
-    auto *buttons = new QHBoxLayout;
-    buttons->addWidget(chkReset);
-    buttons->addStretch();
-    buttons->addWidget(cmdOk);
-    buttons->addWidget(cmdCancel);
+    buttons.layout->insertWidget(0, chkReset);
 
     auto *top = new QVBoxLayout(this);
     top->addLayout(form);
     top->addSpacing(6);
-    top->addLayout(buttons);
+    top->addLayout(buttons.layout);
 
     connect(cmdOk, &QPushButton::clicked, this, &frmMenuIn::cmdOk_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);

@@ -13,6 +13,7 @@
 #include "orders/ui/orderlinelist.h"
 #include "platform/clock.h"
 #include "platform/prompt.h"
+#include "platform/ui/fieldcheck.h"
 #include "store/appdata.h"
 #include "store/helpers.h"
 #include "store/preferences.h"
@@ -23,7 +24,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateTimeEdit>
-#include <QFocusEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -329,66 +329,9 @@ void frmOrder::openChangeCalculator()
     dialog.exec();
 }
 
-bool frmOrder::eventFilter(QObject *watched, QEvent *event)
-{
-    auto *field = qobject_cast<QWidget *>(watched);
-    if (event->type() == QEvent::FocusIn && !m_checking) {
-        m_enteredField = field;
-    } else if (event->type() == QEvent::FocusOut && !m_checking && field == m_enteredField) {
-        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
-        // The list's own pop-up or a box taking the focus is not leaving the field.
-        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason && field->isEnabled() &&
-            isVisible()) {
-            m_checking = true;
-            if (checkLeftField(field))
-                m_enteredField = nullptr;
-            m_checking = false;
-        }
-    }
-    return QWidget::eventFilter(watched, event);
-}
-
 void frmOrder::keepFocusIn(QWidget *field)
 {
-    const auto refocus = [this, field] {
-        const bool was = m_checking;
-        m_checking = true;
-        field->setFocus(Qt::OtherFocusReason);
-        if (auto *combo = qobject_cast<QComboBox *>(field))
-            combo->lineEdit()->selectAll();
-        m_enteredField = field;
-        m_checking = was;
-    };
-    refocus();
-    // The focus may still be on its way to the control that was clicked.
-    QTimer::singleShot(0, this, refocus);
-}
-
-bool frmOrder::checkLeftField(QWidget *field)
-{
-    if (field == txtTel) {
-        if (IsNumericInput(txtTel->text()) && IsPhoneInput(txtTel->text()))
-            return true;
-        ShowNotNumericWarning();
-        txtTel->clear();
-        return true;
-    }
-    if (field == txtHai) {
-        if (IsNumericInput(txtHai->text()))
-            return true;
-        ShowNotNumericWarning();
-        txtHai->clear();
-        return true;
-    }
-    if (field == cboCoo) {
-        const ServiceDiscountCheck result = CheckServiceDiscount(cboCoo->currentText());
-        if (result == ServiceDiscountCheck::Ok)
-            return true;
-        ShowServiceDiscountWarning(result);
-        keepFocusIn(cboCoo);
-        return false;
-    }
-    return true;
+    m_fieldCheck->keepFocusIn(field);
 }
 
 void frmOrder::connectSignals()
@@ -410,8 +353,11 @@ void frmOrder::connectSignals()
     connect(cboStaff, &QComboBox::activated, this, [this] { Prefs::OrderStaff.set(cboStaff->currentText()); });
     connect(tlbGoConfirm, &QAction::triggered, this, [this] { ConfirmOrder(); });
 
-    for (QWidget *w : {static_cast<QWidget *>(txtTel), static_cast<QWidget *>(txtHai), static_cast<QWidget *>(cboCoo)})
-        w->installEventFilter(this);
+    // A wrong phone number or delivery fee is emptied; a wrong service discount keeps the focus.
+    m_fieldCheck = new LeaveFieldCheck(this);
+    m_fieldCheck->watch(txtTel, LeaveFieldCheck::Phone(), LeaveFieldCheck::Refused::Clear);
+    m_fieldCheck->watch(txtHai, LeaveFieldCheck::Number(), LeaveFieldCheck::Refused::Clear);
+    m_fieldCheck->watch(cboCoo, ServiceDiscountRule());
 
     // The window sees these keys before its controls.
     auto *f10 = new QShortcut(QKeySequence(Qt::Key_F10), this, [this] { openCustomerSearch(); });

@@ -26,6 +26,7 @@ class QTreeWidget;
 class QTreeWidgetItem;
 class frmMain;
 class KanaKeyboard;
+class LeaveFieldCheck;
 class MenuBoardPanel;
 struct OrderCustomerFields;
 struct AppData;
@@ -90,7 +91,6 @@ class frmOrder : public QWidget, public Refreshable, public OrderMenuArea
     static const QString kConfirmCaption;
 
   protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
   private:
@@ -125,7 +125,6 @@ class frmOrder : public QWidget, public Refreshable, public OrderMenuArea
     void updateLineButtons();
     void updateConfirmCaption();
     void showOnBoard(const QString &orderKey);
-    bool checkLeftField(QWidget *field);
     void keepFocusIn(QWidget *field) override;
 
     QPointer<frmMain> m_frame;
@@ -133,6 +132,5 @@ class frmOrder : public QWidget, public Refreshable, public OrderMenuArea
     OrderCustomer m_customer;
     bool m_newCustomer = true;
     bool m_reentry = false; // while RegiKeisan re-applies the point discount
-    bool m_checking = false;
-    QWidget *m_enteredField = nullptr;
+    LeaveFieldCheck *m_fieldCheck = nullptr;
 };

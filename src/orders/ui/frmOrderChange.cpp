@@ -10,6 +10,7 @@
 #include "orders/ui/orderlinelist.h"
 #include "platform/clock.h"
 #include "platform/prompt.h"
+#include "platform/ui/buttonrow.h"
 #include "store/appdata.h"
 #include "store/helpers.h"
 #include "store/oledate.h"
@@ -18,14 +19,11 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDateTimeEdit>
-#include <QFocusEvent>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimer>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -62,17 +60,14 @@ void frmOrderChange::buildLayout()
     QGridLayout *who = buildPriceControls(price, row);
     inner->addWidget(price);
 
-    cmdGo = new QPushButton(QStringLiteral("OK"), price);
-    cmdGo->setObjectName(QStringLiteral("cmdGo"));
+    const ButtonRow buttons = OkCancelRow(price, QStringLiteral("OK"), "cmdGo");
+    cmdGo = buttons.ok;
+    cmdCancel = buttons.cancel;
+    // Enter in a field must not store the change.
     cmdGo->setDefault(false);
     cmdGo->setAutoDefault(false);
-    cmdCancel = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), price);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     cmdCancel->setAutoDefault(false);
-    auto *buttons = new QHBoxLayout;
-    buttons->addWidget(cmdGo);
-    buttons->addWidget(cmdCancel);
-    who->addLayout(buttons, row++, 0, 1, 2);
+    who->addLayout(buttons.layout, row++, 0, 1, 2);
     who->setRowStretch(row, 1);
     resize(980, 640);
 }
@@ -91,8 +86,11 @@ void frmOrderChange::connectSignals()
     connect(cboStaff, &QComboBox::activated, this, [this] { setChanged(); });
     connect(cboSitei, &QComboBox::activated, this, [this] { setChanged(); });
     connect(cboSitei, &QComboBox::editTextChanged, this, [this] { setChanged(); });
-    for (QWidget *w : {static_cast<QWidget *>(txtHai), static_cast<QWidget *>(cboCoo)})
-        w->installEventFilter(this);
+    // A wrong delivery fee is emptied; a wrong service discount keeps the focus.
+    m_fieldCheck = new LeaveFieldCheck(this);
+    m_fieldCheck->setActiveWhen([this] { return !m_closed; });
+    m_fieldCheck->watch(txtHai, LeaveFieldCheck::Number(), LeaveFieldCheck::Refused::Clear);
+    m_fieldCheck->watch(cboCoo, ServiceDiscountRule());
 }
 
 void frmOrderChange::openWindow()
@@ -304,38 +302,5 @@ void frmOrderChange::closeEvent(QCloseEvent *event)
 
 void frmOrderChange::keepFocusIn(QWidget *field)
 {
-    const auto refocus = [this, field] {
-        const bool was = m_checking;
-        m_checking = true;
-        field->setFocus(Qt::OtherFocusReason);
-        if (auto *combo = qobject_cast<QComboBox *>(field))
-            combo->lineEdit()->selectAll();
-        m_checking = was;
-    };
-    refocus();
-    // The focus may still be on its way to the control that was clicked.
-    QTimer::singleShot(0, this, refocus);
-}
-
-bool frmOrderChange::eventFilter(QObject *watched, QEvent *e)
-{
-    if (e->type() != QEvent::FocusOut || m_checking || m_closed)
-        return QDialog::eventFilter(watched, e);
-    const Qt::FocusReason reason = static_cast<QFocusEvent *>(e)->reason();
-    // The list's own pop-up or a box taking the focus is not leaving the field.
-    if (reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason)
-        return QDialog::eventFilter(watched, e);
-    m_checking = true;
-    if (watched == txtHai && !IsNumericInput(txtHai->text())) {
-        ShowNotNumericWarning();
-        txtHai->clear();
-    } else if (watched == cboCoo) {
-        const ServiceDiscountCheck result = CheckServiceDiscount(cboCoo->currentText());
-        if (result != ServiceDiscountCheck::Ok) {
-            ShowServiceDiscountWarning(result);
-            keepFocusIn(cboCoo);
-        }
-    }
-    m_checking = false;
-    return QDialog::eventFilter(watched, e);
+    m_fieldCheck->keepFocusIn(field);
 }

@@ -42,7 +42,6 @@ class frmOrderChange : public QDialog, public OrderMenuArea
     void reject() override;
     void closeEvent(QCloseEvent *event) override;
     bool event(QEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
   private:
     void buildLayout();
@@ -67,5 +66,5 @@ class frmOrderChange : public QDialog, public OrderMenuArea
     SalesRecord m_openedSale; // as it was when the window opened
     bool m_changed = false;
     bool m_closed = false;
-    bool m_checking = false;
+    LeaveFieldCheck *m_fieldCheck = nullptr;
 };

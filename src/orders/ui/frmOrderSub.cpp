@@ -2,6 +2,8 @@
 
 #include "orders/kanasearch.h"
 #include "orders/ui/kanakeyboard.h"
+#include "platform/ui/buttonrow.h"
+#include "platform/ui/widgetnaming.h"
 #include "store/recordstore.h"
 
 #include <QGroupBox>
@@ -16,21 +18,16 @@
 frmOrderSub::frmOrderSub(const RecordStore &records, QWidget *parent)
     : QDialog(parent), m_records(records), m_readings(CustomerReadings(records))
 {
-    setObjectName(QStringLiteral("frmOrderSub"));
+    named(this, "frmOrderSub");
     setWindowTitle(QStringLiteral("顧客検索"));
     setModal(true);
 
     auto *fraSearch = new QGroupBox(QStringLiteral("顧客名を50音で検索"), this);
-    keyboard = new KanaKeyboard(fraSearch);
-    keyboard->setObjectName(QStringLiteral("kanaKeyboard"));
-    keyboard->setAccessibleName(QStringLiteral("50音キーボード"));
+    keyboard = named(new KanaKeyboard(fraSearch), "kanaKeyboard", QStringLiteral("50音キーボード"));
 
-    auto *lblName = new QLabel(QStringLiteral("ﾅﾏｴ："), fraSearch);
-    txtMojiSearch = new QLineEdit(fraSearch);
-    txtMojiSearch->setObjectName(QStringLiteral("txtMojiSearch"));
-    lblName->setBuddy(txtMojiSearch);
-    cmdMojiClear = new QPushButton(QStringLiteral("1文字クリア(&M)"), fraSearch);
-    cmdMojiClear->setObjectName(QStringLiteral("cmdMojiClear"));
+    txtMojiSearch = named(new QLineEdit(fraSearch), "txtMojiSearch");
+    QLabel *lblName = caption(QStringLiteral("ﾅﾏｴ："), txtMojiSearch, fraSearch);
+    cmdMojiClear = named(new QPushButton(QStringLiteral("1文字クリア(&M)"), fraSearch), "cmdMojiClear");
 
     auto *searchRow = new QHBoxLayout;
     searchRow->addWidget(lblName);
@@ -40,29 +37,21 @@ frmOrderSub::frmOrderSub(const RecordStore &records, QWidget *parent)
     frameLayout->addWidget(keyboard);
     frameLayout->addLayout(searchRow);
 
-    lsvCust = new QTreeWidget(this);
-    lsvCust->setObjectName(QStringLiteral("lsvCust"));
-    lsvCust->setAccessibleName(QStringLiteral("顧客一覧"));
+    lsvCust = named(new QTreeWidget(this), "lsvCust", QStringLiteral("顧客一覧"));
     lsvCust->setHeaderLabels({QStringLiteral("名前"), QStringLiteral("電話番号")});
     lsvCust->setRootIsDecorated(false);
     lsvCust->setUniformRowHeights(true);
     lsvCust->setSelectionMode(QAbstractItemView::SingleSelection);
     lsvCust->header()->resizeSection(0, 220);
 
-    cmdGo = new QPushButton(QStringLiteral("顧客入力"), this);
-    cmdGo->setObjectName(QStringLiteral("cmdGo"));
-    cmdGo->setDefault(true);
-    cmdCancel = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(cmdGo);
-    buttons->addWidget(cmdCancel);
+    const ButtonRow buttons = OkCancelRow(this, QStringLiteral("顧客入力"), "cmdGo");
+    cmdGo = buttons.ok;
+    cmdCancel = buttons.cancel;
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(fraSearch);
     layout->addWidget(lsvCust, 1);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.layout);
 
     connect(keyboard, &KanaKeyboard::characterPressed, this,
             [this](const QString &ch) { txtMojiSearch->setText(txtMojiSearch->text() + ch); });

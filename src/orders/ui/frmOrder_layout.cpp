@@ -55,14 +55,14 @@ QGroupBox *frmOrder::buildPhoneSection()
     grid->setContentsMargins(6, 4, 6, 4);
     grid->setVerticalSpacing(3);
 
-    txtTel = named(new QLineEdit(fraTel), "txtTel");
+    txtTel = named(new QLineEdit(fraTel), "txtTel", QStringLiteral("注文者電話番号"));
     txtTel->setMaxLength(14);
     QFont big = txtTel->font();
     big.setPointSizeF(big.pointSizeF() * 1.3);
     big.setBold(true);
     txtTel->setFont(big);
     txtTel->setInputMethodHints(Qt::ImhDialableCharactersOnly);
-    auto *hint = caption(QStringLiteral("（ハイホンなしで入力）"), txtTel, fraTel);
+    QLabel *telHint = hint(QStringLiteral("（ハイホンなしで入力）"), txtTel, fraTel);
     cmdCheck = named(new QPushButton(QStringLiteral("顧客チェック(&G)"), fraTel), "cmdCheck");
 
     cmdCTI = named(new QPushButton(QStringLiteral("自動入力（CTI）(&T)"), fraTel), "cmdCTI");
@@ -70,15 +70,14 @@ QGroupBox *frmOrder::buildPhoneSection()
     cmdRireki->setFixedWidth(26);
     lblRireki = named(new QLabel(QStringLiteral("（履歴）"), fraTel), "lblRireki");
     lblRireki->setBuddy(cmdRireki);
-    cmdTel = named(new QPushButton(QStringLiteral("☎"), fraTel), "cmdTel");
+    cmdTel = named(new QPushButton(QStringLiteral("☎"), fraTel), "cmdTel", QStringLiteral("着信電話番号の保存"));
     cmdTel->setToolTip(QStringLiteral("着信電話番号の保存"));
-    cmdTel->setAccessibleName(QStringLiteral("着信電話番号の保存"));
     cmdTel->setFixedWidth(30);
     cmdOut = named(new QPushButton(QStringLiteral("店頭お持帰り(&O)"), fraTel), "cmdOut");
 
     grid->addWidget(txtTel, 0, 0, 1, 3);
     grid->addWidget(cmdCheck, 0, 3);
-    grid->addWidget(hint, 1, 0, 1, 4);
+    grid->addWidget(telHint, 1, 0, 1, 4);
     auto *cti = new QHBoxLayout;
     cti->setSpacing(3);
     cti->addWidget(cmdCTI);

@@ -1,4 +1,5 @@
 #include "orders/ui/frmRegi.h"
+#include "platform/ui/widgetnaming.h"
 
 #include <QGridLayout>
 #include <QKeyEvent>
@@ -11,8 +12,7 @@ namespace
 
 QLabel *amountLabel(const char *name)
 {
-    auto *l = new QLabel;
-    l->setObjectName(QLatin1String(name));
+    auto *l = named(new QLabel, name);
     l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     l->setFrameShape(QFrame::Panel);
     l->setFrameShadow(QFrame::Sunken);
@@ -27,8 +27,7 @@ QLabel *amountLabel(const char *name)
 
 QPushButton *calcButton(const QString &text, const QString &name)
 {
-    auto *b = new QPushButton(text);
-    b->setObjectName(name);
+    auto *b = named(new QPushButton(text), name);
     // The window keeps the keyboard focus so that it sees every key first.
     b->setFocusPolicy(Qt::NoFocus);
     b->setAutoDefault(false);
@@ -40,7 +39,7 @@ QPushButton *calcButton(const QString &text, const QString &name)
 
 frmRegi::frmRegi(const QString &totalText, QWidget *parent) : QDialog(parent), m_calc(totalText.mid(1))
 {
-    setObjectName(QStringLiteral("frmRegi"));
+    named(this, "frmRegi");
     setWindowTitle(QStringLiteral("お釣り計算機"));
 
     lblDai = amountLabel("lblDai");
@@ -49,8 +48,7 @@ frmRegi::frmRegi(const QString &totalText, QWidget *parent) : QDialog(parent), m
 
     auto *amounts = new QGridLayout;
     const auto addRow = [&](int row, const QString &caption, QLabel *value) {
-        auto *c = new QLabel(caption);
-        amounts->addWidget(c, row, 0);
+        amounts->addWidget(::caption(caption, value), row, 0);
         amounts->addWidget(value, row, 1);
         amounts->addWidget(new QLabel(QStringLiteral("円")), row, 2);
     };
@@ -151,6 +149,14 @@ bool frmRegi::handleKey(QKeyEvent *event)
         return true;
     case Qt::Key_Return:
     case Qt::Key_Enter:
+        cmdGo_Click();
+        return true;
+    case Qt::Key_Comma:
+    case Qt::Key_Period:
+        // The keypad's separator key (a comma, or its decimal key where that is the separator)
+        // sits beside Enter; the main keyboard's comma and full stop mean nothing here.
+        if (!(event->modifiers() & Qt::KeypadModifier))
+            return false;
         cmdGo_Click();
         return true;
     default:

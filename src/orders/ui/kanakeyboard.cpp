@@ -1,6 +1,7 @@
 #include "orders/ui/kanakeyboard.h"
 
 #include "orders/kanasearch.h"
+#include "platform/ui/widgetnaming.h"
 
 #include <QGridLayout>
 #include <QPushButton>
@@ -21,6 +22,25 @@ const char16_t *const kRows[] = {
 };
 // clang-format on
 
+// A key as a screen reader should say it: the marks by their names, small kana as small.
+QString spokenKey(QChar ch)
+{
+    switch (ch.unicode()) {
+    case 0xFF9E:
+        return QStringLiteral("濁点");
+    case 0xFF9F:
+        return QStringLiteral("半濁点");
+    case 0xFF70:
+        return QStringLiteral("長音");
+    default:
+        break;
+    }
+    // ｧ to ｫ, ｬ to ｮ and ｯ.
+    if (ch.unicode() >= 0xFF67 && ch.unicode() <= 0xFF6F)
+        return QStringLiteral("小さい") + ch;
+    return ch;
+}
+
 } // namespace
 
 KanaKeyboard::KanaKeyboard(QWidget *parent) : QWidget(parent)
@@ -36,9 +56,7 @@ KanaKeyboard::KanaKeyboard(QWidget *parent) : QWidget(parent)
             if (code < 0)
                 continue;
             const QString ch = cells.at(col);
-            auto *b = new QPushButton(ch, this);
-            b->setObjectName(QStringLiteral("cmdMoji%1").arg(code));
-            b->setAccessibleName(ch);
+            auto *b = named(new QPushButton(ch, this), QStringLiteral("cmdMoji%1").arg(code), spokenKey(ch.at(0)));
             b->setFocusPolicy(Qt::NoFocus); // the keys type into the search field, which keeps the focus
             b->setFixedSize(26, 24);
             b->setEnabled(false);

@@ -1,5 +1,7 @@
 #include "orders/ui/menuboardpanel.h"
 
+#include "platform/ui/widgetnaming.h"
+
 #include <QPushButton>
 #include <QScrollBar>
 #include <QWheelEvent>
@@ -25,6 +27,11 @@ int columnLeft(int column) // 1-based
 
 constexpr int kSurfaceHeight = MenuBoardPanel::kRows * kRowPitch;
 
+QString emptySlotName(int k)
+{
+    return QStringLiteral("空き（ボード%1）").arg(k);
+}
+
 } // namespace
 
 bool MenuBoardPanel::IsEmptySlot(const MenuBoardSlot &slot)
@@ -35,8 +42,7 @@ bool MenuBoardPanel::IsEmptySlot(const MenuBoardSlot &slot)
 
 MenuBoardPanel::MenuBoardPanel(QWidget *parent) : QWidget(parent)
 {
-    setObjectName(QStringLiteral("picFrame"));
-    setAccessibleName(QStringLiteral("ボード検索"));
+    named(this, "picFrame", QStringLiteral("ボード検索"));
 
     picDraw = new QWidget(this);
     picDraw->setObjectName(QStringLiteral("picDraw"));
@@ -44,8 +50,7 @@ MenuBoardPanel::MenuBoardPanel(QWidget *parent) : QWidget(parent)
     picDraw->resize(columnLeft(kColumns) + kWidth, kSurfaceHeight);
 
     for (int k = 1; k <= kButtons; ++k) {
-        auto *b = new QPushButton(picDraw);
-        b->setObjectName(QStringLiteral("cmdMenu%1").arg(k));
+        auto *b = named(new QPushButton(picDraw), QStringLiteral("cmdMenu%1").arg(k), emptySlotName(k));
         const int row = (k - 1) / kColumns + 1;
         const int column = (k - 1) % kColumns + 1;
         b->setGeometry(columnLeft(column), (row - 1) * kRowPitch, column == 1 ? kFirstWidth : kWidth, kHeight);
@@ -74,6 +79,8 @@ void MenuBoardPanel::Refresh(const SettingTables &tables)
         const bool occupied = !IsEmptySlot(slot);
         b->setText(occupied ? slot.BoardCaption : QString());
         b->setToolTip(occupied ? slot.BoardMenuName : QString());
+        // The caption is often cut short to fit; the menu's own name is what is read out.
+        b->setAccessibleName(occupied ? slot.BoardMenuName : emptySlotName(k));
         b->setEnabled(occupied);
         b->setVisible(occupied);
     }

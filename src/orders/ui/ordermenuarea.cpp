@@ -451,6 +451,15 @@ void OrderMenuArea::fillDeliverTo()
     m_siteiText = keep;
 }
 
+LeaveFieldCheck::Rule ServiceDiscountRule()
+{
+    return [](const QString &text) {
+        const ServiceDiscountCheck result = CheckServiceDiscount(text);
+        ShowServiceDiscountWarning(result);
+        return result == ServiceDiscountCheck::Ok;
+    };
+}
+
 bool OrderMenuArea::discountsAcceptable(qint64 pointYen, qint64 subtotal)
 {
     const bool serviceOn = chkCoo->isChecked();

@@ -4,6 +4,7 @@
 // discounts, the delivery fee, the requested time, the staff and the delivery place. Each window
 // builds them into its own frames and adds what differs (confirming, the changed flag).
 #include "orders/ui/orderwindowhost.h"
+#include "platform/ui/fieldcheck.h"
 
 #include <QString>
 #include <QStringList>
@@ -26,6 +27,9 @@ class QWidget;
 class KanaKeyboard;
 class MenuBoardPanel;
 struct AppData;
+
+// The service discount's check on leaving its list (negative, at most 30000 off).
+LeaveFieldCheck::Rule ServiceDiscountRule();
 
 class OrderMenuArea : public OrderWindowHost
 {

@@ -52,8 +52,7 @@ void OrderMenuArea::buildMenuControls(QGroupBox *frame)
     grid->setContentsMargins(6, 4, 6, 4);
     grid->setVerticalSpacing(3);
 
-    cbo5g = named(new QComboBox(fraMenu), "cbo5g");
-    cbo5g->setAccessibleName(QStringLiteral("検索方法"));
+    cbo5g = named(new QComboBox(fraMenu), "cbo5g", QStringLiteral("検索方法"));
 
     stkPanels = named(new QStackedWidget(fraMenu), "stkPanels");
 
@@ -63,20 +62,17 @@ void OrderMenuArea::buildMenuControls(QGroupBox *frame)
     kana->setContentsMargins(0, 0, 0, 0);
     kana->setSpacing(3);
     auto *searchRow = new QHBoxLayout;
-    txtMojiSearch = named(new QLineEdit(picKana), "txtMojiSearch");
+    txtMojiSearch = named(new QLineEdit(picKana), "txtMojiSearch", QStringLiteral("読み"));
     txtMojiSearch->setReadOnly(true);
-    txtMojiSearch->setAccessibleName(QStringLiteral("読み"));
-    cmdMojiClear = named(new QPushButton(QStringLiteral("<"), picKana), "cmdMojiClear");
-    cmdMojiClear->setAccessibleName(QStringLiteral("1文字クリア"));
-    cmdMojiAllClear = named(new QPushButton(QStringLiteral("<<"), picKana), "cmdMojiAllClear");
-    cmdMojiAllClear->setAccessibleName(QStringLiteral("全てクリア"));
+    cmdMojiClear = named(new QPushButton(QStringLiteral("<"), picKana), "cmdMojiClear", QStringLiteral("1文字クリア"));
+    cmdMojiAllClear =
+        named(new QPushButton(QStringLiteral("<<"), picKana), "cmdMojiAllClear", QStringLiteral("全てクリア"));
     for (QPushButton *b : {cmdMojiClear, cmdMojiAllClear})
         b->setFixedWidth(40);
     searchRow->addWidget(txtMojiSearch, 1);
     searchRow->addWidget(cmdMojiClear);
     searchRow->addWidget(cmdMojiAllClear);
-    keyboard = named(new KanaKeyboard(picKana), "keyboard");
-    keyboard->setAccessibleName(QStringLiteral("50音"));
+    keyboard = named(new KanaKeyboard(picKana), "keyboard", QStringLiteral("50音"));
     kana->addWidget(keyboard, 0, Qt::AlignLeft);
     kana->addLayout(searchRow);
     kana->addStretch(1);
@@ -97,13 +93,12 @@ void OrderMenuArea::buildMenuControls(QGroupBox *frame)
     picFrame = named(new MenuBoardPanel(stkPanels), "picFrame");
     stkPanels->addWidget(picFrame);
 
-    lsvPick = named(new QTreeWidget(fraMenu), "lsvPick");
+    lsvPick = named(new QTreeWidget(fraMenu), "lsvPick", QStringLiteral("メニュー候補"));
     lsvPick->setColumnCount(3);
     lsvPick->setHeaderLabels({QStringLiteral("メニュー"), QStringLiteral("カナ"), QStringLiteral("単価")});
     lsvPick->setRootIsDecorated(false);
     lsvPick->setUniformRowHeights(true);
     lsvPick->setAllColumnsShowFocus(true);
-    lsvPick->setAccessibleName(QStringLiteral("メニュー候補"));
     lsvPick->header()->setSectionsClickable(true);
     lsvPick->header()->setSortIndicatorShown(false);
     // The name takes what the reading and the price leave.
@@ -112,9 +107,8 @@ void OrderMenuArea::buildMenuControls(QGroupBox *frame)
     lsvPick->setColumnWidth(1, 110);
     lsvPick->setColumnWidth(2, 70);
 
-    lsvMenu = named(new QTreeWidget(fraMenu), "lsvMenu");
+    lsvMenu = named(new QTreeWidget(fraMenu), "lsvMenu", QStringLiteral("注文品目"));
     OrderLineList::Configure(lsvMenu);
-    lsvMenu->setAccessibleName(QStringLiteral("注文品目"));
     lsvMenu->header()->setSectionsClickable(true);
     lsvMenu->header()->setStretchLastSection(false);
     lsvMenu->header()->setSectionResizeMode(0, QHeaderView::Stretch);
@@ -164,7 +158,7 @@ QGridLayout *OrderMenuArea::buildPriceControls(QGroupBox *frame, int &freeRow)
     lblPoi[1]->setMinimumWidth(60);
     cmdPoi = named(new QPushButton(QStringLiteral("割引(&P)"), fraPrice), "cmdPoi");
     chkCoo = named(new QCheckBox(QStringLiteral("有"), fraPrice), "chkCoo");
-    cboCoo = named(new QComboBox(fraPrice), "cboCoo");
+    cboCoo = named(new QComboBox(fraPrice), "cboCoo", QStringLiteral("ｻｰﾋﾞｽ割引額"));
     cboCoo->setEditable(true);
     cboCoo->setInsertPolicy(QComboBox::NoInsert);
     cboCoo->setMinimumWidth(80);
@@ -173,11 +167,9 @@ QGridLayout *OrderMenuArea::buildPriceControls(QGroupBox *frame, int &freeRow)
     txtHai->setMaximumWidth(70);
     cmdHai = named(new QPushButton(QStringLiteral("配達料追加(&H)"), fraPrice), "cmdHai");
     chkTime = named(new QCheckBox(QStringLiteral("有"), fraPrice), "chkTime");
-    dtpTime = named(new QDateTimeEdit(fraPrice), "dtpTime");
+    dtpTime = named(new QDateTimeEdit(fraPrice), "dtpTime", QStringLiteral("指定時刻"));
     dtpTime->setDisplayFormat(QStringLiteral("HH:mm"));
-    dtpTime->setAccessibleName(QStringLiteral("指定時刻"));
-    cboFun = named(new QComboBox(fraPrice), "cboFun");
-    cboFun->setAccessibleName(QStringLiteral("何分後"));
+    cboFun = named(new QComboBox(fraPrice), "cboFun", QStringLiteral("何分後"));
     cboStaff = named(new QComboBox(fraPrice), "cboStaff");
     cboSitei = named(new QComboBox(fraPrice), "cboSitei");
     cboSitei->setEditable(true);

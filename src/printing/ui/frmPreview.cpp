@@ -1,4 +1,5 @@
 #include "printing/ui/frmPreview.h"
+#include "platform/ui/widgetnaming.h"
 
 #include "platform/prompt.h"
 #include "printing/pagepicture.h"
@@ -50,14 +51,13 @@ class PageWidget : public QWidget
 
 frmPreview::frmPreview(PrintDocument &doc, QWidget *parent) : QDialog(parent), m_doc(doc)
 {
-    setObjectName(QStringLiteral("frmPreview"));
+    named(this, "frmPreview");
     setWindowTitle(QStringLiteral("[プレビュー]"));
     resize(820, 760);
     auto *top = new QVBoxLayout(this);
     top->setContentsMargins(0, 0, 0, 0);
 
-    tlbTop = new QToolBar(this);
-    tlbTop->setObjectName(QStringLiteral("tlbTop"));
+    tlbTop = named(new QToolBar(this), "tlbTop");
     tlbTop->setToolButtonStyle(Qt::ToolButtonTextOnly);
     tlbPrint = tlbTop->addAction(QStringLiteral("印刷"));
     tlbPrint->setObjectName(QStringLiteral("tlbPrint"));
@@ -66,37 +66,29 @@ frmPreview::frmPreview(PrintDocument &doc, QWidget *parent) : QDialog(parent), m
     tlbClose = tlbTop->addAction(QStringLiteral("閉じる"));
     tlbClose->setObjectName(QStringLiteral("tlbClose"));
     tlbTop->addSeparator();
-    cboZoom = new QComboBox(tlbTop);
-    cboZoom->setObjectName(QStringLiteral("cboZoom"));
-    cboZoom->setAccessibleName(QStringLiteral("倍率"));
+    cboZoom = named(new QComboBox(tlbTop), "cboZoom", QStringLiteral("倍率"));
     cboZoom->addItems({QStringLiteral("150%"), QStringLiteral("100%"), QStringLiteral("75%"), QStringLiteral("50%"),
                        QStringLiteral("25%"), QStringLiteral("適合")});
     cboZoom->setCurrentIndex(1);
     tlbTop->addWidget(cboZoom);
-    txtPaper = new QLineEdit(tlbTop);
-    txtPaper->setObjectName(QStringLiteral("txtPaper"));
+    txtPaper = named(new QLineEdit(tlbTop), "txtPaper", QStringLiteral("用紙サイズ"));
     txtPaper->setReadOnly(true);
     txtPaper->setFrame(false);
-    txtPaper->setAccessibleName(QStringLiteral("用紙サイズ"));
     tlbTop->addWidget(txtPaper);
     top->addWidget(tlbTop);
 
     auto *area = new QGridLayout;
     area->setSpacing(0);
-    picView = new QWidget(this);
-    picView->setObjectName(QStringLiteral("picView"));
+    picView = named(new QWidget(this), "picView");
     picView->setAutoFillBackground(true);
     QPalette pal = picView->palette();
     pal.setColor(QPalette::Window, QColor(128, 128, 128));
     picView->setPalette(pal);
-    picPage = new PageWidget(this, picView);
+    picPage = named(new PageWidget(this, picView), "picPage");
     // The bars come and go with the zoom, which changes the visible area again.
     picView->installEventFilter(this);
-    picPage->setObjectName(QStringLiteral("picPage"));
-    hsbPage = new QScrollBar(Qt::Horizontal, this);
-    hsbPage->setObjectName(QStringLiteral("hsbPage"));
-    vsbPage = new QScrollBar(Qt::Vertical, this);
-    vsbPage->setObjectName(QStringLiteral("vsbPage"));
+    hsbPage = named(new QScrollBar(Qt::Horizontal, this), "hsbPage");
+    vsbPage = named(new QScrollBar(Qt::Vertical, this), "vsbPage");
     area->addWidget(picView, 0, 0);
     area->addWidget(vsbPage, 0, 1);
     area->addWidget(hsbPage, 1, 0);
@@ -107,18 +99,15 @@ frmPreview::frmPreview(PrintDocument &doc, QWidget *parent) : QDialog(parent), m
     const char *captions[] = {"|◀", "◀", "▶", "▶|"};
     const char *names[] = {"最初のページ", "前のページ", "次のページ", "最後のページ"};
     for (int i = 0; i < 4; ++i) {
-        cmdPage[size_t(i)] = new QPushButton(QString::fromUtf8(captions[i]), this);
-        cmdPage[size_t(i)]->setObjectName(QStringLiteral("cmdPage%1").arg(i));
-        cmdPage[size_t(i)]->setAccessibleName(QString::fromUtf8(names[i]));
+        cmdPage[size_t(i)] = named(new QPushButton(QString::fromUtf8(captions[i]), this),
+                                   QStringLiteral("cmdPage%1").arg(i), QString::fromUtf8(names[i]));
         cmdPage[size_t(i)]->setFixedWidth(36);
         bottom->addWidget(cmdPage[size_t(i)]);
         connect(cmdPage[size_t(i)], &QPushButton::clicked, this, [this, i] { cmdPage_Click(i); });
     }
-    txtPage = new QLineEdit(this);
-    txtPage->setObjectName(QStringLiteral("txtPage"));
+    txtPage = named(new QLineEdit(this), "txtPage", QStringLiteral("ページ"));
     txtPage->setReadOnly(true);
     txtPage->setFixedWidth(80);
-    txtPage->setAccessibleName(QStringLiteral("ページ"));
     bottom->addWidget(txtPage);
     bottom->addStretch();
     top->addLayout(bottom);

@@ -4,6 +4,8 @@
 #include "printing/pagepicture.h"
 #include "printing/pagerange.h"
 #include "printing/ui/printerbackend.h"
+#include "platform/ui/buttonrow.h"
+#include "platform/ui/widgetnaming.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -20,25 +22,18 @@
 namespace
 {
 const QString kTitle = QStringLiteral("印刷");
-
-template <typename W> W *named(W *w, const char *name)
-{
-    w->setObjectName(QString::fromLatin1(name));
-    return w;
-}
 } // namespace
 
 frmPrinterBox::frmPrinterBox(PrintDocument &doc, QWidget *parent) : QDialog(parent), m_doc(doc)
 {
-    setObjectName(QStringLiteral("frmPrinterBox"));
+    named(this, "frmPrinterBox");
     setWindowTitle(kTitle);
     auto *top = new QVBoxLayout(this);
 
     auto *printerRow = new QHBoxLayout;
-    auto *lblPrinter = new QLabel(QStringLiteral("プリンター(&N)："), this);
     cboPrinter = named(new QComboBox(this), "cboPrinter");
     cboPrinter->setMinimumWidth(240);
-    lblPrinter->setBuddy(cboPrinter);
+    QLabel *lblPrinter = caption(QStringLiteral("プリンター(&N)："), cboPrinter, this);
     cmdDetail = named(new QPushButton(QStringLiteral("プロパティ(&P)"), this), "cmdDetail");
     printerRow->addWidget(lblPrinter);
     printerRow->addWidget(cboPrinter, 1);
@@ -49,12 +44,11 @@ frmPrinterBox::frmPrinterBox(PrintDocument &doc, QWidget *parent) : QDialog(pare
     auto *pageGrid = new QGridLayout(fraPage);
     const char *captions[] = {"すべて(&L)", "現在のページ(&U)", "ページ指定(&G)："};
     for (int i = 0; i < 3; ++i) {
-        optPage[size_t(i)] = new QRadioButton(QString::fromUtf8(captions[i]), fraPage);
-        optPage[size_t(i)]->setObjectName(QStringLiteral("optPage%1").arg(i));
+        optPage[size_t(i)] =
+            named(new QRadioButton(QString::fromUtf8(captions[i]), fraPage), QStringLiteral("optPage%1").arg(i));
         pageGrid->addWidget(optPage[size_t(i)], i, 0);
     }
-    txtPage = named(new QLineEdit(fraPage), "txtPage");
-    txtPage->setAccessibleName(QStringLiteral("ページ指定"));
+    txtPage = named(new QLineEdit(fraPage), "txtPage", QStringLiteral("ページ指定"));
     pageGrid->addWidget(txtPage, 2, 1);
     lblPageHint =
         named(new QLabel(QStringLiteral("ページ番号のみか、ページ範囲のみを入力して下さい。例：5-12"), fraPage),
@@ -64,16 +58,13 @@ frmPrinterBox::frmPrinterBox(PrintDocument &doc, QWidget *parent) : QDialog(pare
     top->addWidget(fraPage);
 
     auto *copyRow = new QHBoxLayout;
-    auto *lblCopy = new QLabel(QStringLiteral("部数(&C)："), this);
     txtCopy = named(new QLineEdit(QStringLiteral("1"), this), "txtCopy");
     txtCopy->setMaximumWidth(60);
-    lblCopy->setBuddy(txtCopy);
-    updCopyUp = named(new QToolButton(this), "updCopyUp");
+    QLabel *lblCopy = caption(QStringLiteral("部数(&C)："), txtCopy, this);
+    updCopyUp = named(new QToolButton(this), "updCopyUp", QStringLiteral("部数を増やす"));
     updCopyUp->setArrowType(Qt::UpArrow);
-    updCopyUp->setAccessibleName(QStringLiteral("部数を増やす"));
-    updCopyDown = named(new QToolButton(this), "updCopyDown");
+    updCopyDown = named(new QToolButton(this), "updCopyDown", QStringLiteral("部数を減らす"));
     updCopyDown->setArrowType(Qt::DownArrow);
-    updCopyDown->setAccessibleName(QStringLiteral("部数を減らす"));
     copyRow->addWidget(lblCopy);
     copyRow->addWidget(txtCopy);
     copyRow->addWidget(updCopyUp);
@@ -81,14 +72,11 @@ frmPrinterBox::frmPrinterBox(PrintDocument &doc, QWidget *parent) : QDialog(pare
     copyRow->addStretch();
     top->addLayout(copyRow);
 
-    auto *buttons = new QHBoxLayout;
-    cmdPrintGo = named(new QPushButton(QStringLiteral("印刷(&P)"), this), "cmdPrintGo");
-    cmdCancel = named(new QPushButton(QStringLiteral("キャンセル"), this), "cmdCancel");
-    cmdPrintGo->setDefault(true);
-    buttons->addStretch();
-    buttons->addWidget(cmdPrintGo);
-    buttons->addWidget(cmdCancel);
-    top->addLayout(buttons);
+    const ButtonRow buttons =
+        OkCancelRow(this, QStringLiteral("印刷(&P)"), "cmdPrintGo", QStringLiteral("キャンセル"), "cmdCancel");
+    cmdPrintGo = buttons.ok;
+    cmdCancel = buttons.cancel;
+    top->addLayout(buttons.layout);
 
     // Opening defaults: the current printer, all pages, one copy.
     const QStringList printers = Printers().printerNames();
@@ -106,7 +94,7 @@ frmPrinterBox::frmPrinterBox(PrintDocument &doc, QWidget *parent) : QDialog(pare
             SetCurrentPrinterName(name);
     });
     connect(cmdDetail, &QPushButton::clicked, this,
-            [this] { Printers().showProperties(cboPrinter->currentText(), this); });
+            [this] { Printers().showProperties(cboPrinter->currentText(), PrinterSheetSize(m_doc.PrintKind), this); });
     connect(cmdPrintGo, &QPushButton::clicked, this, [this] { cmdPrintGo_Click(); });
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(updCopyUp, &QToolButton::clicked, this, [this] { stepCopies(1); });

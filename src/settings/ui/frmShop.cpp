@@ -1,11 +1,13 @@
 #include "settings/ui/frmShop.h"
 
 #include "platform/prompt.h"
+#include "platform/ui/buttonrow.h"
+#include "platform/ui/fieldcheck.h"
+#include "platform/ui/widgetnaming.h"
 #include "settings/shopform.h"
 #include "store/settingfiles.h"
 
 #include <QComboBox>
-#include <QFocusEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -14,10 +16,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
-#include <QTimer>
 #include <QVBoxLayout>
-
-#include <algorithm>
 
 namespace
 {
@@ -25,24 +24,17 @@ namespace
 const QString kSaveQuestionTitle = QStringLiteral("保存確認");
 const QString kSaveQuestion = QStringLiteral("店舗情報が変更されています。保存しますか？");
 
-template <typename W> W *Named(W *widget, const QString &name)
-{
-    widget->setObjectName(name);
-    return widget;
-}
-
 QLabel *Caption(const QString &text, QWidget *buddy, const QString &name = {})
 {
-    auto *label = new QLabel(text);
+    QLabel *label = caption(text, buddy);
     if (!name.isEmpty())
         label->setObjectName(name);
-    label->setBuddy(buddy);
     return label;
 }
 
 QLabel *Hint(const QString &text, QWidget *buddy)
 {
-    QLabel *label = Caption(text, buddy);
+    QLabel *label = hint(text, buddy);
     label->setForegroundRole(QPalette::PlaceholderText);
     return label;
 }
@@ -50,7 +42,7 @@ QLabel *Hint(const QString &text, QWidget *buddy)
 // Free text in Japanese: the input method stays on.
 QLineEdit *TextField(const QString &name, int maxLength)
 {
-    auto *edit = Named(new QLineEdit, name);
+    auto *edit = named(new QLineEdit, name);
     edit->setMaxLength(maxLength);
     const QFontMetrics fm(edit->font());
     edit->setFixedWidth(fm.horizontalAdvance(QString(maxLength, QChar(0x3042))) + 12);
@@ -60,7 +52,7 @@ QLineEdit *TextField(const QString &name, int maxLength)
 // Digits only: the input method is switched off so the digits arrive half-width.
 QLineEdit *DigitField(const QString &name, int maxLength)
 {
-    auto *edit = Named(new QLineEdit, name);
+    auto *edit = named(new QLineEdit, name);
     edit->setMaxLength(maxLength);
     edit->setAttribute(Qt::WA_InputMethodEnabled, false);
     edit->setInputMethodHints(Qt::ImhDigitsOnly);
@@ -88,29 +80,24 @@ frmShop::frmShop(SettingTables &tables, QWidget *parent) : QDialog(parent), m_ta
     setWindowTitle(QStringLiteral("店舗設定"));
     setModal(true);
 
-    tabs = Named(new QTabWidget, QStringLiteral("tabShop"));
+    tabs = named(new QTabWidget, QStringLiteral("tabShop"));
     tabs->addTab(buildShopPage(), QStringLiteral("店舗設定"));
     tabs->addTab(buildPointPage(), QStringLiteral("ポイントサービス設定"));
 
-    cmdOK = Named(new QPushButton(QStringLiteral("OK")), QStringLiteral("cmdOK"));
-    cmdApply = Named(new QPushButton(QStringLiteral("適用(&A)")), QStringLiteral("cmdApply"));
-    cmdCancel = Named(new QPushButton(QStringLiteral("ｷｬﾝｾﾙ")), QStringLiteral("cmdCancel"));
-    cmdOK->setDefault(true);
+    const ButtonRow buttons = OkCancelRow(this);
+    cmdOK = buttons.ok;
+    cmdCancel = buttons.cancel;
+    cmdApply = named(new QPushButton(QStringLiteral("適用(&A)"), this), "cmdApply");
+    buttons.layout->addWidget(cmdApply);
     // A click on a button must not move the focus: the field being edited is checked by the
     // button itself, so a refused value is reported once, not on leaving and again on clicking.
     for (QPushButton *b : {cmdOK, cmdApply, cmdCancel}) {
         b->setFocusPolicy(Qt::TabFocus);
         b->setMinimumWidth(88);
     }
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(cmdOK);
-    buttons->addWidget(cmdCancel);
-    buttons->addWidget(cmdApply);
-
     auto *root = new QVBoxLayout(this);
     root->addWidget(tabs);
-    root->addLayout(buttons);
+    root->addLayout(buttons.layout);
 
     connect(cmdOK, &QPushButton::clicked, this, &frmShop::cmdOK_Click);
     connect(cmdApply, &QPushButton::clicked, this, &frmShop::cmdApply_Click);
@@ -118,6 +105,7 @@ frmShop::frmShop(SettingTables &tables, QWidget *parent) : QDialog(parent), m_ta
 
     fillFromSettings();
     connectChanges();
+    watchFields();
     cmdApply->setEnabled(false);
     txtShopName->setFocus();
 }
@@ -127,17 +115,13 @@ QWidget *frmShop::buildShopPage()
     txtShopName = TextField(QStringLiteral("txtShopName"), 20);
     txtZip = DigitField(QStringLiteral("txtZip"), 7);
     txtAddress = TextField(QStringLiteral("txtAddress"), 40);
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < 3; ++i)
         txtTel[i] = DigitField(QStringLiteral("txtTel%1").arg(i), 7);
-        txtTel[i]->installEventFilter(this);
-    }
     txtTel[1]->setAccessibleName(QStringLiteral("電話番号（2番目）"));
     txtTel[2]->setAccessibleName(QStringLiteral("電話番号（3番目）"));
     txtTax = DigitField(QStringLiteral("txtTax"), 2);
     txtRenraku = TextField(QStringLiteral("txtRenraku"), 40);
     txtInfo = TextField(QStringLiteral("txtInfo"), 38);
-    txtZip->installEventFilter(this);
-    txtTax->installEventFilter(this);
 
     auto *page = new QWidget;
     page->setObjectName(QStringLiteral("pageShop"));
@@ -163,7 +147,7 @@ QWidget *frmShop::buildShopPage()
     addRow(Caption(QStringLiteral("電話番号："), txtTel[0], QStringLiteral("lblTel")),
            Row({txtTel[0], new QLabel(QStringLiteral("-")), txtTel[1], new QLabel(QStringLiteral("-")), txtTel[2]}));
     addRow(Caption(QStringLiteral("消費税："), txtTax, QStringLiteral("lblTax")),
-           Row({txtTax, Caption(QStringLiteral("％　（内税の場合は0を入力）"), txtTax)}));
+           Row({txtTax, hint(QStringLiteral("％　（内税の場合は0を入力）"), txtTax)}));
     addRow(Caption(QStringLiteral("連絡事項："), txtRenraku, QStringLiteral("lblRenraku")), Row({txtRenraku}));
     addHintRow(Hint(QStringLiteral("（画面上部に表示されます）"), txtRenraku));
     addRow(Caption(QStringLiteral("お知らせ："), txtInfo, QStringLiteral("lblInfo")), Row({txtInfo}));
@@ -183,9 +167,9 @@ QWidget *frmShop::buildPointPage()
     explanation->setObjectName(QStringLiteral("lblPointExplanation"));
     layout->addWidget(explanation);
 
-    fraPoint = Named(new QGroupBox(QStringLiteral("ポイントサービス：")), QStringLiteral("fraPoint"));
-    optPoint[0] = Named(new QRadioButton(QStringLiteral("実施しない")), QStringLiteral("optPoint0"));
-    optPoint[1] = Named(new QRadioButton(QStringLiteral("実施する")), QStringLiteral("optPoint1"));
+    fraPoint = named(new QGroupBox(QStringLiteral("ポイントサービス：")), QStringLiteral("fraPoint"));
+    optPoint[0] = named(new QRadioButton(QStringLiteral("実施しない")), QStringLiteral("optPoint0"));
+    optPoint[1] = named(new QRadioButton(QStringLiteral("実施する")), QStringLiteral("optPoint1"));
     auto *choice = new QHBoxLayout(fraPoint);
     choice->addWidget(optPoint[0]);
     choice->addSpacing(24);
@@ -193,16 +177,19 @@ QWidget *frmShop::buildPointPage()
     choice->addStretch(1);
     layout->addWidget(fraPoint);
 
-    fraService = Named(new QGroupBox(QStringLiteral("サービス内容：")), QStringLiteral("fraService"));
+    fraService = named(new QGroupBox(QStringLiteral("サービス内容：")), QStringLiteral("fraService"));
+    // The sentence's parts do not name a list on their own, so each list is named by its role.
+    const QString spoken[ShopForm::kPointFieldCount] = {
+        QStringLiteral("ポイントを進呈する金額（円あたり）"), QStringLiteral("進呈するポイント"),
+        QStringLiteral("割引になるポイント"), QStringLiteral("割引額（円）"), QStringLiteral("有効期間（ヶ月）")};
     for (int i = 0; i < ShopForm::kPointFieldCount; ++i) {
-        auto *combo = Named(new QComboBox, QStringLiteral("cboPoint%1").arg(i));
+        auto *combo = named(new QComboBox, QStringLiteral("cboPoint%1").arg(i), spoken[i]);
         combo->setEditable(true);
         // Typed values are settings, not new suggestions.
         combo->setInsertPolicy(QComboBox::NoInsert);
         combo->lineEdit()->setAttribute(Qt::WA_InputMethodEnabled, false);
         combo->setInputMethodHints(Qt::ImhFormattedNumbersOnly);
         combo->setMinimumContentsLength(6);
-        combo->installEventFilter(this);
         cboPoint[i] = combo;
     }
     // The labels and lists read as one sentence, one clause a line.
@@ -220,8 +207,6 @@ QWidget *frmShop::buildPointPage()
         QLabel *tail = Caption(after, combo);
         tail->setWordWrap(true);
         grid->addWidget(tail, row, 2);
-        if (before.isEmpty())
-            tail->setAccessibleName(after); // the sentence is read from its following part
     };
     clause(0, QStringLiteral("お買い上げ"), QStringLiteral("円あたり"));
     clause(1, QString(), QStringLiteral("ポイント進呈。"));
@@ -303,85 +288,24 @@ ShopSettings frmShop::formValues() const
     return v;
 }
 
-bool frmShop::isCheckedField(QWidget *w) const
+void frmShop::watchFields()
 {
-    if (!w)
-        return false;
-    if (w == txtZip || w == txtTax || std::find(txtTel.begin(), txtTel.end(), w) != txtTel.end())
-        return true;
-    return std::find(cboPoint.begin(), cboPoint.end(), w) != cboPoint.end();
-}
-
-bool frmShop::checkField(QWidget *field)
-{
-    if (auto *combo = qobject_cast<QComboBox *>(field))
-        return ShopForm::ReportFieldCheck(ShopForm::CheckPointField(combo->currentText()));
-    if (auto *edit = qobject_cast<QLineEdit *>(field))
-        return ShopForm::ReportFieldCheck(ShopForm::CheckDigitsField(edit->text()));
-    return true;
-}
-
-void frmShop::keepFocusIn(QWidget *field)
-{
-    const auto refocus = [this, field] {
-        // Taking the focus back must not count as leaving whatever field it is taken from.
-        const bool wasChecking = m_checking;
-        m_checking = true;
-        for (int i = 0; i < tabs->count(); ++i) {
-            if (tabs->widget(i)->isAncestorOf(field))
-                tabs->setCurrentIndex(i);
-        }
-        field->setFocus(Qt::OtherFocusReason);
-        if (auto *edit = qobject_cast<QLineEdit *>(field))
-            edit->selectAll();
-        else if (auto *combo = qobject_cast<QComboBox *>(field))
-            combo->lineEdit()->selectAll();
-        m_enteredField = field;
-        m_checking = wasChecking;
+    // Postal code, telephone parts and tax take digits only; the point lists a range.
+    const auto rule = [](ShopForm::FieldCheck (*check)(const QString &)) {
+        return [check](const QString &text) { return ShopForm::ReportFieldCheck(check(text)); };
     };
-    if (field->isVisible())
-        refocus();
-    // The focus may be moving because the page is being switched; take it back once the
-    // switch has finished.
-    QTimer::singleShot(0, this, refocus);
-}
-
-bool frmShop::eventFilter(QObject *watched, QEvent *event)
-{
-    auto *field = qobject_cast<QWidget *>(watched);
-    if (event->type() == QEvent::FocusIn && !m_checking) {
-        m_enteredField = field;
-    } else if (event->type() == QEvent::FocusOut && !m_checking && field == m_enteredField) {
-        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
-        // The list's own pop-up, a message box or another application taking the focus is not
-        // leaving the field.
-        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason && isCheckedField(field) &&
-            field->isEnabled() && isVisible()) {
-            m_checking = true;
-            const bool accepted = checkField(field);
-            if (accepted)
-                m_enteredField = nullptr;
-            else
-                keepFocusIn(field);
-            m_checking = false;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
+    m_fieldCheck = new LeaveFieldCheck(this);
+    for (QLineEdit *digits : {txtZip, txtTel[0], txtTel[1], txtTel[2], txtTax})
+        m_fieldCheck->watch(digits, rule(ShopForm::CheckDigitsField));
+    for (QComboBox *combo : cboPoint)
+        m_fieldCheck->watch(combo, rule(ShopForm::CheckPointField));
 }
 
 frmShop::SaveResult frmShop::SaveSettings()
 {
     // The field being edited is checked as if it were being left.
-    QWidget *editing = focusWidget();
-    if (isCheckedField(editing) && editing->isEnabled()) {
-        m_checking = true;
-        const bool accepted = checkField(editing);
-        if (!accepted)
-            keepFocusIn(editing);
-        m_checking = false;
-        if (!accepted)
-            return SaveResult::Refused;
-    }
+    if (!m_fieldCheck->checkFocusedField())
+        return SaveResult::Refused;
     const ShopSettings values = formValues();
     if (!ShopForm::ConfirmShopInput(values))
         return SaveResult::Refused;

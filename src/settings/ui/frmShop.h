@@ -10,6 +10,7 @@
 class QComboBox;
 class QGroupBox;
 class QLabel;
+class LeaveFieldCheck;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -49,23 +50,16 @@ class frmShop : public QDialog
   public slots:
     void reject() override;
 
-  protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
   private:
     QWidget *buildShopPage();
     QWidget *buildPointPage();
     void fillFromSettings();
     void connectChanges();
     ShopSettings formValues() const;
-    bool isCheckedField(QWidget *w) const;
-    bool checkField(QWidget *field);
-    void keepFocusIn(QWidget *field);
+    void watchFields();
     void cmdOK_Click();
     void cmdApply_Click();
 
     SettingTables &m_tables;
-    bool m_checking = false;
-    // The checked field the staff last entered; only leaving it is checked.
-    QWidget *m_enteredField = nullptr;
+    LeaveFieldCheck *m_fieldCheck = nullptr;
 };

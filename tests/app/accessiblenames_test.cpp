@@ -1,0 +1,163 @@
+// Screen readers read a control by its accessible name: every input control of every window
+// must carry one (its caption, or a Japanese name where it has no caption).
+#include <gtest/gtest.h>
+
+#include "app/commands.h"
+#include "app/frmCompact.h"
+#include "app/frmExit.h"
+#include "app/frmMain.h"
+#include "app/frmSplash.h"
+#include "board/ui/frmShinko.h"
+#include "customers/ui/frmBuildingIn.h"
+#include "mock/testfolder.h"
+#include "mock/testprompt.h"
+#include "orders/ui/frmMenuIn.h"
+#include "orders/ui/frmOrder.h"
+#include "orders/ui/frmOrderChange.h"
+#include "orders/ui/frmOrderSub.h"
+#include "orders/ui/frmRegi.h"
+#include "printing/printdocument.h"
+#include "printing/ui/frmPreview.h"
+#include "printing/ui/frmPrinterBox.h"
+#include "settings/ui/frmShop.h"
+#include "store/appdata.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAbstractSpinBox>
+#include <QAccessible>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QTabBar>
+
+#include <functional>
+
+namespace
+{
+
+// Controls the staff operate. Parts that Qt builds inside a control (a combo box's line edit and
+// pop-up list, a spin box's line edit, a list's header, a tab bar's scroll buttons, the tool bar
+// extension) are read through the control itself.
+bool isInputControl(const QWidget *w)
+{
+    for (const QWidget *p = w->parentWidget(); p; p = p->parentWidget())
+        if (qobject_cast<const QComboBox *>(p) || qobject_cast<const QAbstractSpinBox *>(p) ||
+            qobject_cast<const QTabBar *>(p))
+            return false;
+    if (w->objectName().startsWith(QLatin1String("qt_")) || qobject_cast<const QHeaderView *>(w))
+        return false;
+    return qobject_cast<const QLineEdit *>(w) || qobject_cast<const QComboBox *>(w) ||
+           qobject_cast<const QAbstractSpinBox *>(w) || qobject_cast<const QAbstractItemView *>(w) ||
+           qobject_cast<const QAbstractButton *>(w);
+}
+
+// A button's own text is its name; every other control needs an accessible name of its own (a
+// combo box would otherwise be read by its current value, a field by nothing at all).
+QString spokenName(QWidget *w)
+{
+    if (!w->accessibleName().isEmpty())
+        return w->accessibleName();
+    if (qobject_cast<QAbstractButton *>(w)) {
+        QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(w);
+        return iface ? iface->text(QAccessible::Name).trimmed() : QString();
+    }
+    return {};
+}
+
+QStringList unnamedControls(QWidget *window)
+{
+    QStringList missing;
+    for (QWidget *w : window->findChildren<QWidget *>()) {
+        if (isInputControl(w) && spokenName(w).isEmpty())
+            missing << QStringLiteral("%1 (%2)").arg(w->objectName(),
+                                                     QString::fromLatin1(w->metaObject()->className()));
+    }
+    return missing;
+}
+
+class AccessibleNames : public ::testing::Test
+{
+  protected:
+    void SetUp() override
+    {
+        RegisterProgramWindows();
+        data.LoadAll();
+        data.settings.StaffList = QStringList{QString(), QStringLiteral("佐藤"), QStringLiteral("鈴木")};
+        SalesRecord &sale = data.records.CurrentSale;
+        sale.OrderDate = QStringLiteral("20240510");
+        sale.OrderNo = 1;
+        sale.Status = 1;
+        sale.ItemName[1] = QStringLiteral("天丼");
+        sale.ItemQty[1] = 1;
+        sale.ItemPrice[1] = YenToCurrency(1100);
+        sale.ItemOption[1] = QStringLiteral("（なし）");
+        doc.PrintKind = QStringLiteral("Nohin");
+        doc.Data = &data;
+    }
+    // The windows registered here must not outlive the test in the program's command table.
+    void TearDown() override
+    {
+        for (Command c : {Command::Uketsuke, Command::Jokyo, Command::SetShop})
+            UnregisterCommand(c);
+    }
+    // Builds the window, then lists its controls without a name under the window's name.
+    void check(const char *window, const std::function<QWidget *()> &make)
+    {
+        std::unique_ptr<QWidget> w(make());
+        w->show();
+        const QStringList missing = unnamedControls(w.get());
+        EXPECT_TRUE(missing.isEmpty()) << window << ": " << missing.join(QStringLiteral(", ")).toStdString();
+    }
+
+    TestDataFolder folder;
+    TestPrompt prompt;
+    AppData data{folder.path()};
+    PrintDocument doc;
+};
+
+} // namespace
+
+TEST_F(AccessibleNames, EveryInputControlOfEveryWindowHasOne)
+{
+    // The main window holds the order board (frmJokyo) as its first child window.
+    check("frmMain", [&] { return new frmMain(data); });
+    check("frmShinko", [&] { return new frmShinko(data, QStringLiteral("ﾔﾏﾀﾞ"), QStringLiteral("佐藤")); });
+    check("frmOrder", [&] { return new frmOrder(data); });
+    check("frmOrderChange", [&] { return new frmOrderChange(data); });
+    check("frmOrderSub", [&] { return new frmOrderSub(data.records); });
+    frmOrder host(data);
+    check("frmMenuIn", [&] { return new frmMenuIn(data.settings, host, frmMenuIn::Mode::Add); });
+    check("frmRegi", [&] { return new frmRegi(QStringLiteral("¥1,280")); });
+    check("frmShop", [&] { return new frmShop(data.settings); });
+    QLineEdit building;
+    check("frmBuildingIn",
+          [&] { return new frmBuildingIn(data.settings.BuildingList, QStringLiteral("西新宿2-8-1"), &building); });
+    check("frmPreview", [&] { return new frmPreview(doc); });
+    check("frmPrinterBox", [&] { return new frmPrinterBox(doc); });
+    check("frmExit",
+          [&] { return new frmExit(QStringLiteral("/backup/月"), QStringLiteral("Soranowa_bak_24_05_10_18.snb")); });
+    check("frmCompact", [] { return new frmCompact; });
+    check("frmSplash", [] { return new frmSplash; });
+}
+
+TEST_F(AccessibleNames, FieldsAreReadByTheirCaptionsWithoutMnemonicOrColon)
+{
+    // Fields inside a row of their own, away from their caption.
+    frmShop shop(data.settings);
+    EXPECT_EQ(shop.txtZip->accessibleName(), QStringLiteral("郵便番号"));
+    EXPECT_EQ(shop.txtZip->accessibleDescription(), QStringLiteral("（ハイホンなしで入力）"));
+    EXPECT_EQ(shop.txtTel[0]->accessibleName(), QStringLiteral("電話番号"));
+    EXPECT_EQ(shop.txtTel[2]->accessibleName(), QStringLiteral("電話番号（3番目）"));
+    EXPECT_EQ(shop.txtTax->accessibleName(), QStringLiteral("消費税"));
+    // A combo box is read by its caption, not by the value it holds.
+    frmOrder host(data);
+    frmMenuIn line(data.settings, host, frmMenuIn::Mode::Add);
+    EXPECT_EQ(line.cboNum->accessibleName(), QStringLiteral("数量"));
+    EXPECT_EQ(host.txtTel->accessibleName(), QStringLiteral("注文者電話番号"));
+    EXPECT_EQ(host.chkCoo->accessibleName(), QStringLiteral("ｻｰﾋﾞｽ割引"));
+    frmPrinterBox box(doc);
+    EXPECT_EQ(box.cboPrinter->accessibleName(), QStringLiteral("プリンター"));
+    EXPECT_EQ(box.txtCopy->accessibleName(), QStringLiteral("部数"));
+}
