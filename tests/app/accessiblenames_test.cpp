@@ -85,7 +85,6 @@ class AccessibleNames : public ::testing::Test
         RegisterProgramWindows();
         data.LoadAll();
         data.settings.StaffList = QStringList{QString(), QStringLiteral("佐藤"), QStringLiteral("鈴木")};
-        SalesRecord &sale = data.records.CurrentSale;
         sale.OrderDate = QStringLiteral("20240510");
         sale.OrderNo = 1;
         sale.Status = 1;
@@ -94,7 +93,7 @@ class AccessibleNames : public ::testing::Test
         sale.ItemPrice[1] = YenToCurrency(1100);
         sale.ItemOption[1] = QStringLiteral("（なし）");
         doc.PrintKind = QStringLiteral("Nohin");
-        doc.Data = &data;
+        doc.Note = DeliveryNoteInput{sale, CustomerRecord(), data.settings.Shop};
     }
     // The windows registered here must not outlive the test in the program's command table.
     void TearDown() override
@@ -114,6 +113,7 @@ class AccessibleNames : public ::testing::Test
     TestDataFolder folder;
     TestPrompt prompt;
     AppData data{folder.path()};
+    SalesRecord sale;
     PrintDocument doc;
 };
 
@@ -123,9 +123,9 @@ TEST_F(AccessibleNames, EveryInputControlOfEveryWindowHasOne)
 {
     // The main window holds the order board (frmJokyo) as its first child window.
     check("frmMain", [&] { return new frmMain(data); });
-    check("frmShinko", [&] { return new frmShinko(data, QStringLiteral("ﾔﾏﾀﾞ"), QStringLiteral("佐藤")); });
+    check("frmShinko", [&] { return new frmShinko(data, sale, 1, QStringLiteral("ﾔﾏﾀﾞ"), QStringLiteral("佐藤")); });
     check("frmOrder", [&] { return new frmOrder(data); });
-    check("frmOrderChange", [&] { return new frmOrderChange(data); });
+    check("frmOrderChange", [&] { return new frmOrderChange(data, StoredOrder{sale, 1, CustomerRecord(), -1}); });
     check("frmOrderSub", [&] { return new frmOrderSub(data.records); });
     frmOrder host(data);
     check("frmMenuIn", [&] { return new frmMenuIn(data.settings, host, frmMenuIn::Mode::Add); });

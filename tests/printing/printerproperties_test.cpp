@@ -46,7 +46,7 @@ class PrinterProperties : public NoteTest
         NoteTest::SetUp();
         setLine(1, QStringLiteral("天丼"), 1, 1100);
         doc.PrintKind = QStringLiteral("Nohin");
-        doc.Data = &data;
+        doc.Note = note();
         doc.PageCount = 1;
         doc.CurrentPage = 1;
     }
