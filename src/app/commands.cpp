@@ -47,10 +47,8 @@ void RegisterProgramWindows()
                              frmShinko dialog(data, board->SelectedCustomerName(), board->SelectedOrderStaff(), board);
                              dialog.exec();
                          };
-                         board->preview = [board, &data](const QString &kind) {
-                             PreviewDeliveryNote(data, kind, board);
-                         };
-                         board->print = [board, &data](const QString &kind) { PrintDeliveryNote(data, kind, board); };
+                         board->preview = [board, &data](PrintKind kind) { PreviewDeliveryNote(data, kind, board); };
+                         board->print = [board, &data](PrintKind kind) { PrintDeliveryNote(data, kind, board); };
                          board->openOrderChange = [board, &data] {
                              frmOrderChange dialog(data, board);
                              dialog.exec();

@@ -55,9 +55,9 @@ bool CheckPrintTarget(int listedRows)
     return false;
 }
 
-QString DeliveryNoteKind()
+PrintKind DeliveryNoteKind()
 {
-    return Prefs::LandscapeNote.get() ? QStringLiteral("Nohin2") : QStringLiteral("Nohin");
+    return Prefs::LandscapeNote.get() ? PrintKind::Nohin2 : PrintKind::Nohin;
 }
 
 BoardSort BoardSort::FromPrefs()
@@ -73,7 +73,7 @@ BoardSort BoardSort::FromPrefs()
 
 void BoardSort::Click(int column)
 {
-    Order = column == Column ? 1 - Order : 0;
+    Order = column == Column ? Reversed(Order) : SortOrder::Ascending;
     Column = column;
     Prefs::BoardSortColumn.set(Column);
     Prefs::BoardSortOrder.set(Order);

@@ -2,6 +2,7 @@
 // Confirming an order: the new sale is numbered and stored, the customer's use dates, visit
 // count and points follow, and a delivery place typed for this order joins the list.
 #include "orders/pricing.h"
+#include "store/progressmode.h"
 
 #include <QDateTime>
 #include <QString>
@@ -18,7 +19,7 @@ struct OrderCommitInput {
     std::optional<QDateTime> DesignatedTime; // when a time was requested
     qint16 ServiceDiscount = 0;              // the number entered when the discount is ticked, else 0
     qint64 PointDiscountYen = 0;             // the value of the point discount when it is on, else 0
-    QString ProgressMode;                    // "2" = orders are complete at once
+    ::ProgressMode ProgressMode = ::ProgressMode::Normal;
 };
 
 // Order numbers are 16-bit and restart every day; this is the last one a day can give out.

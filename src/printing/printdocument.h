@@ -1,6 +1,8 @@
 #pragma once
 // What the page mechanism prints: the print kind, the page counters the drawings set, and the
 // inputs each drawing reads. One instance is filled by the caller before it previews or prints.
+#include "printing/printkind.h"
+
 #include <QSizeF>
 #include <QString>
 #include <QStringList>
@@ -26,7 +28,7 @@ struct CollectionSheetInput {
 };
 
 struct PrintDocument {
-    QString PrintKind; // "Nohin", "Nohin2", "SK", "SS", "DM"
+    ::PrintKind PrintKind = ::PrintKind::None;
     qint16 PageCount = 0;
     qint16 CurrentPage = 0;
 
@@ -38,9 +40,9 @@ struct PrintDocument {
 };
 
 // Sheet sizes in millimetres by print kind. The preview and the printer differ for "SS".
-QSizeF PreviewSheetSize(const QString &kind);
-QSizeF PrinterSheetSize(const QString &kind);
-QString PaperLabel(const QString &kind);
+QSizeF PreviewSheetSize(PrintKind kind);
+QSizeF PrinterSheetSize(PrintKind kind);
+QString PaperLabel(PrintKind kind);
 // Display size at 100 % in twips (56.7 twips per millimetre).
-QSizeF DisplayBaseTwips(const QString &kind);
+QSizeF DisplayBaseTwips(PrintKind kind);
 constexpr double kTwipsPerMm = 56.7;

@@ -45,7 +45,7 @@ struct BoardWindowTest : BoardTest {
     static void setAllHooks(frmJokyo &w, int *calls)
     {
         w.openProgress = w.openOrderChange = w.openCustomer = [calls] { ++*calls; };
-        w.preview = w.print = [calls](const QString &) { ++*calls; };
+        w.preview = w.print = [calls](PrintKind) { ++*calls; };
     }
 };
 
@@ -166,7 +166,7 @@ TEST_F(BoardWindowTest, DeletedCustomerRowStaysWorkable)
 
     // Work on the row goes on and it stays selected.
     QString kind;
-    w.print = [&](const QString &k) { kind = k; };
+    w.print = [&](PrintKind k) { kind = PrintKindName(k); };
     w.tlbPrint->trigger();
     EXPECT_EQ(kind, "Nohin");
     EXPECT_EQ(data.records.CurrentCustomerPos, -1);

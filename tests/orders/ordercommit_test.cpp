@@ -4,6 +4,7 @@
 
 #include "orders/ordercommit.h"
 #include "orders/ordercustomer.h"
+#include "store/preferences.h"
 #include "store/prefs.h"
 
 namespace
@@ -15,7 +16,7 @@ double lastMonth()
     return ToOleDate(QDateTime(QDate(2024, 4, 2), QTime(12, 0)));
 }
 
-OrderCommitInput order(const QString &mode = "0")
+OrderCommitInput order(ProgressMode mode = ProgressMode::Normal)
 {
     OrderCommitInput in;
     in.Lines = {{QStringLiteral("カツ丼"), kNoOption, 880, 2},
@@ -57,7 +58,7 @@ class OrderCommit : public OrderDataTest
 
 TEST_F(OrderCommit, NormalProgressStoresAReceivedOrder)
 {
-    const std::optional<QString> key = CommitOrder(*data, order("0"));
+    const std::optional<QString> key = CommitOrder(*data, order(ProgressMode::Normal));
     ASSERT_TRUE(key);
     EXPECT_EQ(*key, "202405101");
     EXPECT_EQ(prompt.count(), 0);
@@ -105,7 +106,7 @@ TEST_F(OrderCommit, NormalProgressStoresAReceivedOrder)
 TEST_F(OrderCommit, NormalProgressWithPointsWritesDatesAndPoints)
 {
     pointServiceOn();
-    OrderCommitInput in = order("1");
+    OrderCommitInput in = order(ProgressMode::NoCollection);
     in.ServiceDiscount = -100;
     in.PointDiscountYen = 200;
     in.DesignatedTime = QDateTime(QDate(2024, 5, 10), QTime(20, 15));
@@ -131,7 +132,7 @@ TEST_F(OrderCommit, FirstOrderSetsTheFirstUseDate)
     pointServiceOn();
     const int pos = addCustomer("0344444444", QStringLiteral("ﾆｼﾀﾞ"));
     ASSERT_EQ(LookUpCaller(*data, "0344444444").CustomerPos, pos);
-    ASSERT_TRUE(CommitOrder(*data, order("0")));
+    ASSERT_TRUE(CommitOrder(*data, order(ProgressMode::Normal)));
     const auto r = reopened();
     ASSERT_TRUE(r->ReadCustomer(pos));
     EXPECT_DOUBLE_EQ(r->CurrentCustomer.FirstUseDate, ToOleDate(kNow));
@@ -144,7 +145,7 @@ TEST_F(OrderCommit, FirstOrderSetsTheFirstUseDate)
 TEST_F(OrderCommit, CompleteAtOnceStoresACompletedOrderAndCountsTheVisit)
 {
     SavePref("SET", "SHINKO", "2");
-    ASSERT_TRUE(CommitOrder(*data, order(GetPrefOrDefault("SET", "SHINKO"))));
+    ASSERT_TRUE(CommitOrder(*data, order(Prefs::ProgressMode.get())));
 
     const SalesRecord s = storedSale(1);
     EXPECT_EQ(s.Status, 0);
@@ -165,7 +166,7 @@ TEST_F(OrderCommit, CompleteAtOnceStoresACompletedOrderAndCountsTheVisit)
 
     // With the point service the points move as well.
     pointServiceOn();
-    ASSERT_TRUE(CommitOrder(*data, order("2")));
+    ASSERT_TRUE(CommitOrder(*data, order(ProgressMode::CompleteAtConfirm)));
     const CustomerRecord d = storedCustomer();
     EXPECT_EQ(d.UseCount, 5);
     EXPECT_EQ(d.Points, 250 + 27);
@@ -195,12 +196,12 @@ TEST_F(OrderCommit, TheDaysLastNumberIsGivenThenOrdersAreRefused)
     ASSERT_TRUE(r.AddSale());
     r.CurrentCustomer = customer;
 
-    EXPECT_EQ(*CommitOrder(*data, order("2")), "2024051032767");
+    EXPECT_EQ(*CommitOrder(*data, order(ProgressMode::CompleteAtConfirm)), "2024051032767");
     const QByteArray salesBefore = folder.read(RecordStore::kSalesFile);
     const QByteArray customersBefore = folder.read(RecordStore::kCustomerFile);
     const CustomerRecord bufferBefore = r.CurrentCustomer;
 
-    OrderCommitInput in = order("2");
+    OrderCommitInput in = order(ProgressMode::CompleteAtConfirm);
     in.DeliverTo = QStringLiteral("駅前公園");
     EXPECT_FALSE(CommitOrder(*data, in));
     ASSERT_EQ(prompt.count(), 1);
@@ -250,9 +251,9 @@ TEST_F(OrderCommit, TakeOutOrdersGoToTheSharedCustomer)
 {
     ASSERT_TRUE(UseTakeOutCustomer(*data));
     const qint32 takeOutId = records().CurrentCustomer.CustomerId;
-    ASSERT_TRUE(CommitOrder(*data, order("2")));
+    ASSERT_TRUE(CommitOrder(*data, order(ProgressMode::CompleteAtConfirm)));
     ASSERT_TRUE(UseTakeOutCustomer(*data));
-    ASSERT_TRUE(CommitOrder(*data, order("2")));
+    ASSERT_TRUE(CommitOrder(*data, order(ProgressMode::CompleteAtConfirm)));
     EXPECT_EQ(records().CustomerCount(), 2);
     EXPECT_EQ(storedSale(1).CustomerId, takeOutId);
     EXPECT_EQ(storedSale(2).CustomerId, takeOutId);
@@ -270,7 +271,7 @@ TEST_F(OrderCommit, NothingIsStoredForACustomerNotOnFile)
     r.CurrentCustomer.CustomerId = 2;
     r.CurrentCustomer.Tel = "0399999999";
     const QByteArray customersBefore = folder.read(RecordStore::kCustomerFile);
-    EXPECT_FALSE(CommitOrder(*data, order("2")));
+    EXPECT_FALSE(CommitOrder(*data, order(ProgressMode::CompleteAtConfirm)));
     ASSERT_EQ(prompt.count(), 1);
     EXPECT_EQ(prompt.last().title, QStringLiteral("受付できません"));
     EXPECT_EQ(prompt.last().text, QStringLiteral("顧客データが登録されていないため、注文を登録できません。"));

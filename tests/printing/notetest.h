@@ -78,7 +78,7 @@ class NoteTest : public ::testing::Test
     PdfPage render(const QString &kind)
     {
         PrintDocument doc;
-        doc.PrintKind = kind;
+        doc.PrintKind = PrintKindFromName(kind);
         doc.Data = &data;
         const QString path = dir.filePath(kind + QStringLiteral(".pdf"));
         EXPECT_TRUE(RenderDocumentToPdf(doc, path));

@@ -45,7 +45,7 @@ bool SelectName(QComboBox *box, const QString &name)
 } // namespace
 
 frmShinko::frmShinko(AppData &data, const QString &customerName, const QString &orderTaker, QWidget *parent)
-    : QDialog(parent), m_data(data), m_orderTaker(orderTaker), m_mode(QString::number(Prefs::ProgressMode.get())),
+    : QDialog(parent), m_data(data), m_orderTaker(orderTaker), m_mode(Prefs::ProgressMode.get()),
       m_edited(data.records.CurrentSale)
 {
     setObjectName(QStringLiteral("frmShinko"));

@@ -4,6 +4,7 @@
 // stores the order and the customer's completed-order count.
 //
 // Works on the shared buffers: CurrentSale (with CurrentSalePos) and the order's customer.
+#include "store/progressmode.h"
 #include "store/records.h"
 
 #include <QDialog>
@@ -62,7 +63,7 @@ class frmShinko : public QDialog
 
     AppData &m_data;
     QString m_orderTaker;
-    QString m_mode;
+    ProgressMode m_mode;
     SalesRecord m_edited;
     bool m_changed = false;
 };

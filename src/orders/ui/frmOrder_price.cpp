@@ -82,14 +82,13 @@ bool frmOrder::ConfirmOrder()
         input.DesignatedTime = dtpTime->dateTime();
     input.ServiceDiscount = serviceOn ? qint16(YenOf(serviceText)) : qint16(0);
     input.PointDiscountYen = pointYen;
-    input.ProgressMode = QString::number(Prefs::ProgressMode.get());
+    input.ProgressMode = Prefs::ProgressMode.get();
     const std::optional<QString> key = CommitOrder(m_data, input);
     if (!key)
         return false;
     // The new order and its customer are in the shared buffers: the note prints from them.
     if (Prefs::PrintOnConfirm.get())
-        PrintDeliveryNote(m_data, Prefs::LandscapeNote.get() ? QStringLiteral("Nohin2") : QStringLiteral("Nohin"),
-                          this);
+        PrintDeliveryNote(m_data, DeliveryNoteKind(), this);
     showOnBoard(*key);
     if (m_subWindow)
         m_subWindow->close();

@@ -4,6 +4,7 @@
 // discounts, the delivery fee, the requested time, the staff and the delivery place. Each window
 // builds them into its own frames and adds what differs (confirming, the changed flag).
 #include "orders/ui/orderwindowhost.h"
+#include "store/sortkind.h"
 
 #include <QString>
 #include <QStringList>
@@ -157,5 +158,5 @@ class OrderMenuArea : public OrderWindowHost
     QString m_siteiText;
     QStringList m_groupNames;
     int m_sortColumn[2] = {-1, -1};
-    int m_sortOrder[2] = {0, 0};
+    SortOrder m_sortOrder[2] = {SortOrder::Ascending, SortOrder::Ascending};
 };

@@ -3,7 +3,7 @@
 #include "printing/printdocument.h"
 #include "printing/ui/frmPreview.h"
 
-void PreviewDeliveryNote(AppData &data, const QString &kind, QWidget *parent)
+void PreviewDeliveryNote(AppData &data, PrintKind kind, QWidget *parent)
 {
     PrintDocument doc;
     doc.PrintKind = kind;
@@ -12,7 +12,7 @@ void PreviewDeliveryNote(AppData &data, const QString &kind, QWidget *parent)
     preview.exec();
 }
 
-void PrintDeliveryNote(AppData &data, const QString &kind, QWidget *parent)
+void PrintDeliveryNote(AppData &data, PrintKind kind, QWidget *parent)
 {
     PrintDocument doc;
     doc.PrintKind = kind;
