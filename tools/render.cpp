@@ -3,6 +3,7 @@
 
 #include "printing/orderprint.h"
 #include "printing/pdfrender.h"
+#include "printing/printkind.h"
 #include "store/appdata.h"
 #include "store/datastats.h"
 #include "store/settingfiles.h"
@@ -19,8 +20,8 @@ int RunRender(const QStringList &args)
         PrintErr(parsed ? QStringLiteral("render takes DATA_DIR --kind KIND --order KEY --out FILE") : error);
         return kExitUsage;
     }
-    const QString kind = parsed->values.value(QStringLiteral("--kind"), QStringLiteral("Nohin"));
-    if (kind != QLatin1String("Nohin") && kind != QLatin1String("Nohin2")) {
+    const PrintKind kind = PrintKindFromName(parsed->values.value(QStringLiteral("--kind"), QStringLiteral("Nohin")));
+    if (kind != PrintKind::Nohin && kind != PrintKind::Nohin2) {
         PrintErr(QStringLiteral("--kind must be Nohin or Nohin2"));
         return kExitUsage;
     }

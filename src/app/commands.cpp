@@ -49,10 +49,10 @@ void RegisterProgramWindows()
                                   board->SelectedOrderStaff(), board);
                  dialog.exec();
              };
-             board->preview = [board, &data](const StoredOrder &order, const QString &kind) {
+             board->preview = [board, &data](const StoredOrder &order, PrintKind kind) {
                  PreviewDeliveryNote(DeliveryNoteInput{order.Sale, order.Customer, data.settings.Shop}, kind, board);
              };
-             board->print = [board, &data](const StoredOrder &order, const QString &kind) {
+             board->print = [board, &data](const StoredOrder &order, PrintKind kind) {
                  PrintDeliveryNote(DeliveryNoteInput{order.Sale, order.Customer, data.settings.Shop}, kind, board);
              };
              board->openOrderChange = [board, &data](const StoredOrder &order) {

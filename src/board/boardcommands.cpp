@@ -56,11 +56,6 @@ bool CheckPrintTarget(int listedRows)
     return false;
 }
 
-QString DeliveryNoteKind()
-{
-    return Prefs::LandscapeNote.get() ? QStringLiteral("Nohin2") : QStringLiteral("Nohin");
-}
-
 BoardSort BoardSort::FromPrefs()
 {
     BoardSort s;
@@ -74,7 +69,7 @@ BoardSort BoardSort::FromPrefs()
 
 void BoardSort::Click(int column)
 {
-    Order = column == Column ? 1 - Order : 0;
+    Order = column == Column ? Reversed(Order) : SortOrder::Ascending;
     Column = column;
     Prefs::BoardSortColumn.set(Column);
     Prefs::BoardSortOrder.set(Order);

@@ -1,6 +1,9 @@
 #pragma once
 // The order board's commands that need no screen: cancelling an order, the web map, the
 // print-target check and the remembered sort order.
+#include "printing/printkind.h"
+#include "store/sortkind.h"
+
 #include <QString>
 
 struct AppData;
@@ -16,13 +19,11 @@ void OpenMapForZip(const QString &zip);
 
 // Preview and print need a listed order; false after the warning when there is none.
 bool CheckPrintTarget(int listedRows);
-// The delivery-note form chosen by "SET" / "NOHIN": "Nohin2" unless it is unset or "0".
-QString DeliveryNoteKind();
 
-// The board's sort column (0-based, -1 = unsorted) and direction (0 ascending, 1 descending).
+// The board's sort column (0-based, -1 = unsorted) and direction.
 struct BoardSort {
     int Column = -1;
-    int Order = 0;
+    SortOrder Order = SortOrder::Ascending;
     // From "SET" / "SORTKEY" and "SORT_AZ".
     static BoardSort FromPrefs();
     // A header click: a new column sorts ascending, the same column flips; saved at once.

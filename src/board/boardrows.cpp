@@ -36,9 +36,20 @@ QColor BoardStatusColor(int status)
     }
 }
 
-int BoardStatusIcon(int status)
+StatusIcon BoardStatusIcon(int status)
 {
-    return status >= 0 && status <= 3 ? status + 1 : 0;
+    switch (status) {
+    case 0:
+        return StatusIcon::Complete;
+    case 1:
+        return StatusIcon::Received;
+    case 2:
+        return StatusIcon::Departed;
+    case 3:
+        return StatusIcon::ContainersOut;
+    default:
+        return StatusIcon::None;
+    }
 }
 
 QString BoardRow::column(int index) const

@@ -13,8 +13,15 @@ class RecordStore;
 QString BoardStatusText(int status);
 // Row text colour: red, yellow, green, white (white for other values).
 QColor BoardStatusColor(int status);
-// Icon number 1..4 for Status 0, 1, 2, 3 (0 for other values).
-int BoardStatusIcon(int status);
+// The row icon of each status.
+enum class StatusIcon {
+    None,          // any other status
+    Complete,      // 0
+    Received,      // 1
+    Departed,      // 2
+    ContainersOut, // 3
+};
+StatusIcon BoardStatusIcon(int status);
 
 struct BoardRow {
     QString Key;     // OrderDate followed by OrderNo: the row's hidden tag
@@ -22,7 +29,7 @@ struct BoardRow {
     int Status = 0;
     QString StatusText;
     QColor Color;
-    int Icon = 0;
+    StatusIcon Icon = StatusIcon::None;
     bool CustomerExists = false;
     QString CustomerName; // NameKana, or "削除されています"
     QString OrderTime;    // "mm/dd hh:nn"

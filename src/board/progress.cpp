@@ -20,7 +20,7 @@ int ProgressBarTwips(int status)
     }
 }
 
-void ApplyProgressStep(SalesRecord &sale, int step, const ProgressStaff &staff, const QString &mode, double now)
+void ApplyProgressStep(SalesRecord &sale, int step, const ProgressStaff &staff, ProgressMode mode, double now)
 {
     switch (sale.Status) {
     case 1:
@@ -30,7 +30,7 @@ void ApplyProgressStep(SalesRecord &sale, int step, const ProgressStaff &staff, 
         break;
     case 2:
         sale.DoneTime = now;
-        sale.Status = mode == kModeNoCollection ? 0 : 3;
+        sale.Status = mode == ProgressMode::NoCollection ? 0 : 3;
         break;
     case 3:
         sale.CollectTime = now;
@@ -51,13 +51,13 @@ void ApplyProgressStep(SalesRecord &sale, int step, const ProgressStaff &staff, 
     sale.Status = 0;
 }
 
-bool StepProgressBack(SalesRecord &sale, const QString &mode)
+bool StepProgressBack(SalesRecord &sale, ProgressMode mode)
 {
     switch (sale.Status) {
     case 0:
         sale.CollectTime = kUnsetTime;
         sale.CollectStaff.clear();
-        if (mode == kModeNoCollection) {
+        if (mode == ProgressMode::NoCollection) {
             // Back to "departed": the delivery is undone, but the departure and the person who
             // left stay recorded, as they were before the delivery was stamped.
             sale.DoneTime = kUnsetTime;

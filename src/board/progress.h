@@ -4,15 +4,12 @@
 // and use dates follow the order's completion.
 //
 // Status: 1 received, 2 departed, 3 delivered with containers still out, 0 complete.
+#include "store/progressmode.h"
 #include "store/records.h"
 
 #include <QString>
 
 class RecordStore;
-
-// The progress mode ("SET" / "SHINKO") in which delivery completes the order (no containers
-// to collect). Every other value walks all steps.
-inline const QString kModeNoCollection = QStringLiteral("1");
 
 // Step numbers of the dialog's buttons: 1 departure, 2 delivery done, 3 containers collected,
 // and kStepAll for "complete everything now".
@@ -31,10 +28,10 @@ struct ProgressStaff {
 
 // Performs the step of the order's current status; kStepAll then stamps every time with
 // `now`, records both names and completes the order. A complete order is left alone.
-void ApplyProgressStep(SalesRecord &sale, int step, const ProgressStaff &staff, const QString &mode, double now);
+void ApplyProgressStep(SalesRecord &sale, int step, const ProgressStaff &staff, ProgressMode mode, double now);
 
 // Takes back the last step. Returns false at status 1 (nothing to take back).
-bool StepProgressBack(SalesRecord &sale, const QString &mode);
+bool StepProgressBack(SalesRecord &sale, ProgressMode mode);
 
 // The customer's side of a save: a newly completed order counts one use (and stamps the use
 // dates), a completion taken back is uncounted (never below 0). Returns true if anything changed.

@@ -32,7 +32,7 @@ SalesRecord buildSale(const OrderCommitInput &in, qint32 customerId, qint16 orde
         sale.ItemPrice[i + 1] = YenToCurrency(line.UnitPrice);
         sale.ItemQty[i + 1] = qint16(line.Qty);
     }
-    if (in.ProgressMode == QLatin1String("2")) {
+    if (in.ProgressMode == ProgressMode::CompleteAtConfirm) {
         sale.DepartTime = sale.DoneTime = sale.CollectTime = sale.OrderTime;
         sale.DeliveryStaff = sale.CollectStaff = in.Staff;
         sale.Status = 0;
@@ -108,13 +108,13 @@ std::optional<StoredOrder> CommitOrder(AppData &data, const OrderCommitInput &in
     if (c.UseCount == 0)
         c.FirstUseDate = nowOle;
     c.LastUseDate = nowOle;
-    if (in.ProgressMode == QLatin1String("2"))
+    if (in.ProgressMode == ProgressMode::CompleteAtConfirm)
         ++c.UseCount; // with normal progress the visit counts when the order is completed
     if (pointsApply)
         CommitPoints(stored.Sale, c, rules);
     // Without the point service and with normal progress nothing of the customer changes on
     // file yet: the use dates are written when the order is completed.
-    if (in.ProgressMode == QLatin1String("2") || pointsApply)
+    if (in.ProgressMode == ProgressMode::CompleteAtConfirm || pointsApply)
         r.UpdateCustomer(customerPos, c);
     stored.Customer = c;
     stored.CustomerPos = customerPos;

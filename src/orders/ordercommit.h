@@ -4,6 +4,7 @@
 #include "orders/ordercustomer.h"
 #include "orders/pricing.h"
 #include "store/storedorder.h"
+#include "store/progressmode.h"
 
 #include <QDateTime>
 #include <QString>
@@ -20,7 +21,7 @@ struct OrderCommitInput {
     std::optional<QDateTime> DesignatedTime; // when a time was requested
     qint16 ServiceDiscount = 0;              // the number entered when the discount is ticked, else 0
     qint64 PointDiscountYen = 0;             // the value of the point discount when it is on, else 0
-    QString ProgressMode;                    // "2" = orders are complete at once
+    ::ProgressMode ProgressMode = ::ProgressMode::Normal;
 };
 
 // Order numbers are 16-bit and restart every day; this is the last one a day can give out.

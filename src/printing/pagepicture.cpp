@@ -13,24 +13,24 @@ namespace
 
 void drawPage(PrintDocument &doc, PageSurface &s, int page)
 {
-    const QString &kind = doc.PrintKind;
-    if (kind == QLatin1String("Nohin") || kind == QLatin1String("Nohin2")) {
+    const PrintKind kind = doc.PrintKind;
+    if (kind == PrintKind::Nohin || kind == PrintKind::Nohin2) {
         doc.PageCount = doc.CurrentPage = 1;
         if (!doc.Note)
             return;
         const DeliveryNoteInput &n = *doc.Note;
-        if (kind == QLatin1String("Nohin"))
+        if (kind == PrintKind::Nohin)
             DrawDeliveryNote(s, n.Sale, n.Customer, n.Shop, Clock::Now());
         else
             DrawDeliveryNote3(s, n.Sale, n.Customer, n.Shop, Clock::Now());
         return;
     }
     int count = 0;
-    if (kind == QLatin1String("SK"))
+    if (kind == PrintKind::SK)
         count = DrawTotalsSheet(s, doc.Totals, page);
-    else if (kind == QLatin1String("SS"))
+    else if (kind == PrintKind::SS)
         count = DrawCollectionSheet(s, doc.Collection, page);
-    else if (kind == QLatin1String("DM") && doc.DrawLabels)
+    else if (kind == PrintKind::DM && doc.DrawLabels)
         count = doc.DrawLabels(s, page);
     else
         return;

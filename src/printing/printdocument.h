@@ -3,6 +3,7 @@
 // inputs each drawing reads. One instance is filled by the caller before it previews or prints.
 #include "store/records.h"
 #include "store/settingtables.h"
+#include "printing/printkind.h"
 
 #include <QSizeF>
 #include <QString>
@@ -36,7 +37,7 @@ struct CollectionSheetInput {
 };
 
 struct PrintDocument {
-    QString PrintKind; // "Nohin", "Nohin2", "SK", "SS", "DM"
+    ::PrintKind PrintKind = ::PrintKind::None;
     qint16 PageCount = 0;
     qint16 CurrentPage = 0;
 
@@ -48,9 +49,9 @@ struct PrintDocument {
 };
 
 // Sheet sizes in millimetres by print kind. The preview and the printer differ for "SS".
-QSizeF PreviewSheetSize(const QString &kind);
-QSizeF PrinterSheetSize(const QString &kind);
-QString PaperLabel(const QString &kind);
+QSizeF PreviewSheetSize(PrintKind kind);
+QSizeF PrinterSheetSize(PrintKind kind);
+QString PaperLabel(PrintKind kind);
 // Display size at 100 % in twips (56.7 twips per millimetre).
-QSizeF DisplayBaseTwips(const QString &kind);
+QSizeF DisplayBaseTwips(PrintKind kind);
 constexpr double kTwipsPerMm = 56.7;

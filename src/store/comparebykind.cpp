@@ -48,14 +48,15 @@ int compareParsed(const std::optional<T> &x, const std::optional<T> &y, const QS
 
 } // namespace
 
-int CompareByKind(const QString &a, const QString &b, int kind)
+int CompareByKind(const QString &a, const QString &b, SortKind kind)
 {
     switch (kind) {
-    case 1:
+    case SortKind::Number:
         return compareParsed(numberOf(a), numberOf(b), a, b);
-    case 2:
+    case SortKind::Date:
         return compareParsed(dateOf(a), dateOf(b), a, b);
-    default:
-        return compareText(a, b);
+    case SortKind::Text:
+        break;
     }
+    return compareText(a, b);
 }

@@ -1,5 +1,7 @@
 #pragma once
 // Helpers every window shares.
+#include "store/sortkind.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -49,6 +51,5 @@ QString FormatYen(qint64 yen);          // "¥1,234"; 0 shows as "¥0"
 QString FormatYenBlankZero(qint64 yen); // "¥1,234"; 0 shows as "¥"
 QString FormatCustomerNo(qint32 id);    // "00042"
 
-// Comparison used when a list is sorted by one of its columns:
-// kind 0 text, 1 number (yen sign and separators allowed), 2 date.
-int CompareByKind(const QString &a, const QString &b, int kind);
+// Comparison used when a list is sorted by one of its columns.
+int CompareByKind(const QString &a, const QString &b, SortKind kind);

@@ -1,18 +1,20 @@
 #pragma once
 // The preferences as the windows use them, each typed by its row of the preference table.
+#include "store/progressmode.h"
 #include "store/settingvalue.h"
+#include "store/sortkind.h"
 
 namespace Prefs
 {
 inline constexpr SettingValue<std::optional<int>> BoardSortColumn{PrefKey::BoardSortColumn};
-inline constexpr SettingValue<int> BoardSortOrder{PrefKey::BoardSortOrder};
+inline constexpr SettingValue<SortOrder> BoardSortOrder{PrefKey::BoardSortOrder};
 inline constexpr SettingValue<int> MenuSearchMode{PrefKey::MenuSearchMode};
 inline constexpr SettingValue<qint64> DeliveryFee{PrefKey::DeliveryFee};
 inline constexpr SettingValue<bool> QuickAddMenu{PrefKey::QuickAddMenu};
 inline constexpr SettingValue<bool> PrintOnConfirm{PrefKey::PrintOnConfirm};
 inline constexpr SettingValue<bool> PrintWithoutDialog{PrefKey::PrintWithoutDialog};
 inline constexpr SettingValue<bool> LandscapeNote{PrefKey::LandscapeNote};
-inline constexpr SettingValue<int> ProgressMode{PrefKey::ProgressMode};
+inline constexpr SettingValue<::ProgressMode> ProgressMode{PrefKey::ProgressMode};
 inline constexpr SettingValue<QString> OrderStaff{PrefKey::OrderStaff};
 inline constexpr SettingValue<QString> DepartureStaff{PrefKey::DepartureStaff};
 inline constexpr SettingValue<QString> CollectionStaff{PrefKey::CollectionStaff};

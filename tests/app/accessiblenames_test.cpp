@@ -92,7 +92,7 @@ class AccessibleNames : public ::testing::Test
         sale.ItemQty[1] = 1;
         sale.ItemPrice[1] = YenToCurrency(1100);
         sale.ItemOption[1] = QStringLiteral("（なし）");
-        doc.PrintKind = QStringLiteral("Nohin");
+        doc.PrintKind = PrintKind::Nohin;
         doc.Note = DeliveryNoteInput{sale, CustomerRecord(), data.settings.Shop};
     }
     // The windows registered here must not outlive the test in the program's command table.

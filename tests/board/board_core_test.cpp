@@ -50,7 +50,7 @@ TEST_F(BoardTest, RowsListTodayAndUnfinishedOrdersOfEarlierDays)
     EXPECT_EQ(rows[2].Color, QColor(255, 0, 0));
     EXPECT_EQ(rows[3].StatusText, "3:容器未回収");
     EXPECT_EQ(rows[3].Color, QColor(0, 255, 0));
-    EXPECT_EQ((std::vector<int>{rows[0].Icon, rows[1].Icon, rows[2].Icon, rows[3].Icon}),
+    EXPECT_EQ((std::vector<int>{int(rows[0].Icon), int(rows[1].Icon), int(rows[2].Icon), int(rows[3].Icon)}),
               (std::vector<int>{3, 1, 2, 4}));
     EXPECT_EQ(rows[1].OrderStaff, "田中");
 
@@ -172,11 +172,11 @@ TEST_F(BoardTest, MapPrintCheckFormAndSortPreferences)
     EXPECT_EQ(prompt.last().title, "印刷対象の未選択");
     EXPECT_EQ(prompt.last().text, "印刷対象がありません。");
 
-    EXPECT_EQ(DeliveryNoteKind(), "Nohin");
+    EXPECT_EQ(PrintKindName(DeliveryNoteKind()), "Nohin");
     SavePref("SET", "NOHIN", "0");
-    EXPECT_EQ(DeliveryNoteKind(), "Nohin");
+    EXPECT_EQ(PrintKindName(DeliveryNoteKind()), "Nohin");
     SavePref("SET", "NOHIN", "1");
-    EXPECT_EQ(DeliveryNoteKind(), "Nohin2");
+    EXPECT_EQ(PrintKindName(DeliveryNoteKind()), "Nohin2");
 
     BoardSort sort = BoardSort::FromPrefs();
     EXPECT_EQ(sort.Column, -1);
@@ -190,5 +190,5 @@ TEST_F(BoardTest, MapPrintCheckFormAndSortPreferences)
               (std::pair{QString("5"), QString("0")}));
     sort.Click(5);
     const BoardSort loaded = BoardSort::FromPrefs();
-    EXPECT_EQ((std::pair{loaded.Column, loaded.Order}), (std::pair{5, 1}));
+    EXPECT_EQ((std::pair{loaded.Column, int(loaded.Order)}), (std::pair{5, 1}));
 }

@@ -45,7 +45,7 @@ struct BoardWindowTest : BoardTest {
     static void setAllHooks(frmJokyo &w, int *calls)
     {
         w.openProgress = w.openOrderChange = w.openCustomer = [calls](const StoredOrder &) { ++*calls; };
-        w.preview = w.print = [calls](const StoredOrder &, const QString &) { ++*calls; };
+        w.preview = w.print = [calls](const StoredOrder &, PrintKind) { ++*calls; };
     }
 };
 
@@ -168,8 +168,8 @@ TEST_F(BoardWindowTest, DeletedCustomerRowStaysWorkable)
     // Work on the row goes on and it stays selected.
     QString kind;
     int printedCustomer = 0;
-    w.print = [&](const StoredOrder &order, const QString &k) {
-        kind = k;
+    w.print = [&](const StoredOrder &order, PrintKind k) {
+        kind = PrintKindName(k);
         printedCustomer = order.CustomerPos;
     };
     w.tlbPrint->trigger();

@@ -24,17 +24,17 @@ SalesRecord Received()
 TEST(ProgressRules, NormalModeWalksEveryStepStampingItsOwnTimeAndStepsBackOneAtATime)
 {
     SalesRecord s = Received();
-    ApplyProgressStep(s, 1, kStaff, QStringLiteral("0"), 10.5);
+    ApplyProgressStep(s, 1, kStaff, ProgressMode::Normal, 10.5);
     EXPECT_EQ(s.Status, 2);
     EXPECT_EQ(s.DepartTime, 10.5);
     EXPECT_EQ(s.DeliveryStaff, QStringLiteral("配達一"));
     EXPECT_EQ(s.DoneTime, kUnsetTime);
-    ApplyProgressStep(s, 2, kStaff, QString(), 10.6); // empty mode = normal
+    ApplyProgressStep(s, 2, kStaff, ProgressMode::Normal, 10.6);
     EXPECT_EQ(s.Status, 3);
     EXPECT_EQ(s.DoneTime, 10.6);
     EXPECT_EQ(s.CollectTime, kUnsetTime);
     EXPECT_TRUE(s.CollectStaff.isEmpty());
-    ApplyProgressStep(s, 3, kStaff, QStringLiteral("2"), 10.7); // mode 2 walks like mode 0
+    ApplyProgressStep(s, 3, kStaff, ProgressMode::CompleteAtConfirm, 10.7); // walks like the normal mode
     EXPECT_EQ(s.Status, 0);
     EXPECT_EQ(s.CollectTime, 10.7);
     EXPECT_EQ(s.CollectStaff, QStringLiteral("回収二"));
@@ -42,29 +42,29 @@ TEST(ProgressRules, NormalModeWalksEveryStepStampingItsOwnTimeAndStepsBackOneAtA
 
     // Completing a complete order again keeps its recorded times and names.
     const SalesRecord complete = s;
-    ApplyProgressStep(s, kStepAll, ProgressStaff{"x", "y", "z"}, QStringLiteral("0"), 99.0);
+    ApplyProgressStep(s, kStepAll, ProgressStaff{"x", "y", "z"}, ProgressMode::Normal, 99.0);
     EXPECT_EQ(s.toBytes(), complete.toBytes());
 
-    ASSERT_TRUE(StepProgressBack(s, QStringLiteral("0")));
+    ASSERT_TRUE(StepProgressBack(s, ProgressMode::Normal));
     EXPECT_EQ(s.Status, 3);
     EXPECT_EQ(s.CollectTime, kUnsetTime);
     EXPECT_TRUE(s.CollectStaff.isEmpty());
     EXPECT_EQ(s.DoneTime, 10.6);
-    ASSERT_TRUE(StepProgressBack(s, QStringLiteral("0")));
+    ASSERT_TRUE(StepProgressBack(s, ProgressMode::Normal));
     EXPECT_EQ(s.Status, 2);
     EXPECT_EQ(s.DoneTime, kUnsetTime);
     EXPECT_EQ(s.DeliveryStaff, QStringLiteral("配達一"));
-    ASSERT_TRUE(StepProgressBack(s, QStringLiteral("0")));
+    ASSERT_TRUE(StepProgressBack(s, ProgressMode::Normal));
     EXPECT_EQ(s.Status, 1);
     EXPECT_EQ(s.DepartTime, kUnsetTime);
     EXPECT_TRUE(s.DeliveryStaff.isEmpty());
-    EXPECT_FALSE(StepProgressBack(s, QStringLiteral("0")));
+    EXPECT_FALSE(StepProgressBack(s, ProgressMode::Normal));
     EXPECT_EQ(s.toBytes(), Received().toBytes());
 }
 
 TEST(ProgressRules, WithoutCollectionDeliveryCompletesAndSteppingBackKeepsTheDeparture)
 {
-    const QString mode = kModeNoCollection;
+    const ProgressMode mode = ProgressMode::NoCollection;
     SalesRecord s = Received();
     ApplyProgressStep(s, 1, kStaff, mode, 10.5);
     ApplyProgressStep(s, 2, kStaff, mode, 10.6);
@@ -95,9 +95,9 @@ TEST(ProgressRules, WithoutCollectionDeliveryCompletesAndSteppingBackKeepsTheDep
 TEST(ProgressRules, CompletingAtOnceStampsEveryTimeAndFallsBackToTheOrderTaker)
 {
     SalesRecord s = Received();
-    ApplyProgressStep(s, 1, kStaff, QStringLiteral("0"), 10.5);
+    ApplyProgressStep(s, 1, kStaff, ProgressMode::Normal, 10.5);
     ApplyProgressStep(s, kStepAll, ProgressStaff{QString(), QStringLiteral("回収三"), QStringLiteral("受付子")},
-                      QStringLiteral("0"), 10.9);
+                      ProgressMode::Normal, 10.9);
     EXPECT_EQ(s.Status, 0);
     EXPECT_EQ(s.DepartTime, 10.9); // re-stamped
     EXPECT_EQ(s.DoneTime, 10.9);
@@ -146,9 +146,9 @@ TEST_F(SaveProgressTest, CountEqualsCompleteOrdersThroughCompletionsTakenBackAnd
     // Completed, stepped back and completed again in one sitting counts once.
     StoredOrder order = select(first);
     SalesRecord edited = order.Sale;
-    ApplyProgressStep(edited, kStepAll, {}, QStringLiteral("0"), at(QTime(12, 0)));
-    StepProgressBack(edited, QStringLiteral("0"));
-    ApplyProgressStep(edited, kStepAll, {}, QStringLiteral("0"), at(QTime(12, 5)));
+    ApplyProgressStep(edited, kStepAll, {}, ProgressMode::Normal, at(QTime(12, 0)));
+    StepProgressBack(edited, ProgressMode::Normal);
+    ApplyProgressStep(edited, kStepAll, {}, ProgressMode::Normal, at(QTime(12, 5)));
     ASSERT_TRUE(SaveProgress(r, order.SalePos, edited, at(QTime(12, 6))));
     CustomerRecord c = storedCustomer();
     EXPECT_EQ(c.UseCount, 2);
@@ -167,7 +167,7 @@ TEST_F(SaveProgressTest, CountEqualsCompleteOrdersThroughCompletionsTakenBackAnd
     // Stored complete, stepped back and saved; then reopened, completed and saved.
     order = select(second);
     edited = order.Sale;
-    StepProgressBack(edited, QStringLiteral("0"));
+    StepProgressBack(edited, ProgressMode::Normal);
     ASSERT_TRUE(SaveProgress(r, order.SalePos, edited, at(QTime(12, 20))));
     EXPECT_EQ(storedCustomer().UseCount, 1);
     EXPECT_EQ(storedSale(second).Status, 3);
@@ -175,7 +175,7 @@ TEST_F(SaveProgressTest, CountEqualsCompleteOrdersThroughCompletionsTakenBackAnd
     EXPECT_EQ(storedCompleteOrders(), 1);
     order = select(second);
     edited = order.Sale;
-    ApplyProgressStep(edited, kStepAll, {}, QStringLiteral("0"), at(QTime(12, 30)));
+    ApplyProgressStep(edited, kStepAll, {}, ProgressMode::Normal, at(QTime(12, 30)));
     ASSERT_TRUE(SaveProgress(r, order.SalePos, edited, at(QTime(12, 30))));
     EXPECT_EQ(storedCustomer().UseCount, 2);
     EXPECT_EQ(storedCompleteOrders(), 2);
@@ -196,7 +196,7 @@ TEST_F(SaveProgressTest, TakingBackACompletionNeverGoesBelowZeroAndStalePosition
 
     StoredOrder order = select(done);
     SalesRecord edited = order.Sale;
-    StepProgressBack(edited, QStringLiteral("0"));
+    StepProgressBack(edited, ProgressMode::Normal);
     ASSERT_TRUE(SaveProgress(r, order.SalePos, edited, at(QTime(12, 0))));
     EXPECT_EQ(storedCustomer().UseCount, 0);
     EXPECT_EQ(storedSale(done).Status, 3);
@@ -205,7 +205,7 @@ TEST_F(SaveProgressTest, TakingBackACompletionNeverGoesBelowZeroAndStalePosition
     // written over itself and the count comes from the customer on file.
     order = select(open);
     edited = order.Sale;
-    ApplyProgressStep(edited, 3, {QString(), QStringLiteral("回収二"), QString()}, QStringLiteral("0"),
+    ApplyProgressStep(edited, 3, {QString(), QStringLiteral("回収二"), QString()}, ProgressMode::Normal,
                       at(QTime(13, 0)));
     ASSERT_TRUE(SaveProgress(r, done, edited, at(QTime(13, 0))));
     EXPECT_EQ(storedSale(open).Status, 0);
@@ -223,7 +223,7 @@ TEST_F(SaveProgressTest, TakingBackACompletionNeverGoesBelowZeroAndStalePosition
     order = select(orphan);
     EXPECT_EQ(order.CustomerPos, -1);
     edited = order.Sale;
-    ApplyProgressStep(edited, kStepAll, {}, QStringLiteral("0"), at(QTime(14, 0)));
+    ApplyProgressStep(edited, kStepAll, {}, ProgressMode::Normal, at(QTime(14, 0)));
     ASSERT_TRUE(SaveProgress(r, order.SalePos, edited, at(QTime(14, 0))));
     EXPECT_EQ(storedSale(orphan).Status, 0);
     EXPECT_EQ(folder.read(RecordStore::kCustomerFile), customers);

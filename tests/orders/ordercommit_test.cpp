@@ -4,6 +4,7 @@
 
 #include "orders/ordercommit.h"
 #include "orders/ordercustomer.h"
+#include "store/preferences.h"
 #include "store/prefs.h"
 
 namespace
@@ -15,7 +16,7 @@ double lastMonth()
     return ToOleDate(QDateTime(QDate(2024, 4, 2), QTime(12, 0)));
 }
 
-OrderCommitInput order(const QString &mode = "0")
+OrderCommitInput order(ProgressMode mode = ProgressMode::Normal)
 {
     OrderCommitInput in;
     in.Lines = {{QStringLiteral("カツ丼"), kNoOption, 880, 2},
@@ -67,7 +68,7 @@ class OrderCommit : public OrderDataTest
 
 TEST_F(OrderCommit, NormalProgressStoresAReceivedOrder)
 {
-    const std::optional<StoredOrder> stored = CommitOrder(*data, order("0"), held);
+    const std::optional<StoredOrder> stored = CommitOrder(*data, order(ProgressMode::Normal), held);
     ASSERT_TRUE(stored);
     const std::optional<QString> key = stored->Sale.OrderKey();
     EXPECT_EQ(*key, "202405101");
@@ -119,7 +120,7 @@ TEST_F(OrderCommit, NormalProgressStoresAReceivedOrder)
 TEST_F(OrderCommit, NormalProgressWithPointsWritesDatesAndPoints)
 {
     pointServiceOn();
-    OrderCommitInput in = order("1");
+    OrderCommitInput in = order(ProgressMode::NoCollection);
     in.ServiceDiscount = -100;
     in.PointDiscountYen = 200;
     in.DesignatedTime = QDateTime(QDate(2024, 5, 10), QTime(20, 15));
@@ -147,7 +148,7 @@ TEST_F(OrderCommit, FirstOrderSetsTheFirstUseDate)
     const CallerLookup found = LookUpCaller(*data, "0344444444");
     ASSERT_EQ(found.Customer.Pos, pos);
     held = found.Customer.Record;
-    ASSERT_TRUE(commit(order("0")));
+    ASSERT_TRUE(commit(order(ProgressMode::Normal)));
     const auto r = reopened();
     const std::optional<CustomerRecord> c = r->ReadCustomer(pos);
     ASSERT_TRUE(c);
@@ -161,7 +162,7 @@ TEST_F(OrderCommit, FirstOrderSetsTheFirstUseDate)
 TEST_F(OrderCommit, CompleteAtOnceStoresACompletedOrderAndCountsTheVisit)
 {
     SavePref("SET", "SHINKO", "2");
-    ASSERT_TRUE(commit(order(GetPrefOrDefault("SET", "SHINKO"))));
+    ASSERT_TRUE(commit(order(Prefs::ProgressMode.get())));
 
     const SalesRecord s = storedSale(1);
     EXPECT_EQ(s.Status, 0);
@@ -182,7 +183,7 @@ TEST_F(OrderCommit, CompleteAtOnceStoresACompletedOrderAndCountsTheVisit)
 
     // With the point service the points move as well.
     pointServiceOn();
-    ASSERT_TRUE(commit(order("2")));
+    ASSERT_TRUE(commit(order(ProgressMode::CompleteAtConfirm)));
     const CustomerRecord d = storedCustomer();
     EXPECT_EQ(d.UseCount, 5);
     EXPECT_EQ(d.Points, 250 + 27);
@@ -210,11 +211,11 @@ TEST_F(OrderCommit, TheDaysLastNumberIsGivenThenOrdersAreRefused)
     earlier.Status = 1;
     ASSERT_TRUE(r.AddSale(earlier));
 
-    EXPECT_EQ(*commit(order("2")), "2024051032767");
+    EXPECT_EQ(*commit(order(ProgressMode::CompleteAtConfirm)), "2024051032767");
     const QByteArray salesBefore = folder.read(RecordStore::kSalesFile);
     const QByteArray customersBefore = folder.read(RecordStore::kCustomerFile);
 
-    OrderCommitInput in = order("2");
+    OrderCommitInput in = order(ProgressMode::CompleteAtConfirm);
     in.DeliverTo = QStringLiteral("駅前公園");
     EXPECT_FALSE(commit(in));
     ASSERT_EQ(prompt.count(), 1);
@@ -264,9 +265,9 @@ TEST_F(OrderCommit, TakeOutOrdersGoToTheSharedCustomer)
     ASSERT_TRUE(shop);
     const qint32 takeOutId = shop->Record.CustomerId;
     held = shop->Record;
-    ASSERT_TRUE(commit(order("2")));
+    ASSERT_TRUE(commit(order(ProgressMode::CompleteAtConfirm)));
     held = UseTakeOutCustomer(*data).value().Record;
-    ASSERT_TRUE(commit(order("2")));
+    ASSERT_TRUE(commit(order(ProgressMode::CompleteAtConfirm)));
     EXPECT_EQ(records().CustomerCount(), 2);
     EXPECT_EQ(storedSale(1).CustomerId, takeOutId);
     EXPECT_EQ(storedSale(2).CustomerId, takeOutId);
@@ -283,7 +284,7 @@ TEST_F(OrderCommit, NothingIsStoredForACustomerNotOnFile)
     held.CustomerId = 2;
     held.Tel = "0399999999";
     const QByteArray customersBefore = folder.read(RecordStore::kCustomerFile);
-    EXPECT_FALSE(commit(order("2")));
+    EXPECT_FALSE(commit(order(ProgressMode::CompleteAtConfirm)));
     ASSERT_EQ(prompt.count(), 1);
     EXPECT_EQ(prompt.last().title, QStringLiteral("受付できません"));
     EXPECT_EQ(prompt.last().text, QStringLiteral("顧客データが登録されていないため、注文を登録できません。"));
@@ -315,7 +316,7 @@ TEST_F(OrderCommit, TheCustomerIsReadAgainSoChangesMadeMeanwhileAreKept)
     onFile.UseCount = 4;
     ASSERT_TRUE(records().UpdateCustomer(customerPos, onFile));
 
-    const std::optional<StoredOrder> stored = CommitOrder(*data, order("2"), held);
+    const std::optional<StoredOrder> stored = CommitOrder(*data, order(ProgressMode::CompleteAtConfirm), held);
     ASSERT_TRUE(stored);
     const CustomerRecord c = storedCustomer();
     EXPECT_EQ(c.Points, 400 + 27);
@@ -328,7 +329,7 @@ TEST_F(OrderCommit, TheCustomerIsReadAgainSoChangesMadeMeanwhileAreKept)
     held = LookUpCaller(*data, "0355555555").Customer.Record;
     ASSERT_TRUE(records().DeleteCustomer(customerPos));
     ASSERT_EQ(records().FindCustomerPos(held.CustomerId), other - 1);
-    ASSERT_TRUE(CommitOrder(*data, order("2"), held));
+    ASSERT_TRUE(CommitOrder(*data, order(ProgressMode::CompleteAtConfirm), held));
     const auto r = reopened();
     const CustomerRecord moved = r->ReadCustomer(other - 1).value();
     EXPECT_EQ(moved.Tel, "0355555555");
@@ -337,7 +338,7 @@ TEST_F(OrderCommit, TheCustomerIsReadAgainSoChangesMadeMeanwhileAreKept)
     // A held customer deleted meanwhile: the order is refused and nobody is written.
     ASSERT_TRUE(records().DeleteCustomer(other - 1));
     const QByteArray customersBefore = folder.read(RecordStore::kCustomerFile);
-    EXPECT_FALSE(CommitOrder(*data, order("2"), held));
+    EXPECT_FALSE(CommitOrder(*data, order(ProgressMode::CompleteAtConfirm), held));
     EXPECT_EQ(prompt.last().text, QStringLiteral("顧客データが登録されていないため、注文を登録できません。"));
     EXPECT_EQ(folder.read(RecordStore::kCustomerFile), customersBefore);
 }

@@ -35,19 +35,19 @@ TEST(SortListByColumn, SortsByTextNumberAndDateBothWays)
 {
     QTreeWidget list;
     fill(list);
-    SortListByColumn(&list, 1, 0, 0);
+    SortListByColumn(&list, 1, SortKind::Text, SortOrder::Ascending);
     EXPECT_EQ(column(list, 0), (QStringList{"Abe", "Kato", "Tanaka", "Ueda"}));
-    SortListByColumn(&list, 1, 0, 1);
+    SortListByColumn(&list, 1, SortKind::Text, SortOrder::Descending);
     EXPECT_EQ(column(list, 0), (QStringList{"Ueda", "Tanaka", "Kato", "Abe"}));
 
-    SortListByColumn(&list, 2, 1, 0);
+    SortListByColumn(&list, 2, SortKind::Number, SortOrder::Ascending);
     EXPECT_EQ(column(list, 1), (QStringList{"¥0", "¥900", "¥1,200", "¥12,000"}));
-    SortListByColumn(&list, 2, 1, 1);
+    SortListByColumn(&list, 2, SortKind::Number, SortOrder::Descending);
     EXPECT_EQ(column(list, 1), (QStringList{"¥12,000", "¥1,200", "¥900", "¥0"}));
 
-    SortListByColumn(&list, 3, 2, 0);
+    SortListByColumn(&list, 3, SortKind::Date, SortOrder::Ascending);
     EXPECT_EQ(column(list, 0), (QStringList{"Abe", "Kato", "Tanaka", "Ueda"}));
-    SortListByColumn(&list, 3, 2, 1);
+    SortListByColumn(&list, 3, SortKind::Date, SortOrder::Descending);
     EXPECT_EQ(column(list, 0), (QStringList{"Ueda", "Tanaka", "Kato", "Abe"}));
     // Whole rows move together.
     EXPECT_EQ(column(list, 1), (QStringList{"¥0", "¥1,200", "¥12,000", "¥900"}));
@@ -64,7 +64,7 @@ TEST(SortListByColumn, KeepsTheSelectionAndIgnoresABadColumn)
     abe->setSelected(true);
     list.setSortingEnabled(true);
 
-    SortListByColumn(&list, 2, 1, 1);
+    SortListByColumn(&list, 2, SortKind::Number, SortOrder::Descending);
     EXPECT_EQ(list.currentItem(), kato);
     EXPECT_TRUE(kato->isSelected());
     EXPECT_TRUE(abe->isSelected());
@@ -72,7 +72,7 @@ TEST(SortListByColumn, KeepsTheSelectionAndIgnoresABadColumn)
     EXPECT_EQ(list.topLevelItem(0), kato);
 
     const QStringList before = column(list, 0);
-    SortListByColumn(&list, 0, 0, 0);
-    SortListByColumn(&list, 4, 0, 0);
+    SortListByColumn(&list, 0, SortKind::Text, SortOrder::Ascending);
+    SortListByColumn(&list, 4, SortKind::Text, SortOrder::Ascending);
     EXPECT_EQ(column(list, 0), before);
 }

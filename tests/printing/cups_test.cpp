@@ -64,7 +64,7 @@ TEST_F(CupsPrint, DeliveryNoteReachesTheQueueWithItsCopies)
 {
     setLine(1, QStringLiteral("天丼"), 2, 1100);
     PrintDocument doc;
-    doc.PrintKind = QStringLiteral("Nohin");
+    doc.PrintKind = PrintKind::Nohin;
     doc.Note = note();
     doc.PageCount = 1;
     doc.CurrentPage = 1;

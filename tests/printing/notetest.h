@@ -81,7 +81,7 @@ class NoteTest : public ::testing::Test
     PdfPage render(const QString &kind)
     {
         PrintDocument doc;
-        doc.PrintKind = kind;
+        doc.PrintKind = PrintKindFromName(kind);
         doc.Note = note();
         const QString path = dir.filePath(kind + QStringLiteral(".pdf"));
         EXPECT_TRUE(RenderDocumentToPdf(doc, path));

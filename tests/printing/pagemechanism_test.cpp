@@ -25,16 +25,30 @@ TEST(ChangeSuggestionRule, SuggestsTheNotesThatPay)
 
 TEST(SheetTables, SizesAndLabelsByKind)
 {
-    EXPECT_EQ(PreviewSheetSize("Nohin"), QSizeF(148, 210));
-    EXPECT_EQ(PreviewSheetSize("SS"), QSizeF(148, 210));
-    EXPECT_EQ(PrinterSheetSize("SS"), QSizeF(210, 297));
-    EXPECT_EQ(PreviewSheetSize("Nohin2"), QSizeF(210, 148));
-    EXPECT_EQ(PrinterSheetSize("DM"), QSizeF(210, 297));
-    EXPECT_EQ(PaperLabel("SS"), QStringLiteral("[用紙サイズ：Ａ５縦]"));
-    EXPECT_EQ(PaperLabel("Nohin2"), QStringLiteral("[用紙サイズ：Ａ５横]"));
-    EXPECT_EQ(PaperLabel("SK"), QStringLiteral("[用紙サイズ：Ａ４縦]"));
-    EXPECT_EQ(DisplayBaseTwips("SS"), QSizeF(11907, 16839.9));
-    EXPECT_EQ(DisplayBaseTwips("Nohin"), QSizeF(8391.6, 11907));
+    EXPECT_EQ(PreviewSheetSize(PrintKind::Nohin), QSizeF(148, 210));
+    EXPECT_EQ(PreviewSheetSize(PrintKind::SS), QSizeF(148, 210));
+    EXPECT_EQ(PrinterSheetSize(PrintKind::SS), QSizeF(210, 297));
+    EXPECT_EQ(PreviewSheetSize(PrintKind::Nohin2), QSizeF(210, 148));
+    EXPECT_EQ(PrinterSheetSize(PrintKind::DM), QSizeF(210, 297));
+    EXPECT_EQ(PaperLabel(PrintKind::SS), QStringLiteral("[用紙サイズ：Ａ５縦]"));
+    EXPECT_EQ(PaperLabel(PrintKind::Nohin2), QStringLiteral("[用紙サイズ：Ａ５横]"));
+    EXPECT_EQ(PaperLabel(PrintKind::SK), QStringLiteral("[用紙サイズ：Ａ４縦]"));
+    EXPECT_EQ(DisplayBaseTwips(PrintKind::SS), QSizeF(11907, 16839.9));
+    EXPECT_EQ(DisplayBaseTwips(PrintKind::Nohin), QSizeF(8391.6, 11907));
+}
+
+TEST(SheetTables, KindsGoByTheirNamesOutsideTheProgram)
+{
+    const QStringList names = {"Nohin", "Nohin2", "SK", "SS", "DM"};
+    QStringList back;
+    for (const QString &name : names) {
+        EXPECT_NE(PrintKindFromName(name), PrintKind::None) << name.toStdString();
+        back << PrintKindName(PrintKindFromName(name));
+    }
+    EXPECT_EQ(back, names);
+    EXPECT_EQ(PrintKindFromName("nohin"), PrintKind::None);
+    EXPECT_EQ(PrintKindFromName(""), PrintKind::None);
+    EXPECT_EQ(PrintKindName(PrintKind::None), QString());
 }
 
 using PageMechanism = NoteTest;
@@ -43,7 +57,7 @@ TEST_F(PageMechanism, PicturesSetCountersAndPlayOnlyWhenRecorded)
 {
     setLines(2);
     PrintDocument doc;
-    doc.PrintKind = QStringLiteral("Nohin");
+    doc.PrintKind = PrintKind::Nohin;
     doc.Note = note();
     QElapsedTimer t;
     t.start();
@@ -64,7 +78,7 @@ TEST_F(PageMechanism, PicturesSetCountersAndPlayOnlyWhenRecorded)
     EXPECT_EQ(image.pixelColor(558, 793).blue(), 255);
 
     // Any other kind leaves the page empty and the counters untouched.
-    doc.PrintKind = QStringLiteral("XX");
+    doc.PrintKind = PrintKindFromName(QStringLiteral("XX"));
     doc.PageCount = doc.CurrentPage = 5;
     auto empty = BuildPagePicture(doc, 148, 210, 1);
     EXPECT_EQ(doc.PageCount, 5);
@@ -79,7 +93,7 @@ TEST_F(PageMechanism, PicturesSetCountersAndPlayOnlyWhenRecorded)
 TEST_F(PageMechanism, TotalsSheetPagesAndSummaryOnTheLastPage)
 {
     PrintDocument doc;
-    doc.PrintKind = QStringLiteral("SK");
+    doc.PrintKind = PrintKind::SK;
     doc.Totals.Caption = QStringLiteral("売上集計");
     for (int i = 1; i <= 93; ++i)
         doc.Totals.Items.push_back({QStringLiteral("品%1").arg(i), QString::number(i), QStringLiteral("¥100"),
@@ -113,7 +127,7 @@ TEST_F(PageMechanism, TotalsSheetPagesAndSummaryOnTheLastPage)
 TEST_F(PageMechanism, CollectionSheetPagesAndTotals)
 {
     PrintDocument doc;
-    doc.PrintKind = QStringLiteral("SS");
+    doc.PrintKind = PrintKind::SS;
     doc.Collection.Caption = QStringLiteral("スタッフ別集金");
     for (int i = 1; i <= 25; ++i)
         doc.Collection.Rows.push_back({QStringLiteral("配達員%1").arg(i), QString::number(i), "¥1,000", "0", "¥1,000"});

@@ -34,7 +34,7 @@ class Preview : public NoteTest
     PrintDocument totals(int pages)
     {
         PrintDocument doc;
-        doc.PrintKind = QStringLiteral("SK");
+        doc.PrintKind = PrintKind::SK;
         for (int i = 1; i <= 92 * (pages - 1) + 1; ++i)
             doc.Totals.Items.push_back({QStringLiteral("品%1").arg(i), "1", "¥1", "¥1"});
         return doc;
@@ -49,7 +49,7 @@ class Preview : public NoteTest
 TEST_F(Preview, OpensAtFullSizeAndZooms)
 {
     PrintDocument doc;
-    doc.PrintKind = QStringLiteral("Nohin");
+    doc.PrintKind = PrintKind::Nohin;
     doc.Note = note();
     QElapsedTimer t;
     t.start();
@@ -126,7 +126,7 @@ TEST_F(Preview, PagesThroughASheet)
 TEST_F(Preview, DirectPrintSendsOneCopyToTheCurrentPrinter)
 {
     SavePref("SET", "PRINT", "1");
-    PrintDeliveryNote(note(), QStringLiteral("Nohin2"), nullptr);
+    PrintDeliveryNote(note(), PrintKind::Nohin2, nullptr);
     ASSERT_EQ(printers.jobs.size(), 1u);
     EXPECT_EQ(printers.jobs[0].printer, QStringLiteral("Front"));
     EXPECT_EQ(printers.jobs[0].copies, 1);
@@ -138,7 +138,7 @@ TEST_F(Preview, DirectPrintSendsOneCopyToTheCurrentPrinter)
 
     // Without a printer the direct print fails with its message.
     FakePrinters none(dir.path(), {});
-    PrintDeliveryNote(note(), QStringLiteral("Nohin"), nullptr);
+    PrintDeliveryNote(note(), PrintKind::Nohin, nullptr);
     ASSERT_EQ(prompt.count(), 2);
     EXPECT_EQ(prompt.asked[0].text, QStringLiteral("プリンターが設定されていません。"));
     EXPECT_EQ(prompt.asked[1].text, kPrintFailed);
@@ -148,7 +148,7 @@ TEST_F(Preview, PrintButtonOpensTheDialogWhenAskedTo)
 {
     SavePref("SET", "PRINT", "0");
     PrintDocument doc;
-    doc.PrintKind = QStringLiteral("Nohin");
+    doc.PrintKind = PrintKind::Nohin;
     doc.Note = note();
     frmPreview w(doc);
     ModalHandler handler([](QWidget *dialog) {

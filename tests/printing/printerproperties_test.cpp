@@ -45,7 +45,7 @@ class PrinterProperties : public NoteTest
     {
         NoteTest::SetUp();
         setLine(1, QStringLiteral("天丼"), 1, 1100);
-        doc.PrintKind = QStringLiteral("Nohin");
+        doc.PrintKind = PrintKind::Nohin;
         doc.Note = note();
         doc.PageCount = 1;
         doc.CurrentPage = 1;

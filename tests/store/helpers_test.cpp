@@ -115,20 +115,20 @@ TEST(Helpers, PathHelpers)
 TEST(Helpers, CompareByKind)
 {
     // Numbers, with the yen sign and separators.
-    EXPECT_LT(CompareByKind(QStringLiteral("¥900"), QStringLiteral("¥1,200"), 1), 0);
-    EXPECT_GT(CompareByKind(QStringLiteral("10"), QStringLiteral("9"), 1), 0);
-    EXPECT_LT(CompareByKind(QStringLiteral("-¥300"), QStringLiteral("¥0"), 1), 0);
-    EXPECT_EQ(CompareByKind(QStringLiteral("¥1,000"), QStringLiteral("1000"), 1), 0);
-    EXPECT_LT(CompareByKind(QStringLiteral("-----"), QStringLiteral("0"), 1), 0); // not a number first
+    EXPECT_LT(CompareByKind(QStringLiteral("¥900"), QStringLiteral("¥1,200"), SortKind::Number), 0);
+    EXPECT_GT(CompareByKind(QStringLiteral("10"), QStringLiteral("9"), SortKind::Number), 0);
+    EXPECT_LT(CompareByKind(QStringLiteral("-¥300"), QStringLiteral("¥0"), SortKind::Number), 0);
+    EXPECT_EQ(CompareByKind(QStringLiteral("¥1,000"), QStringLiteral("1000"), SortKind::Number), 0);
+    EXPECT_LT(CompareByKind(QStringLiteral("-----"), QStringLiteral("0"), SortKind::Number), 0); // not a number first
     // As text, "10" sorts before "9".
-    EXPECT_LT(CompareByKind(QStringLiteral("10"), QStringLiteral("9"), 0), 0);
-    EXPECT_LT(CompareByKind(QStringLiteral("アイ"), QStringLiteral("カキ"), 0), 0);
-    EXPECT_EQ(CompareByKind(QStringLiteral("same"), QStringLiteral("same"), 0), 0);
+    EXPECT_LT(CompareByKind(QStringLiteral("10"), QStringLiteral("9"), SortKind::Text), 0);
+    EXPECT_LT(CompareByKind(QStringLiteral("アイ"), QStringLiteral("カキ"), SortKind::Text), 0);
+    EXPECT_EQ(CompareByKind(QStringLiteral("same"), QStringLiteral("same"), SortKind::Text), 0);
     // Dates, with or without a time.
-    EXPECT_LT(CompareByKind(QStringLiteral("2003/12/31"), QStringLiteral("2004/01/01"), 2), 0);
-    EXPECT_GT(CompareByKind(QStringLiteral("2004/01/01 10:05"), QStringLiteral("2004/01/01 9:59"), 2), 0);
-    EXPECT_LT(CompareByKind(QStringLiteral("2004/01/01"), QStringLiteral("2004/01/01 00:01"), 2), 0);
-    EXPECT_LT(CompareByKind(QStringLiteral("-----"), QStringLiteral("1999/01/01"), 2), 0);
+    EXPECT_LT(CompareByKind(QStringLiteral("2003/12/31"), QStringLiteral("2004/01/01"), SortKind::Date), 0);
+    EXPECT_GT(CompareByKind(QStringLiteral("2004/01/01 10:05"), QStringLiteral("2004/01/01 9:59"), SortKind::Date), 0);
+    EXPECT_LT(CompareByKind(QStringLiteral("2004/01/01"), QStringLiteral("2004/01/01 00:01"), SortKind::Date), 0);
+    EXPECT_LT(CompareByKind(QStringLiteral("-----"), QStringLiteral("1999/01/01"), SortKind::Date), 0);
     // As text, "2004/1/5" would follow "2004/10/01".
-    EXPECT_LT(CompareByKind(QStringLiteral("2004/1/5"), QStringLiteral("2004/10/01"), 2), 0);
+    EXPECT_LT(CompareByKind(QStringLiteral("2004/1/5"), QStringLiteral("2004/10/01"), SortKind::Date), 0);
 }

@@ -93,13 +93,13 @@ TEST(Prefs, TypedValuesReadTheDefaultsUntilStoredAndRoundTripThroughTheFile)
 {
     TestDataFolder folder;
     EXPECT_EQ(Prefs::BoardSortColumn.get(), std::nullopt);
-    EXPECT_EQ(Prefs::BoardSortOrder.get(), 0);
+    EXPECT_EQ(Prefs::BoardSortOrder.get(), SortOrder::Ascending);
     EXPECT_EQ(Prefs::MenuSearchMode.get(), 0);
     EXPECT_EQ(Prefs::DeliveryFee.get(), 0);
     for (const auto &flag : {Prefs::QuickAddMenu, Prefs::PrintOnConfirm, Prefs::PrintWithoutDialog,
                              Prefs::LandscapeNote, Prefs::FirstStartDone})
         EXPECT_FALSE(flag.get()) << PrefEntryOf(flag.key()).key;
-    EXPECT_EQ(Prefs::ProgressMode.get(), 0);
+    EXPECT_EQ(Prefs::ProgressMode.get(), ProgressMode::Normal);
     EXPECT_EQ(Prefs::DepartureStaff.get(), QString());
     EXPECT_EQ(Prefs::BandEnd3.get(), QStringLiteral("0"));
     EXPECT_EQ(Prefs::LabelTop.get(), 23.5);
@@ -108,12 +108,12 @@ TEST(Prefs, TypedValuesReadTheDefaultsUntilStoredAndRoundTripThroughTheFile)
     EXPECT_FALSE(Prefs::MenuSearchMode.isStored());
 
     Prefs::BoardSortColumn.set(3);
-    Prefs::BoardSortOrder.set(1);
+    Prefs::BoardSortOrder.set(SortOrder::Descending);
     Prefs::MenuSearchMode.set(2);
     Prefs::DeliveryFee.set(350);
     Prefs::QuickAddMenu.set(true);
     Prefs::PrintOnConfirm.set(false);
-    Prefs::ProgressMode.set(1);
+    Prefs::ProgressMode.set(ProgressMode::NoCollection);
     Prefs::OrderStaff.set(QStringLiteral("山田"));
     Prefs::LabelHeight.set(33.9);
     Prefs::LabelTop.set(12.25);
@@ -123,12 +123,12 @@ TEST(Prefs, TypedValuesReadTheDefaultsUntilStoredAndRoundTripThroughTheFile)
     SetPrefFile(folder.file(QStringLiteral("prefs.ini")));
 
     EXPECT_EQ(Prefs::BoardSortColumn.get(), 3);
-    EXPECT_EQ(Prefs::BoardSortOrder.get(), 1);
+    EXPECT_EQ(Prefs::BoardSortOrder.get(), SortOrder::Descending);
     EXPECT_EQ(Prefs::MenuSearchMode.get(), 2);
     EXPECT_EQ(Prefs::DeliveryFee.get(), 350);
     EXPECT_TRUE(Prefs::QuickAddMenu.get());
     EXPECT_FALSE(Prefs::PrintOnConfirm.get());
-    EXPECT_EQ(Prefs::ProgressMode.get(), 1);
+    EXPECT_EQ(Prefs::ProgressMode.get(), ProgressMode::NoCollection);
     EXPECT_EQ(Prefs::OrderStaff.get(), QStringLiteral("山田"));
     EXPECT_EQ(Prefs::LabelHeight.get(), 33.9);
     EXPECT_EQ(Prefs::LabelTop.get(), 12.25);
@@ -153,9 +153,9 @@ TEST(Prefs, TextsOfAnotherShapeReadAsTheDefault)
     SavePref("SET", "SORT_AZ", "2");
     SavePref("SET", "SEARCH", "01");
     SavePref("SET", "SHINKO", "9");
-    EXPECT_EQ(Prefs::BoardSortOrder.get(), 0);
+    EXPECT_EQ(Prefs::BoardSortOrder.get(), SortOrder::Ascending);
     EXPECT_EQ(Prefs::MenuSearchMode.get(), 0);
-    EXPECT_EQ(Prefs::ProgressMode.get(), 0);
+    EXPECT_EQ(Prefs::ProgressMode.get(), ProgressMode::Normal);
     // Any flag text but "0" is on.
     SavePref("SET", "PRINT", "2");
     SavePref("SET", "NOHIN", "0");

@@ -278,10 +278,10 @@ void frmJokyo::Re_view()
     }
     lsvMain->addTopLevelItems(items);
     if (m_sort.Column >= 0 && m_sort.Column < kBoardColumns) {
-        SortListByColumn(lsvMain, m_sort.Column + 1, 0, m_sort.Order);
+        SortListByColumn(lsvMain, m_sort.Column + 1, SortKind::Text, m_sort.Order);
         lsvMain->header()->setSortIndicatorShown(true);
-        lsvMain->header()->setSortIndicator(m_sort.Column,
-                                            m_sort.Order == 1 ? Qt::DescendingOrder : Qt::AscendingOrder);
+        lsvMain->header()->setSortIndicator(m_sort.Column, m_sort.Order == SortOrder::Descending ? Qt::DescendingOrder
+                                                                                                 : Qt::AscendingOrder);
     }
 
     // The remembered order stays selected; when it is no longer listed the first row is.
@@ -394,18 +394,19 @@ void frmJokyo::updateCommands()
 void frmJokyo::mainHeaderClicked(int column)
 {
     m_sort.Click(column);
-    SortListByColumn(lsvMain, column + 1, 0, m_sort.Order);
+    SortListByColumn(lsvMain, column + 1, SortKind::Text, m_sort.Order);
     lsvMain->header()->setSortIndicatorShown(true);
-    lsvMain->header()->setSortIndicator(column, m_sort.Order == 1 ? Qt::DescendingOrder : Qt::AscendingOrder);
+    lsvMain->header()->setSortIndicator(column, m_sort.Order == SortOrder::Descending ? Qt::DescendingOrder
+                                                                                      : Qt::AscendingOrder);
 }
 
 void frmJokyo::orderHeaderClicked(int column)
 {
-    m_orderSortOrder = column == m_orderSortColumn ? 1 - m_orderSortOrder : 0;
+    m_orderSortOrder = column == m_orderSortColumn ? Reversed(m_orderSortOrder) : SortOrder::Ascending;
     m_orderSortColumn = column;
     // Items by text, quantities by number; the price column keeps its order.
     if (column == 0 || column == 1)
-        SortListByColumn(lsvOrder, column + 1, column, m_orderSortOrder);
+        SortListByColumn(lsvOrder, column + 1, column == 0 ? SortKind::Text : SortKind::Number, m_orderSortOrder);
 }
 
 void frmJokyo::runOnSelected(const std::function<void(const StoredOrder &)> &hook)

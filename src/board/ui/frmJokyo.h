@@ -45,9 +45,9 @@ class frmJokyo : public QWidget, public Refreshable
     std::function<void(const StoredOrder &order)> openProgress;
     std::function<void(const StoredOrder &order)> openOrderChange;
     std::function<void(const StoredOrder &order)> openCustomer;
-    // Also receive the delivery-note form: "Nohin" or "Nohin2".
-    std::function<void(const StoredOrder &order, const QString &kind)> preview;
-    std::function<void(const StoredOrder &order, const QString &kind)> print;
+    // Also receive the delivery-note form: Nohin or Nohin2.
+    std::function<void(const StoredOrder &order, PrintKind kind)> preview;
+    std::function<void(const StoredOrder &order, PrintKind kind)> print;
 
     // The commands as the menu, the buttons and the toolbar run them.
     void mnuShinko_Click();
@@ -111,7 +111,7 @@ class frmJokyo : public QWidget, public Refreshable
     QString m_selectedKey;
     BoardSort m_sort;
     int m_orderSortColumn = -1;
-    int m_orderSortOrder = 0;
+    SortOrder m_orderSortOrder = SortOrder::Ascending;
     bool m_customerExists = false;
     bool m_mapEnabled = false;
     bool m_filling = false;

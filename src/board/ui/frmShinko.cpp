@@ -42,8 +42,8 @@ bool SelectName(QComboBox *box, const QString &name)
 
 frmShinko::frmShinko(AppData &data, const SalesRecord &sale, int salePos, const QString &customerName,
                      const QString &orderTaker, QWidget *parent)
-    : QDialog(parent), m_data(data), m_orderTaker(orderTaker), m_mode(QString::number(Prefs::ProgressMode.get())),
-      m_edited(sale), m_salePos(salePos)
+    : QDialog(parent), m_data(data), m_orderTaker(orderTaker), m_mode(Prefs::ProgressMode.get()), m_edited(sale),
+      m_salePos(salePos)
 {
     named(this, "frmShinko");
     setWindowTitle(QStringLiteral("出前状況入力 - [ ") + customerName + QStringLiteral(" 様]"));

@@ -4,6 +4,7 @@
 // stores the order and the customer's completed-order count.
 //
 // Works on its own copy of the order it is given; the customer is read at the moment of saving.
+#include "store/progressmode.h"
 #include "store/records.h"
 
 #include <QDialog>
@@ -64,7 +65,7 @@ class frmShinko : public QDialog
 
     AppData &m_data;
     QString m_orderTaker;
-    QString m_mode;
+    ProgressMode m_mode;
     SalesRecord m_edited;
     int m_salePos = -1;
     bool m_changed = false;

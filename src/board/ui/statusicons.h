@@ -1,6 +1,8 @@
 #pragma once
 // The four status icons of the order board, drawn in code.
+#include "board/boardrows.h"
+
 #include <QIcon>
 
-// Icon 1..4 (complete, received, departed, containers out); a null icon otherwise.
-QIcon BoardStatusIconImage(int icon);
+// A null icon for StatusIcon::None.
+QIcon BoardStatusIconImage(StatusIcon icon);

@@ -85,14 +85,14 @@ bool frmOrder::ConfirmOrder()
         input.DesignatedTime = dtpTime->dateTime();
     input.ServiceDiscount = serviceOn ? qint16(YenOf(serviceText)) : qint16(0);
     input.PointDiscountYen = pointYen;
-    input.ProgressMode = QString::number(Prefs::ProgressMode.get());
+    input.ProgressMode = Prefs::ProgressMode.get();
     const std::optional<StoredOrder> stored = CommitOrder(m_data, input, m_customer.Record);
     if (!stored)
         return false;
     m_customer = OrderCustomer{stored->Customer, stored->CustomerPos};
     if (Prefs::PrintOnConfirm.get())
-        PrintDeliveryNote(DeliveryNoteInput{stored->Sale, stored->Customer, m_data.settings.Shop},
-                          Prefs::LandscapeNote.get() ? QStringLiteral("Nohin2") : QStringLiteral("Nohin"), this);
+        PrintDeliveryNote(DeliveryNoteInput{stored->Sale, stored->Customer, m_data.settings.Shop}, DeliveryNoteKind(),
+                          this);
     showOnBoard(stored->Sale.OrderKey());
     if (m_subWindow)
         m_subWindow->close();

@@ -340,14 +340,11 @@ bool OrderMenuArea::updateLineButtonsOnly()
 void OrderMenuArea::sortByHeader(QTreeWidget *list, int column)
 {
     const int which = list == lsvPick ? 0 : 1;
-    if (m_sortColumn[which] == column)
-        m_sortOrder[which] = 1 - m_sortOrder[which];
-    else
-        m_sortOrder[which] = 0;
+    m_sortOrder[which] = m_sortColumn[which] == column ? Reversed(m_sortOrder[which]) : SortOrder::Ascending;
     m_sortColumn[which] = column;
     // The price column and the quantity column sort as numbers.
     const bool numeric = column == 2 || (list == lsvMenu && column == 1);
-    SortListByColumn(list, column + 1, numeric ? 1 : 0, m_sortOrder[which]);
+    SortListByColumn(list, column + 1, numeric ? SortKind::Number : SortKind::Text, m_sortOrder[which]);
 }
 
 void OrderMenuArea::showTotals()

@@ -5,6 +5,7 @@
 // builds them into its own frames and adds what differs (confirming, the changed flag).
 #include "orders/ui/orderwindowhost.h"
 #include "platform/ui/fieldcheck.h"
+#include "store/sortkind.h"
 
 #include <QString>
 #include <QStringList>
@@ -161,5 +162,5 @@ class OrderMenuArea : public OrderWindowHost
     QString m_siteiText;
     QStringList m_groupNames;
     int m_sortColumn[2] = {-1, -1};
-    int m_sortOrder[2] = {0, 0};
+    SortOrder m_sortOrder[2] = {SortOrder::Ascending, SortOrder::Ascending};
 };

@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <vector>
 
-void SortListByColumn(QTreeWidget *list, int column, int kind, int order)
+void SortListByColumn(QTreeWidget *list, int column, SortKind kind, SortOrder order)
 {
     if (!list || column < 1 || column > list->columnCount())
         return;
@@ -33,7 +33,7 @@ void SortListByColumn(QTreeWidget *list, int column, int kind, int order)
 
     std::stable_sort(rows.begin(), rows.end(), [&](QTreeWidgetItem *x, QTreeWidgetItem *y) {
         const int r = CompareByKind(x->text(index), y->text(index), kind);
-        return order == 1 ? r > 0 : r < 0;
+        return order == SortOrder::Descending ? r > 0 : r < 0;
     });
 
     for (QTreeWidgetItem *row : rows)

@@ -2,7 +2,7 @@
 
 #include "printing/ui/frmPreview.h"
 
-void PreviewDeliveryNote(const DeliveryNoteInput &note, const QString &kind, QWidget *parent)
+void PreviewDeliveryNote(const DeliveryNoteInput &note, PrintKind kind, QWidget *parent)
 {
     PrintDocument doc;
     doc.PrintKind = kind;
@@ -11,7 +11,7 @@ void PreviewDeliveryNote(const DeliveryNoteInput &note, const QString &kind, QWi
     preview.exec();
 }
 
-void PrintDeliveryNote(const DeliveryNoteInput &note, const QString &kind, QWidget *parent)
+void PrintDeliveryNote(const DeliveryNoteInput &note, PrintKind kind, QWidget *parent)
 {
     PrintDocument doc;
     doc.PrintKind = kind;

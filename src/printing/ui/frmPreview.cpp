@@ -241,8 +241,9 @@ void frmPreview::GoPrint()
 
 void frmPreview::SavePdf()
 {
-    const QString path = Prompt().saveFileName(QStringLiteral("PDF保存"), m_doc.PrintKind + QStringLiteral(".pdf"),
-                                               QStringLiteral("PDF (*.pdf)"));
+    const QString path =
+        Prompt().saveFileName(QStringLiteral("PDF保存"), PrintKindName(m_doc.PrintKind) + QStringLiteral(".pdf"),
+                              QStringLiteral("PDF (*.pdf)"));
     if (path.isEmpty())
         return;
     const qint16 page = m_doc.CurrentPage;
