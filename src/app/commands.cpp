@@ -9,6 +9,9 @@
 #include "settings/ui/frmShop.h"
 #include "store/appdata.h"
 
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
 #include <map>
 
 namespace
@@ -17,6 +20,20 @@ std::map<Command, CommandHandler> &handlers()
 {
     static std::map<Command, CommandHandler> table;
     return table;
+}
+
+// After an order is confirmed the board comes up (opening when closed) with that order selected.
+void showOrderOnBoard(frmMain &frame, const QString &orderKey)
+{
+    frame.RunCommand(Command::Jokyo);
+    for (QMdiSubWindow *sub : frame.mdiArea()->subWindowList()) {
+        if (auto *board = qobject_cast<frmJokyo *>(sub->widget())) {
+            board->SetSelectedOrderKey(orderKey);
+            board->Re_view();
+            frame.mdiArea()->setActiveSubWindow(sub);
+            return;
+        }
+    }
 }
 } // namespace
 
@@ -39,7 +56,13 @@ const CommandHandler *FindCommand(Command command)
 void RegisterProgramWindows()
 {
     RegisterCommand(Command::Uketsuke,
-                    {[](AppData &data, frmMain &frame) -> QWidget * { return new frmOrder(data, &frame); }, nullptr});
+                    {[](AppData &data, frmMain &frame) -> QWidget * {
+                         auto *order = new frmOrder(data);
+                         QObject::connect(order, &frmOrder::orderStored, &frame,
+                                          [&frame](const QString &key) { showOrderOnBoard(frame, key); });
+                         return order;
+                     },
+                     nullptr});
     RegisterCommand(Command::Jokyo,
                     {[](AppData &data, frmMain &) -> QWidget * {
                          auto *board = new frmJokyo(data);

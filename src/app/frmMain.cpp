@@ -163,10 +163,9 @@ frmMain::frmMain(AppData &data, QWidget *parent) : QMainWindow(parent), m_data(d
     connect(cmdUketsuke, &QToolButton::clicked, this, [this] { RunCommand(Command::Uketsuke); });
     connect(m_mdi, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow *w) {
         updateCloseButton();
-        if (w) {
-            if (auto *r = dynamic_cast<Refreshable *>(w->widget()))
-                r->Re_view();
-        }
+        // Null when the whole frame lost the activation: nothing to refresh until it comes back.
+        if (w)
+            requestRefresh();
     });
 
     RefreshNotice();
@@ -359,7 +358,8 @@ void frmMain::RunCommand(Command command)
             m_children.insert(command, ShowChild(child));
     } else if (handler->runDialog) {
         handler->runDialog(m_data, *this);
-        RefreshOnActivation();
+        // Some platforms do not activate the frame again when a dialog closes.
+        requestRefresh();
     }
 }
 
@@ -437,6 +437,21 @@ void frmMain::RefreshOnActivation()
     }
 }
 
+void frmMain::requestRefresh()
+{
+    // Getting the focus back from another program brings both the frame's activation and the
+    // area's activation of the same child, in one go; the board rereads the sales file on every
+    // refresh, so the second request for the same child is dropped until events flow again.
+    QMdiSubWindow *active = m_mdi->activeSubWindow();
+    if (m_refreshedInThisPass && active == m_refreshedChild)
+        return;
+    m_refreshedInThisPass = true;
+    m_refreshedChild = active;
+    QMetaObject::invokeMethod(
+        this, [this] { m_refreshedInThisPass = false; }, Qt::QueuedConnection);
+    RefreshOnActivation();
+}
+
 void frmMain::SetCallerPanels(const QString &caller, const QString &replacedText)
 {
     sbrCaller->setText(caller);
@@ -446,7 +461,7 @@ void frmMain::SetCallerPanels(const QString &caller, const QString &replacedText
 bool frmMain::event(QEvent *event)
 {
     if (event->type() == QEvent::WindowActivate)
-        RefreshOnActivation();
+        requestRefresh();
     return QMainWindow::event(event);
 }
 

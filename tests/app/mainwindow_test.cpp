@@ -49,7 +49,8 @@ struct MainWindowTest : ::testing::Test {
     }
     void TearDown() override
     {
-        for (Command c : {Command::Jokyo, Command::CustView, Command::SalesView, Command::CustBunseki})
+        for (Command c :
+             {Command::Jokyo, Command::CustView, Command::SalesView, Command::CustBunseki, Command::SetShien})
             UnregisterCommand(c);
     }
     QAction *action(frmMain &w, const char *name) { return w.findChild<QAction *>(QString::fromLatin1(name)); }
@@ -304,4 +305,56 @@ TEST_F(MainWindowTest, CallerPanelsShowWhatTheyAreGiven)
     w.SetCallerPanels(QStringLiteral("0312345678 ﾔﾏﾀﾞ"), QStringLiteral("0399999999"));
     EXPECT_EQ(w.sbrCaller->text(), QStringLiteral("0312345678 ﾔﾏﾀﾞ"));
     EXPECT_EQ(w.sbrReplaced->text(), QStringLiteral("0399999999"));
+}
+
+TEST_F(MainWindowTest, ActiveChildRefreshesOnceForEachActivation)
+{
+    int cust = 0, sales = 0, dialogs = 0;
+    RegisterCommand(Command::CustView, {[&cust](AppData &, frmMain &) { return new CountingChild(&cust); }, nullptr});
+    RegisterCommand(Command::SalesView,
+                    {[&sales](AppData &, frmMain &) { return new CountingChild(&sales); }, nullptr});
+    RegisterCommand(Command::SetShien, {nullptr, [&dialogs](AppData &, frmMain &) { ++dialogs; }});
+    frmMain w(data);
+    w.show();
+    QApplication::setActiveWindow(&w);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    QApplication::processEvents();
+
+    action(w, "mnuCustView")->trigger();
+    QApplication::processEvents();
+    EXPECT_EQ(cust, 1);
+    QMdiSubWindow *custSub = w.mdiArea()->activeSubWindow();
+    action(w, "mnuSalesView")->trigger();
+    QApplication::processEvents();
+    EXPECT_EQ(sales, 1);
+    EXPECT_EQ(cust, 1);
+    w.mdiArea()->setActiveSubWindow(custSub);
+    QApplication::processEvents();
+    EXPECT_EQ(cust, 2);
+    EXPECT_EQ(sales, 1);
+
+    // Another window takes the activation and gives it back: the frame and the area both say
+    // so, the active child refreshes once.
+    QWidget other;
+    other.show();
+    QApplication::setActiveWindow(&other);
+    QApplication::processEvents();
+    QApplication::setActiveWindow(&w);
+    QApplication::processEvents();
+    EXPECT_EQ(cust, 3);
+    // What an X server delivers when another program hands the focus back: the area
+    // activates its child again and the frame is activated, in one go.
+    emit w.mdiArea()->subWindowActivated(custSub);
+    QEvent activate(QEvent::WindowActivate);
+    QApplication::sendEvent(&w, &activate);
+    QApplication::processEvents();
+    EXPECT_EQ(cust, 4);
+
+    // A dialog of the frame closing refreshes it too, even where the frame is not activated again.
+    action(w, "mnuSetShien")->trigger();
+    QApplication::processEvents();
+    EXPECT_EQ(dialogs, 1);
+    EXPECT_EQ(cust, 5);
+    EXPECT_EQ(sales, 1);
+    UnregisterCommand(Command::SetShien);
 }

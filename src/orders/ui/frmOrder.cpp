@@ -1,7 +1,6 @@
 // The order window: opening, activation, the caller's number and the customer sections.
 #include "orders/ui/frmOrder.h"
 
-#include "app/frmMain.h"
 #include "orders/ordercommit.h"
 #include "orders/ordercustomer.h"
 #include "orders/pricing.h"
@@ -44,8 +43,7 @@ const QColor kKnownColor(192, 192, 255);
 const QColor kTakeOutColor(255, 255, 0);
 } // namespace
 
-frmOrder::frmOrder(AppData &data, frmMain *frame, QWidget *parent)
-    : QWidget(parent), OrderMenuArea(data), m_frame(frame)
+frmOrder::frmOrder(AppData &data, QWidget *parent) : QWidget(parent), OrderMenuArea(data)
 {
     buildLayout();
     connectSignals();

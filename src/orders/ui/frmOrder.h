@@ -23,7 +23,6 @@ class QToolBar;
 class QToolButton;
 class QTreeWidget;
 class QTreeWidgetItem;
-class frmMain;
 class KanaKeyboard;
 class MenuBoardPanel;
 struct OrderCustomerFields;
@@ -33,8 +32,7 @@ class frmOrder : public QWidget, public Refreshable, public OrderMenuArea
 {
     Q_OBJECT
   public:
-    // `frame` is the main window holding the order window (null in a bare test window).
-    explicit frmOrder(AppData &data, frmMain *frame = nullptr, QWidget *parent = nullptr);
+    explicit frmOrder(AppData &data, QWidget *parent = nullptr);
     ~frmOrder() override;
 
     // ---- public operations
@@ -86,6 +84,10 @@ class frmOrder : public QWidget, public Refreshable, public OrderMenuArea
     static const QString kConfirmPrintCaption;
     static const QString kConfirmCaption;
 
+  signals:
+    // A confirmed order reached the sales file; the window closes right after.
+    void orderStored(const QString &orderKey);
+
   protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void showEvent(QShowEvent *event) override;
@@ -121,11 +123,9 @@ class frmOrder : public QWidget, public Refreshable, public OrderMenuArea
     void cbo5g_Click();
     void updateLineButtons();
     void updateConfirmCaption();
-    void showOnBoard(const QString &orderKey);
     bool checkLeftField(QWidget *field);
     void keepFocusIn(QWidget *field) override;
 
-    QPointer<frmMain> m_frame;
     QPointer<QMdiSubWindow> m_subWindow;
     bool m_newCustomer = true;
     bool m_reentry = false; // while RegiKeisan re-applies the point discount

@@ -2,8 +2,6 @@
 // the confirmation.
 #include "orders/ui/frmOrder.h"
 
-#include "app/frmMain.h"
-#include "board/ui/frmJokyo.h"
 #include "printing/ui/deliverynoteprint.h"
 #include "orders/ordercommit.h"
 #include "orders/orderlines.h"
@@ -95,26 +93,10 @@ bool frmOrder::ConfirmOrder()
             m_data, nohin.isEmpty() || nohin == QLatin1String("0") ? QStringLiteral("Nohin") : QStringLiteral("Nohin2"),
             this);
     }
-    showOnBoard(*key);
+    emit orderStored(*key);
     if (m_subWindow)
         m_subWindow->close();
     else
         close();
     return true;
-}
-
-void frmOrder::showOnBoard(const QString &orderKey)
-{
-    if (!m_frame)
-        return;
-    // Shows the board (opening it when closed) with the new order selected.
-    m_frame->RunCommand(Command::Jokyo);
-    for (QMdiSubWindow *sub : m_frame->mdiArea()->subWindowList()) {
-        if (auto *board = qobject_cast<frmJokyo *>(sub->widget())) {
-            board->SetSelectedOrderKey(orderKey);
-            board->Re_view();
-            m_frame->mdiArea()->setActiveSubWindow(sub);
-            return;
-        }
-    }
 }
