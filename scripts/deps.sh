@@ -4,7 +4,7 @@ set -euo pipefail
 PACKAGES=(build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-charts-dev qt6-serialport-dev qt6-svg-dev qt6-tools-dev libgl1-mesa-dev
   libgtest-dev libicu-dev libcurl4-openssl-dev libarchive-dev libarchive-tools lhasa
-  fonts-ipafont-gothic fonts-ipafont-mincho poppler-utils socat python3-pyftpdlib xvfb xauth
+  fonts-ipafont-gothic fonts-ipafont-mincho poppler-utils socat python3-pyftpdlib xvfb xauth openbox xdotool x11-utils
   clang-format)
 missing=()
 for p in "${PACKAGES[@]}"; do

@@ -161,12 +161,7 @@ frmMain::frmMain(AppData &data, QWidget *parent) : QMainWindow(parent), m_data(d
 
     connect(cmdJokyo, &QToolButton::clicked, this, [this] { RunCommand(Command::Jokyo); });
     connect(cmdUketsuke, &QToolButton::clicked, this, [this] { RunCommand(Command::Uketsuke); });
-    connect(m_mdi, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow *w) {
-        updateCloseButton();
-        // Null when the whole frame lost the activation: nothing to refresh until it comes back.
-        if (w)
-            requestRefresh();
-    });
+    connect(m_mdi, &QMdiArea::subWindowActivated, this, &frmMain::onSubWindowActivated);
 
     RefreshNotice();
     updateCommandStates();
@@ -434,6 +429,22 @@ void frmMain::RefreshOnActivation()
     if (QMdiSubWindow *w = m_mdi->activeSubWindow()) {
         if (auto *r = dynamic_cast<Refreshable *>(w->widget()))
             r->Re_view();
+    }
+}
+
+void frmMain::onSubWindowActivated(QMdiSubWindow *w)
+{
+    updateCloseButton();
+    // Null when the whole program lost the activation; when it comes back the same child is
+    // activated again, which is not a switch between children.
+    if (!w)
+        return;
+    const bool switched = w != m_lastActiveChild;
+    m_lastActiveChild = w;
+    requestRefresh();
+    if (switched) {
+        if (auto *child = dynamic_cast<Refreshable *>(w->widget()))
+            child->ActivatedAfterOtherChild();
     }
 }
 

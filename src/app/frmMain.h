@@ -77,6 +77,7 @@ class frmMain : public QMainWindow
     void buildPanel();
     QAction *addCommand(QMenu *menu, Command command, const QString &caption, const QString &objectName, QChar glyph,
                         const QColor &color);
+    void onSubWindowActivated(QMdiSubWindow *w);
     // The one place the activations of the frame and its children lead to: RefreshOnActivation,
     // once for the same child however many of them arrive together.
     void requestRefresh();
@@ -96,4 +97,6 @@ class frmMain : public QMainWindow
     bool m_indexesStale = false;
     bool m_refreshedInThisPass = false;
     QPointer<QMdiSubWindow> m_refreshedChild;
+    // The child activated last; a child closed since then leaves it null.
+    QPointer<QMdiSubWindow> m_lastActiveChild;
 };

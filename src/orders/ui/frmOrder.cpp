@@ -26,8 +26,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QShortcut>
 #include <QStackedWidget>
@@ -82,27 +80,10 @@ void frmOrder::openWindow()
     txtTel->setFocus();
 }
 
-void frmOrder::showEvent(QShowEvent *event)
+void frmOrder::ActivatedAfterOtherChild()
 {
-    QWidget::showEvent(event);
-    if (m_subWindow)
-        return;
-    // Inside the frame: a switch to this child window from another one runs the check by itself.
-    for (QWidget *p = parentWidget(); p; p = p->parentWidget()) {
-        if (auto *sub = qobject_cast<QMdiSubWindow *>(p)) {
-            m_subWindow = sub;
-            if (QMdiArea *area = sub->mdiArea())
-                connect(area, &QMdiArea::subWindowActivated, this, &frmOrder::onSubWindowActivated);
-            break;
-        }
-    }
-}
-
-void frmOrder::onSubWindowActivated(QMdiSubWindow *window)
-{
-    if (!window || window != m_subWindow)
-        return;
     const QString tel = txtTel->text();
+    // After the activation has settled: the check may ask about pending lines.
     if (tel.size() > 6 && IsNumericInput(tel) && IsPhoneInput(tel))
         QTimer::singleShot(0, this, [this] { cmdCheck_Click(); });
 }

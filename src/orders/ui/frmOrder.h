@@ -4,7 +4,6 @@
 #include "orders/ui/ordermenuarea.h"
 #include "platform/ui/refreshable.h"
 
-#include <QPointer>
 #include <QWidget>
 
 #include <array>
@@ -16,7 +15,6 @@ class QDateTimeEdit;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QMdiSubWindow;
 class QPushButton;
 class QStackedWidget;
 class QToolBar;
@@ -38,6 +36,8 @@ class frmOrder : public QWidget, public Refreshable, public OrderMenuArea
     // ---- public operations
     void cmdCheck_Click();
     void Re_view() override;
+    // Switched to from another child window (or just opened): a typed number is checked.
+    void ActivatedAfterOtherChild() override;
     void RegiKeisan();
     void Wari_view();
     void cmdPoi_Click();
@@ -90,7 +90,6 @@ class frmOrder : public QWidget, public Refreshable, public OrderMenuArea
 
   protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
-    void showEvent(QShowEvent *event) override;
 
   private:
     // layout (frmOrder_layout.cpp)
@@ -103,7 +102,6 @@ class frmOrder : public QWidget, public Refreshable, public OrderMenuArea
 
     // opening and activation (frmOrder.cpp)
     void openWindow();
-    void onSubWindowActivated(QMdiSubWindow *window);
     void showCustomerState(int state);
     void clearCustomerFields();
     void showFields(const OrderCustomerFields &fields);
@@ -126,7 +124,6 @@ class frmOrder : public QWidget, public Refreshable, public OrderMenuArea
     bool checkLeftField(QWidget *field);
     void keepFocusIn(QWidget *field) override;
 
-    QPointer<QMdiSubWindow> m_subWindow;
     bool m_newCustomer = true;
     bool m_reentry = false; // while RegiKeisan re-applies the point discount
     bool m_checking = false;

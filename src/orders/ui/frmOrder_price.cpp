@@ -20,7 +20,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -94,8 +93,9 @@ bool frmOrder::ConfirmOrder()
             this);
     }
     emit orderStored(*key);
-    if (m_subWindow)
-        m_subWindow->close();
+    // Inside the frame the window sits in a sub-window, which is what closes.
+    if (auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget()))
+        sub->close();
     else
         close();
     return true;
