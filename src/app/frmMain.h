@@ -10,6 +10,7 @@
 #include <functional>
 
 class LeftPanel;
+struct CommandRow;
 class QAction;
 class QLabel;
 class QMdiArea;
@@ -75,8 +76,7 @@ class frmMain : public QMainWindow
   private:
     void buildMenus();
     void buildPanel();
-    QAction *addCommand(QMenu *menu, Command command, const QString &caption, const QString &objectName, QChar glyph,
-                        const QColor &color);
+    QAction *addCommand(QMenu *menu, const CommandRow &row);
     void onSubWindowActivated(QMdiSubWindow *w);
     // The one place the activations of the frame and its children lead to: RefreshOnActivation,
     // once for the same child however many of them arrive together.
@@ -85,7 +85,6 @@ class frmMain : public QMainWindow
     void updateCloseButton();
     void updateEditMenu();
     void fillWindowMenu();
-    bool refuseWhenEmpty(Command command);
     // The end of work: returns true when the program may end now.
     bool runExitSequence();
 

@@ -89,6 +89,9 @@ TEST(StartupFlow, ShopSettingsCommandOpensTheShopWindow)
     TestDataFolder folder;
     TestPrompt prompt;
     RegisterProgramWindows();
+    struct Unregister {
+        ~Unregister() { UnregisterProgramWindows(); }
+    } unregister;
     AppData data(folder.path());
     data.LoadAll();
     frmMain w(data);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/commands.h"
+#include "app/commandtable.h"
 #include "app/frmMain.h"
 #include "app/leftpanel.h"
 #include "mock/shellrecorder.h"
@@ -357,4 +358,41 @@ TEST_F(MainWindowTest, ActiveChildRefreshesOnceForEachActivation)
     EXPECT_EQ(cust, 5);
     EXPECT_EQ(sales, 1);
     UnregisterCommand(Command::SetShien);
+}
+
+TEST_F(MainWindowTest, EveryCommandRowIsInItsMenuAndPanelGroup)
+{
+    frmMain w(data);
+    int panelButtons = 0;
+    for (const CommandRow &row : CommandTable()) {
+        const std::string name = row.objectName.toStdString();
+        QAction *a = w.commandAction(row.command);
+        ASSERT_NE(a, nullptr) << name;
+        EXPECT_EQ(a->objectName(), row.objectName);
+        EXPECT_EQ(a->text(), row.caption);
+        EXPECT_FALSE(a->icon().isNull()) << name;
+        const auto group = std::find_if(CommandGroups().begin(), CommandGroups().end(),
+                                        [&](const CommandGroupInfo &g) { return g.group == row.group; });
+        ASSERT_NE(group, CommandGroups().end()) << name;
+        auto *menu = w.findChild<QMenu *>(group->menuName);
+        ASSERT_NE(menu, nullptr) << name;
+        EXPECT_TRUE(menu->actions().contains(a)) << name;
+        auto *button = w.findChild<QToolButton *>(QStringLiteral("pnl_") + row.objectName);
+        if (group->panelTitle.isEmpty()) {
+            EXPECT_EQ(button, nullptr) << name;
+            continue;
+        }
+        ASSERT_NE(button, nullptr) << name;
+        EXPECT_EQ(button->parentWidget()->objectName(), group->panelName + QStringLiteral("Items")) << name;
+        ++panelButtons;
+    }
+    EXPECT_EQ(panelButtons, 16);
+
+    // A window registered for a row is what the row opens.
+    int opened = 0;
+    RegisterCommand(Command::SetShien, {nullptr, [&opened](AppData &, frmMain &) { ++opened; }});
+    w.RefreshOnActivation();
+    ASSERT_TRUE(w.findChild<QToolButton *>("pnl_mnuSetShien")->isEnabled());
+    QTest::mouseClick(w.findChild<QToolButton *>("pnl_mnuSetShien"), Qt::LeftButton);
+    EXPECT_EQ(opened, 1);
 }
