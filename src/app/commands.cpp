@@ -1,13 +1,6 @@
 #include "app/commands.h"
 
-#include "app/frmMain.h"
-#include "board/ui/frmJokyo.h"
-#include "board/ui/frmShinko.h"
-#include "printing/ui/deliverynoteprint.h"
-#include "orders/ui/frmOrder.h"
-#include "orders/ui/frmOrderChange.h"
-#include "settings/ui/frmShop.h"
-#include "store/appdata.h"
+#include "app/commandtable.h"
 
 #include <map>
 
@@ -38,32 +31,14 @@ const CommandHandler *FindCommand(Command command)
 
 void RegisterProgramWindows()
 {
-    RegisterCommand(Command::Uketsuke,
-                    {[](AppData &data, frmMain &frame) -> QWidget * { return new frmOrder(data, &frame); }, nullptr});
-    RegisterCommand(
-        Command::Jokyo,
-        {[](AppData &data, frmMain &) -> QWidget * {
-             auto *board = new frmJokyo(data);
-             board->openProgress = [board, &data](const StoredOrder &order) {
-                 frmShinko dialog(data, order.Sale, order.SalePos, board->SelectedCustomerName(),
-                                  board->SelectedOrderStaff(), board);
-                 dialog.exec();
-             };
-             board->preview = [board, &data](const StoredOrder &order, PrintKind kind) {
-                 PreviewDeliveryNote(DeliveryNoteInput{order.Sale, order.Customer, data.settings.Shop}, kind, board);
-             };
-             board->print = [board, &data](const StoredOrder &order, PrintKind kind) {
-                 PrintDeliveryNote(DeliveryNoteInput{order.Sale, order.Customer, data.settings.Shop}, kind, board);
-             };
-             board->openOrderChange = [board, &data](const StoredOrder &order) {
-                 frmOrderChange dialog(data, order, board);
-                 dialog.exec();
-             };
-             return board;
-         },
-         nullptr});
-    RegisterCommand(Command::SetShop, {nullptr, [](AppData &data, frmMain &frame) {
-                                           frmShop dialog(data.settings, &frame);
-                                           dialog.exec();
-                                       }});
+    for (const CommandRow &row : CommandTable()) {
+        if (row.opens.createChild || row.opens.runDialog)
+            RegisterCommand(row.command, row.opens);
+    }
+}
+
+void UnregisterProgramWindows()
+{
+    for (const CommandRow &row : CommandTable())
+        UnregisterCommand(row.command);
 }

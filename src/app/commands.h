@@ -1,6 +1,8 @@
 #pragma once
-// The commands of the main window and the windows that carry them out. A command whose window
-// is not part of the program stays disabled in the menu bar and the left panel.
+// The commands of the main window and the windows that carry them out at run time. Every command
+// is a row of the command table (commandtable.h); the program registers the windows of its rows
+// at start-up, a test may put its own window in place of one. A command without a registered
+// window stays disabled in the menu bar and the left panel.
 #include <QString>
 
 #include <functional>
@@ -40,5 +42,7 @@ struct CommandHandler {
 void RegisterCommand(Command command, const CommandHandler &handler);
 void UnregisterCommand(Command command);
 const CommandHandler *FindCommand(Command command);
-// Registers every window the program has.
+// Registers the window of every command table row that has one; the reverse forgets every
+// registered window.
 void RegisterProgramWindows();
+void UnregisterProgramWindows();

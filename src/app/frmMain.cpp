@@ -1,6 +1,7 @@
 #include "app/frmMain.h"
 #include "platform/ui/widgetnaming.h"
 
+#include "app/commandtable.h"
 #include "app/frmCompact.h"
 #include "app/frmExit.h"
 #include "app/icons.h"
@@ -33,18 +34,13 @@
 namespace
 {
 
-const QColor kOrderColor(0xd0, 0x5a, 0x2c);
-const QColor kCustomerColor(0x2f, 0x7d, 0xc2);
-const QColor kSalesColor(0x3a, 0x9a, 0x5b);
-const QColor kSettingsColor(0x8a, 0x5c, 0xb8);
-const QColor kMaintenanceColor(0x6b, 0x73, 0x80);
-
-QToolButton *makeLargeButton(QWidget *parent, const QString &caption, const QString &name, QChar glyph,
-                             const QColor &color)
+// The two large icons repeat a command with its own caption and the command's icon.
+QToolButton *makeLargeButton(QWidget *parent, const QString &caption, const QString &name, Command command)
 {
+    const CommandRow &row = CommandRowOf(command);
     auto *b = named(new QToolButton(parent), name);
     b->setText(caption);
-    b->setIcon(MakeCommandIcon(glyph, color, 64));
+    b->setIcon(MakeCommandIcon(row.glyph, row.color, 64));
     b->setIconSize(QSize(48, 48));
     b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     b->setAutoRaise(true);
@@ -105,10 +101,8 @@ frmMain::frmMain(AppData &data, QWidget *parent) : QMainWindow(parent), m_data(d
     leftLayout->setContentsMargins(0, 4, 0, 0);
     leftLayout->setSpacing(2);
     auto *large = new QHBoxLayout;
-    cmdJokyo =
-        makeLargeButton(left, QStringLiteral("注文状況"), QStringLiteral("cmdJokyo"), QChar(0x72B6), kOrderColor);
-    cmdUketsuke =
-        makeLargeButton(left, QStringLiteral("注文受付"), QStringLiteral("cmdUketsuke"), QChar(0x53D7), kOrderColor);
+    cmdJokyo = makeLargeButton(left, QStringLiteral("注文状況"), QStringLiteral("cmdJokyo"), Command::Jokyo);
+    cmdUketsuke = makeLargeButton(left, QStringLiteral("注文受付"), QStringLiteral("cmdUketsuke"), Command::Uketsuke);
     large->addWidget(cmdJokyo);
     large->addWidget(cmdUketsuke);
     leftLayout->addLayout(large);
@@ -155,13 +149,7 @@ frmMain::frmMain(AppData &data, QWidget *parent) : QMainWindow(parent), m_data(d
 
     connect(cmdJokyo, &QToolButton::clicked, this, [this] { RunCommand(Command::Jokyo); });
     connect(cmdUketsuke, &QToolButton::clicked, this, [this] { RunCommand(Command::Uketsuke); });
-    connect(m_mdi, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow *w) {
-        updateCloseButton();
-        if (w) {
-            if (auto *r = dynamic_cast<Refreshable *>(w->widget()))
-                r->Re_view();
-        }
-    });
+    connect(m_mdi, &QMdiArea::subWindowActivated, this, &frmMain::onSubWindowActivated);
 
     RefreshNotice();
     updateCommandStates();
@@ -173,13 +161,13 @@ frmMain::frmMain(AppData &data, QWidget *parent) : QMainWindow(parent), m_data(d
 
 frmMain::~frmMain() = default;
 
-QAction *frmMain::addCommand(QMenu *menu, Command command, const QString &caption, const QString &objectName,
-                             QChar glyph, const QColor &color)
+QAction *frmMain::addCommand(QMenu *menu, const CommandRow &row)
 {
-    QAction *a = menu->addAction(caption);
-    a->setObjectName(objectName);
-    a->setIcon(MakeCommandIcon(glyph, color));
+    QAction *a = menu->addAction(row.caption);
+    a->setObjectName(row.objectName);
+    a->setIcon(MakeCommandIcon(row.glyph, row.color));
     a->setIconVisibleInMenu(false);
+    const Command command = row.command;
     connect(a, &QAction::triggered, this, [this, command] { RunCommand(command); });
     m_actions.insert(command, a);
     return a;
@@ -221,55 +209,17 @@ void frmMain::buildMenus()
             QMetaObject::invokeMethod(box, "paste");
     });
 
+    // The command groups: submenus of "ﾒﾆｭｰ(&M)", then the menus of their own (ﾂｰﾙ).
     QMenu *menu = bar->addMenu(QStringLiteral("ﾒﾆｭｰ(&M)"));
     menu->setObjectName(QStringLiteral("mnuMenu"));
-    QMenu *main = menu->addMenu(QStringLiteral("ﾒｲﾝﾒﾆｭｰ(&M)"));
-    main->setObjectName(QStringLiteral("mnuMainMenu"));
-    addCommand(main, Command::Jokyo, QStringLiteral("注文状況(&J)"), QStringLiteral("mnuJokyo"), QChar(0x72B6),
-               kOrderColor);
-    addCommand(main, Command::Uketsuke, QStringLiteral("注文受付(&U)"), QStringLiteral("mnuUketsuke"), QChar(0x53D7),
-               kOrderColor);
-    QMenu *cust = menu->addMenu(QStringLiteral("顧客管理(&C)"));
-    cust->setObjectName(QStringLiteral("mnuCust"));
-    addCommand(cust, Command::CustNew, QStringLiteral("新規登録(&N)"), QStringLiteral("mnuCustNew"), QChar(0x65B0),
-               kCustomerColor);
-    addCommand(cust, Command::CustView, QStringLiteral("検索・変更・削除(&S)"), QStringLiteral("mnuCustView"),
-               QChar(0x691C), kCustomerColor);
-    addCommand(cust, Command::CustBunseki, QStringLiteral("顧客分析(&B)"), QStringLiteral("mnuCustBunseki"),
-               QChar(0x5206), kCustomerColor);
-    addCommand(cust, Command::CustDM, QStringLiteral("DM発行(&D)"), QStringLiteral("mnuCustDM"), QChar('D'),
-               kCustomerColor);
-    addCommand(cust, Command::CustTel, QStringLiteral("電話帳データ(&T)"), QStringLiteral("mnuCustTel"), QChar(0x96FB),
-               kCustomerColor);
-    QMenu *sales = menu->addMenu(QStringLiteral("売上管理(&U)"));
-    sales->setObjectName(QStringLiteral("mnuSales"));
-    addCommand(sales, Command::SalesView, QStringLiteral("売上検索(&S)"), QStringLiteral("mnuSalesView"), QChar(0x58F2),
-               kSalesColor);
-    addCommand(sales, Command::SalesBunseki, QStringLiteral("売上分析(&B)"), QStringLiteral("mnuSalesBunseki"),
-               QChar(0x6790), kSalesColor);
-    QMenu *set = menu->addMenu(QStringLiteral("設定(&S)"));
-    set->setObjectName(QStringLiteral("mnuSet"));
-    addCommand(set, Command::SetMenu, QStringLiteral("出前ﾒﾆｭｰ設定(&M)"), QStringLiteral("mnuSetMenu"), QChar(0x81B3),
-               kSettingsColor);
-    addCommand(set, Command::SetShien, QStringLiteral("入力支援(&H)"), QStringLiteral("mnuSetShien"), QChar(0x652F),
-               kSettingsColor);
-    addCommand(set, Command::SetShop, QStringLiteral("店舗設定(&S)"), QStringLiteral("mnuSetShop"), QChar(0x5E97),
-               kSettingsColor);
-    addCommand(set, Command::SetStaff, QStringLiteral("ｽﾀｯﾌ設定(&F)"), QStringLiteral("mnuSetStaff"), QChar(0x4EBA),
-               kSettingsColor);
-    addCommand(set, Command::SetCti, QStringLiteral("CTI設定(&C)"), QStringLiteral("mnuSetCti"), QChar(0x260E),
-               kSettingsColor);
-    QMenu *maint = menu->addMenu(QStringLiteral("ﾒﾝﾃﾅﾝｽ(&T)"));
-    maint->setObjectName(QStringLiteral("mnuMaint"));
-    addCommand(maint, Command::Backup, QStringLiteral("ﾊﾞｯｸｱｯﾌﾟ(&B)"), QStringLiteral("mnuBackup"), QChar(0x4FDD),
-               kMaintenanceColor);
-    addCommand(maint, Command::Restore, QStringLiteral("ﾊﾞｯｸｱｯﾌﾟﾌｧｲﾙの復元(&R)"), QStringLiteral("mnuRestore"),
-               QChar(0x5FA9), kMaintenanceColor);
-
-    QMenu *tools = bar->addMenu(QStringLiteral("ﾂｰﾙ(&T)"));
-    tools->setObjectName(QStringLiteral("mnuTools"));
-    addCommand(tools, Command::Settei, QStringLiteral("詳細設定(&S)..."), QStringLiteral("mnuSettei"), QChar(0x8A73),
-               kSettingsColor);
+    for (const CommandGroupInfo &g : CommandGroups()) {
+        QMenu *groupMenu = g.panelTitle.isEmpty() ? bar->addMenu(g.menuCaption) : menu->addMenu(g.menuCaption);
+        groupMenu->setObjectName(g.menuName);
+        for (const CommandRow &row : CommandTable()) {
+            if (row.group == g.group)
+                addCommand(groupMenu, row);
+        }
+    }
 
     mnuWindow = bar->addMenu(QStringLiteral("ｳｨﾝﾄﾞｳ(&W)"));
     mnuWindow->setObjectName(QStringLiteral("mnuWindow"));
@@ -292,49 +242,21 @@ void frmMain::buildMenus()
 
 void frmMain::buildPanel()
 {
-    struct Item {
-        int group;
-        Command command;
-    };
-    const int mainGroup = picLeftMenu->addGroup(QStringLiteral("メインメニュー"), QStringLiteral("cmdGroupMain"));
-    const int custGroup = picLeftMenu->addGroup(QStringLiteral("顧客管理"), QStringLiteral("cmdGroupCust"));
-    const int salesGroup = picLeftMenu->addGroup(QStringLiteral("売上管理"), QStringLiteral("cmdGroupSales"));
-    const int setGroup = picLeftMenu->addGroup(QStringLiteral("設定"), QStringLiteral("cmdGroupSet"));
-    const int maintGroup = picLeftMenu->addGroup(QStringLiteral("メンテナンス"), QStringLiteral("cmdGroupMaint"));
-    const Item items[] = {
-        {mainGroup, Command::Jokyo},    {mainGroup, Command::Uketsuke},    {custGroup, Command::CustNew},
-        {custGroup, Command::CustView}, {custGroup, Command::CustBunseki}, {custGroup, Command::CustDM},
-        {custGroup, Command::CustTel},  {salesGroup, Command::SalesView},  {salesGroup, Command::SalesBunseki},
-        {setGroup, Command::SetMenu},   {setGroup, Command::SetShien},     {setGroup, Command::SetShop},
-        {setGroup, Command::SetStaff},  {setGroup, Command::SetCti},       {maintGroup, Command::Backup},
-        {maintGroup, Command::Restore},
-    };
-    for (const Item &item : items)
-        picLeftMenu->addItem(item.group, m_actions.value(item.command));
-    picLeftMenu->openGroup(mainGroup);
-}
-
-bool frmMain::refuseWhenEmpty(Command command)
-{
-    const RecordStore &r = m_data.records;
-    if (command == Command::CustBunseki && r.CustomerCount() == 0) {
-        ShowWarning(QStringLiteral("顧客未登録"), QStringLiteral("顧客データが登録されていないため、表示できません。"));
-        return true;
+    for (const CommandGroupInfo &g : CommandGroups()) {
+        if (g.panelTitle.isEmpty())
+            continue;
+        const int index = picLeftMenu->addGroup(g.panelTitle, g.panelName);
+        for (const CommandRow &row : CommandTable()) {
+            if (row.group == g.group)
+                picLeftMenu->addItem(index, m_actions.value(row.command));
+        }
     }
-    if (command == Command::CustDM && r.CustomerCount() == 0) {
-        ShowWarning(QStringLiteral("顧客未登録"), QStringLiteral("顧客データが存在しないため、表示できません。"));
-        return true;
-    }
-    if (command == Command::SalesBunseki && r.SalesCount() == 0) {
-        ShowWarning(QStringLiteral("売上未登録"), QStringLiteral("売上データが存在しないため、表示できません。"));
-        return true;
-    }
-    return false;
+    picLeftMenu->openGroup(0);
 }
 
 void frmMain::RunCommand(Command command)
 {
-    if (refuseWhenEmpty(command))
+    if (RefuseCommand(CommandRowOf(command), m_data))
         return;
     const CommandHandler *handler = FindCommand(command);
     if (!handler)
@@ -353,7 +275,8 @@ void frmMain::RunCommand(Command command)
             m_children.insert(command, ShowChild(child));
     } else if (handler->runDialog) {
         handler->runDialog(m_data, *this);
-        RefreshOnActivation();
+        // Some platforms do not activate the frame again when a dialog closes.
+        requestRefresh();
     }
 }
 
@@ -375,14 +298,9 @@ QMdiSubWindow *frmMain::ShowChild(QWidget *child)
 
 void frmMain::updateCommandStates()
 {
-    const RecordStore &r = m_data.records;
     for (auto it = m_actions.cbegin(); it != m_actions.cend(); ++it) {
-        bool enabled = FindCommand(it.key()) != nullptr;
-        // Without data these commands can still be chosen: they tell the user why nothing shows.
-        if (it.key() == Command::CustBunseki || it.key() == Command::CustDM)
-            enabled = enabled || r.CustomerCount() == 0;
-        if (it.key() == Command::SalesBunseki)
-            enabled = enabled || r.SalesCount() == 0;
+        // A command that would be refused stays clickable: its box tells the user why nothing shows.
+        const bool enabled = FindCommand(it.key()) != nullptr || RefusalApplies(CommandRowOf(it.key()).refusal, m_data);
         it.value()->setEnabled(enabled);
     }
     cmdJokyo->setEnabled(m_actions.value(Command::Jokyo)->isEnabled());
@@ -431,6 +349,37 @@ void frmMain::RefreshOnActivation()
     }
 }
 
+void frmMain::onSubWindowActivated(QMdiSubWindow *w)
+{
+    updateCloseButton();
+    // Null when the whole program lost the activation; when it comes back the same child is
+    // activated again, which is not a switch between children.
+    if (!w)
+        return;
+    const bool switched = w != m_lastActiveChild;
+    m_lastActiveChild = w;
+    requestRefresh();
+    if (switched) {
+        if (auto *child = dynamic_cast<Refreshable *>(w->widget()))
+            child->ActivatedAfterOtherChild();
+    }
+}
+
+void frmMain::requestRefresh()
+{
+    // Getting the focus back from another program brings both the frame's activation and the
+    // area's activation of the same child, in one go; the board rereads the sales file on every
+    // refresh, so the second request for the same child is dropped until events flow again.
+    QMdiSubWindow *active = m_mdi->activeSubWindow();
+    if (m_refreshedInThisPass && active == m_refreshedChild)
+        return;
+    m_refreshedInThisPass = true;
+    m_refreshedChild = active;
+    QMetaObject::invokeMethod(
+        this, [this] { m_refreshedInThisPass = false; }, Qt::QueuedConnection);
+    RefreshOnActivation();
+}
+
 void frmMain::SetCallerPanels(const QString &caller, const QString &replacedText)
 {
     sbrCaller->setText(caller);
@@ -440,7 +389,7 @@ void frmMain::SetCallerPanels(const QString &caller, const QString &replacedText
 bool frmMain::event(QEvent *event)
 {
     if (event->type() == QEvent::WindowActivate)
-        RefreshOnActivation();
+        requestRefresh();
     return QMainWindow::event(event);
 }
 

@@ -10,6 +10,7 @@
 #include <functional>
 
 class LeftPanel;
+struct CommandRow;
 class QAction;
 class QLabel;
 class QMdiArea;
@@ -36,7 +37,9 @@ class frmMain : public QMainWindow
     QAction *commandAction(Command command) const { return m_actions.value(command); }
     // Shows a child window inside the frame and enables "Close".
     QMdiSubWindow *ShowChild(QWidget *child);
-    // The notice line, the enabled commands and the active child's list are brought up to date.
+    // The notice line, the enabled commands and the active child's lists (Re_view) brought up
+    // to date. Runs, once, after a child became active and after the frame was activated again
+    // (the focus came back from another program or a dialog closed).
     void RefreshOnActivation();
     void RefreshNotice();
     // The two caller panels of the status bar.
@@ -73,13 +76,15 @@ class frmMain : public QMainWindow
   private:
     void buildMenus();
     void buildPanel();
-    QAction *addCommand(QMenu *menu, Command command, const QString &caption, const QString &objectName, QChar glyph,
-                        const QColor &color);
+    QAction *addCommand(QMenu *menu, const CommandRow &row);
+    void onSubWindowActivated(QMdiSubWindow *w);
+    // The one place the activations of the frame and its children lead to: RefreshOnActivation,
+    // once for the same child however many of them arrive together.
+    void requestRefresh();
     void updateCommandStates();
     void updateCloseButton();
     void updateEditMenu();
     void fillWindowMenu();
-    bool refuseWhenEmpty(Command command);
     // The end of work: returns true when the program may end now.
     bool runExitSequence();
 
@@ -89,4 +94,8 @@ class frmMain : public QMainWindow
     QMap<Command, QPointer<QMdiSubWindow>> m_children;
     bool m_mayClose = false;
     bool m_indexesStale = false;
+    bool m_refreshedInThisPass = false;
+    QPointer<QMdiSubWindow> m_refreshedChild;
+    // The child activated last; a child closed since then leaves it null.
+    QPointer<QMdiSubWindow> m_lastActiveChild;
 };

@@ -136,14 +136,8 @@ TEST(StartupFlow, ShopSettingsCommandOpensTheShopWindow)
     TestDataFolder folder;
     TestPrompt prompt;
     RegisterProgramWindows();
-    // The windows stay registered for the whole process otherwise, and other tests expect
-    // commands without a window.
     struct Unregister {
-        ~Unregister()
-        {
-            for (Command c : {Command::Uketsuke, Command::Jokyo, Command::SetShop})
-                UnregisterCommand(c);
-        }
+        ~Unregister() { UnregisterProgramWindows(); }
     } unregister;
     AppData data(folder.path());
     data.LoadAll();

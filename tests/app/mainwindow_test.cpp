@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/commands.h"
+#include "app/commandtable.h"
 #include "app/frmMain.h"
 #include "app/leftpanel.h"
 #include "mock/shellrecorder.h"
@@ -49,7 +50,8 @@ struct MainWindowTest : ::testing::Test {
     }
     void TearDown() override
     {
-        for (Command c : {Command::Jokyo, Command::CustView, Command::SalesView, Command::CustBunseki})
+        for (Command c :
+             {Command::Jokyo, Command::CustView, Command::SalesView, Command::CustBunseki, Command::SetShien})
             UnregisterCommand(c);
     }
     QAction *action(frmMain &w, const char *name) { return w.findChild<QAction *>(QString::fromLatin1(name)); }
@@ -305,4 +307,93 @@ TEST_F(MainWindowTest, CallerPanelsShowWhatTheyAreGiven)
     w.SetCallerPanels(QStringLiteral("0312345678 ﾔﾏﾀﾞ"), QStringLiteral("0399999999"));
     EXPECT_EQ(w.sbrCaller->text(), QStringLiteral("0312345678 ﾔﾏﾀﾞ"));
     EXPECT_EQ(w.sbrReplaced->text(), QStringLiteral("0399999999"));
+}
+
+TEST_F(MainWindowTest, ActiveChildRefreshesOnceForEachActivation)
+{
+    int cust = 0, sales = 0, dialogs = 0;
+    RegisterCommand(Command::CustView, {[&cust](AppData &, frmMain &) { return new CountingChild(&cust); }, nullptr});
+    RegisterCommand(Command::SalesView,
+                    {[&sales](AppData &, frmMain &) { return new CountingChild(&sales); }, nullptr});
+    RegisterCommand(Command::SetShien, {nullptr, [&dialogs](AppData &, frmMain &) { ++dialogs; }});
+    frmMain w(data);
+    w.show();
+    QApplication::setActiveWindow(&w);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    QApplication::processEvents();
+
+    action(w, "mnuCustView")->trigger();
+    QApplication::processEvents();
+    EXPECT_EQ(cust, 1);
+    QMdiSubWindow *custSub = w.mdiArea()->activeSubWindow();
+    action(w, "mnuSalesView")->trigger();
+    QApplication::processEvents();
+    EXPECT_EQ(sales, 1);
+    EXPECT_EQ(cust, 1);
+    w.mdiArea()->setActiveSubWindow(custSub);
+    QApplication::processEvents();
+    EXPECT_EQ(cust, 2);
+    EXPECT_EQ(sales, 1);
+
+    // Another window takes the activation and gives it back: the frame and the area both say
+    // so, the active child refreshes once.
+    QWidget other;
+    other.show();
+    QApplication::setActiveWindow(&other);
+    QApplication::processEvents();
+    QApplication::setActiveWindow(&w);
+    QApplication::processEvents();
+    EXPECT_EQ(cust, 3);
+    // What an X server delivers when another program hands the focus back: the area
+    // activates its child again and the frame is activated, in one go.
+    emit w.mdiArea()->subWindowActivated(custSub);
+    QEvent activate(QEvent::WindowActivate);
+    QApplication::sendEvent(&w, &activate);
+    QApplication::processEvents();
+    EXPECT_EQ(cust, 4);
+
+    // A dialog of the frame closing refreshes it too, even where the frame is not activated again.
+    action(w, "mnuSetShien")->trigger();
+    QApplication::processEvents();
+    EXPECT_EQ(dialogs, 1);
+    EXPECT_EQ(cust, 5);
+    EXPECT_EQ(sales, 1);
+    UnregisterCommand(Command::SetShien);
+}
+
+TEST_F(MainWindowTest, EveryCommandRowIsInItsMenuAndPanelGroup)
+{
+    frmMain w(data);
+    int panelButtons = 0;
+    for (const CommandRow &row : CommandTable()) {
+        const std::string name = row.objectName.toStdString();
+        QAction *a = w.commandAction(row.command);
+        ASSERT_NE(a, nullptr) << name;
+        EXPECT_EQ(a->objectName(), row.objectName);
+        EXPECT_EQ(a->text(), row.caption);
+        EXPECT_FALSE(a->icon().isNull()) << name;
+        const auto group = std::find_if(CommandGroups().begin(), CommandGroups().end(),
+                                        [&](const CommandGroupInfo &g) { return g.group == row.group; });
+        ASSERT_NE(group, CommandGroups().end()) << name;
+        auto *menu = w.findChild<QMenu *>(group->menuName);
+        ASSERT_NE(menu, nullptr) << name;
+        EXPECT_TRUE(menu->actions().contains(a)) << name;
+        auto *button = w.findChild<QToolButton *>(QStringLiteral("pnl_") + row.objectName);
+        if (group->panelTitle.isEmpty()) {
+            EXPECT_EQ(button, nullptr) << name;
+            continue;
+        }
+        ASSERT_NE(button, nullptr) << name;
+        EXPECT_EQ(button->parentWidget()->objectName(), group->panelName + QStringLiteral("Items")) << name;
+        ++panelButtons;
+    }
+    EXPECT_EQ(panelButtons, 16);
+
+    // A window registered for a row is what the row opens.
+    int opened = 0;
+    RegisterCommand(Command::SetShien, {nullptr, [&opened](AppData &, frmMain &) { ++opened; }});
+    w.RefreshOnActivation();
+    ASSERT_TRUE(w.findChild<QToolButton *>("pnl_mnuSetShien")->isEnabled());
+    QTest::mouseClick(w.findChild<QToolButton *>("pnl_mnuSetShien"), Qt::LeftButton);
+    EXPECT_EQ(opened, 1);
 }

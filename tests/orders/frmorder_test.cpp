@@ -1218,3 +1218,93 @@ TEST_F(OrderWindow, ConfirmedOrderIsShownSelectedOnTheBoard)
     UnregisterCommand(Command::Uketsuke);
     UnregisterCommand(Command::Jokyo);
 }
+
+TEST_F(OrderWindow, OnlyASwitchFromAnotherChildChecksTheNumberAgain)
+{
+    addCustomer("0311112222", QStringLiteral("ｻﾄｳ"));
+    SavePref("SET", "MENU", "1");
+    RegisterProgramWindows();
+    struct Unregister {
+        ~Unregister()
+        {
+            for (Command c : {Command::Jokyo, Command::Uketsuke, Command::SetShop})
+                UnregisterCommand(c);
+        }
+    } unregister;
+    frmMain frame(*data);
+    frame.resize(1280, 800);
+    frame.show();
+    QApplication::setActiveWindow(&frame);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
+    QMdiSubWindow *boardSub = frame.mdiArea()->activeSubWindow();
+    ASSERT_NE(boardSub, nullptr);
+    frame.RunCommand(Command::Uketsuke);
+    QMdiSubWindow *orderSub = frame.mdiArea()->activeSubWindow();
+    auto *order = qobject_cast<frmOrder *>(orderSub->widget());
+    ASSERT_NE(order, nullptr);
+
+    // A new caller typed in as the clerk does.
+    order->txtTel->setText("0398765432");
+    order->cmdCheck_Click();
+    ASSERT_EQ(order->txtNameKana->text(), QStringLiteral("ｳｴ"));
+    order->txtNameKana->setText(QStringLiteral("ﾀﾅｶ"));
+    order->txtShiku->setText(QStringLiteral("港区芝"));
+    const auto typedStays = [&](const char *after) {
+        QTest::qWait(20);
+        EXPECT_EQ(order->txtNameKana->text(), QStringLiteral("ﾀﾅｶ")) << after;
+        EXPECT_EQ(order->txtShiku->text(), QStringLiteral("港区芝")) << after;
+        EXPECT_EQ(prompt.count(), 0) << after;
+    };
+
+    // The program gets the focus back from another one: the area activates the same child
+    // again and the frame is activated.
+    emit frame.mdiArea()->subWindowActivated(nullptr);
+    emit frame.mdiArea()->subWindowActivated(orderSub);
+    QEvent activate(QEvent::WindowActivate);
+    QApplication::sendEvent(&frame, &activate);
+    typedStays("the focus came back");
+
+    // The order window's own dialog, and one of the frame, closing.
+    ModalHandler search([](QWidget *dlg) { dlg->close(); });
+    order->txtTel->setFocus();
+    QTest::keyClick(order->txtTel, Qt::Key_F10);
+    EXPECT_TRUE(search.done());
+    typedStays("the customer search closed");
+    ModalHandler shop([](QWidget *dlg) { dlg->close(); });
+    frame.RunCommand(Command::SetShop);
+    EXPECT_TRUE(shop.done());
+    typedStays("the shop settings closed");
+    // A closed dialog does not give the activation back on the offscreen platform; on a desktop
+    // the frame has it back before the clerk can pick another child.
+    QApplication::setActiveWindow(&frame);
+    typedStays("the frame was activated again");
+
+    // To the board and back: the number is checked again.
+    frame.mdiArea()->setActiveSubWindow(boardSub);
+    QTest::qWait(20);
+    EXPECT_EQ(order->txtNameKana->text(), QStringLiteral("ﾀﾅｶ"));
+    frame.mdiArea()->setActiveSubWindow(orderSub);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return order->txtNameKana->text() == QStringLiteral("ｳｴ"); }, 2000));
+    EXPECT_EQ(order->txtShiku->text(), QString());
+
+    // A known caller with a line: the focus coming back leaves the line alone; a switch from
+    // the board asks about it.
+    order->txtTel->setText("0311112222");
+    order->cmdCheck_Click();
+    order->cbo5g->setCurrentIndex(2);
+    emit order->cbo5g->activated(2);
+    order->picFrame->cmdMenu[1]->click();
+    ASSERT_EQ(order->lsvMenu->topLevelItemCount(), 1);
+    emit frame.mdiArea()->subWindowActivated(nullptr);
+    emit frame.mdiArea()->subWindowActivated(orderSub);
+    QApplication::sendEvent(&frame, &activate);
+    QTest::qWait(20);
+    EXPECT_EQ(prompt.count(), 0);
+    frame.mdiArea()->setActiveSubWindow(boardSub);
+    prompt.answerNext(PromptAnswer::Cancel);
+    frame.mdiArea()->setActiveSubWindow(orderSub);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return prompt.count() == 1; }, 2000));
+    ASSERT_EQ(prompt.count(), 1);
+    EXPECT_EQ(prompt.last().title, kPendingTitle);
+    EXPECT_EQ(order->lsvMenu->topLevelItemCount(), 1);
+}

@@ -1,7 +1,7 @@
 // Sorting a report-style list by one column.
 #include <gtest/gtest.h>
 
-#include "platform/ui/listsort.h"
+#include "store/ui/listsort.h"
 
 #include <QTreeWidget>
 

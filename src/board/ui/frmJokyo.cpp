@@ -4,7 +4,7 @@
 #include "board/orderdetail.h"
 #include "board/ui/statusicons.h"
 #include "platform/clock.h"
-#include "platform/ui/listsort.h"
+#include "store/ui/listsort.h"
 #include "platform/ui/widgetnaming.h"
 #include "store/appdata.h"
 

@@ -1,7 +1,6 @@
 // The order window: opening, activation, the caller's number and the customer sections.
 #include "orders/ui/frmOrder.h"
 
-#include "app/frmMain.h"
 #include "orders/ordercommit.h"
 #include "orders/ordercustomer.h"
 #include "orders/pricing.h"
@@ -13,7 +12,7 @@
 #include "orders/ui/orderlinelist.h"
 #include "platform/clock.h"
 #include "platform/prompt.h"
-#include "platform/ui/fieldcheck.h"
+#include "store/ui/fieldcheck.h"
 #include "store/appdata.h"
 #include "store/helpers.h"
 #include "store/preferences.h"
@@ -27,8 +26,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QShortcut>
 #include <QStackedWidget>
@@ -44,8 +41,7 @@ const QColor kKnownColor(192, 192, 255);
 const QColor kTakeOutColor(255, 255, 0);
 } // namespace
 
-frmOrder::frmOrder(AppData &data, frmMain *frame, QWidget *parent)
-    : QWidget(parent), OrderMenuArea(data), m_frame(frame)
+frmOrder::frmOrder(AppData &data, QWidget *parent) : QWidget(parent), OrderMenuArea(data)
 {
     buildLayout();
     connectSignals();
@@ -84,27 +80,10 @@ void frmOrder::openWindow()
     txtTel->setFocus();
 }
 
-void frmOrder::showEvent(QShowEvent *event)
+void frmOrder::ActivatedAfterOtherChild()
 {
-    QWidget::showEvent(event);
-    if (m_subWindow)
-        return;
-    // Inside the frame: a switch to this child window from another one runs the check by itself.
-    for (QWidget *p = parentWidget(); p; p = p->parentWidget()) {
-        if (auto *sub = qobject_cast<QMdiSubWindow *>(p)) {
-            m_subWindow = sub;
-            if (QMdiArea *area = sub->mdiArea())
-                connect(area, &QMdiArea::subWindowActivated, this, &frmOrder::onSubWindowActivated);
-            break;
-        }
-    }
-}
-
-void frmOrder::onSubWindowActivated(QMdiSubWindow *window)
-{
-    if (!window || window != m_subWindow)
-        return;
     const QString tel = txtTel->text();
+    // After the activation has settled: the check may ask about pending lines.
     if (tel.size() > 6 && IsNumericInput(tel) && IsPhoneInput(tel))
         QTimer::singleShot(0, this, [this] { cmdCheck_Click(); });
 }

@@ -5,7 +5,6 @@
 #include "orders/ui/ordermenuarea.h"
 #include "platform/ui/refreshable.h"
 
-#include <QPointer>
 #include <QWidget>
 
 #include <array>
@@ -17,14 +16,12 @@ class QDateTimeEdit;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QMdiSubWindow;
 class QPushButton;
 class QStackedWidget;
 class QToolBar;
 class QToolButton;
 class QTreeWidget;
 class QTreeWidgetItem;
-class frmMain;
 class KanaKeyboard;
 class LeaveFieldCheck;
 class MenuBoardPanel;
@@ -35,13 +32,14 @@ class frmOrder : public QWidget, public Refreshable, public OrderMenuArea
 {
     Q_OBJECT
   public:
-    // `frame` is the main window holding the order window (null in a bare test window).
-    explicit frmOrder(AppData &data, frmMain *frame = nullptr, QWidget *parent = nullptr);
+    explicit frmOrder(AppData &data, QWidget *parent = nullptr);
     ~frmOrder() override;
 
     // ---- public operations
     void cmdCheck_Click();
     void Re_view() override;
+    // Switched to from another child window (or just opened): a typed number is checked.
+    void ActivatedAfterOtherChild() override;
     void RegiKeisan();
     void Wari_view();
     void cmdPoi_Click();
@@ -90,8 +88,9 @@ class frmOrder : public QWidget, public Refreshable, public OrderMenuArea
     static const QString kConfirmPrintCaption;
     static const QString kConfirmCaption;
 
-  protected:
-    void showEvent(QShowEvent *event) override;
+  signals:
+    // A confirmed order reached the sales file; the window closes right after.
+    void orderStored(const QString &orderKey);
 
   private:
     // layout (frmOrder_layout.cpp)
@@ -104,7 +103,6 @@ class frmOrder : public QWidget, public Refreshable, public OrderMenuArea
 
     // opening and activation (frmOrder.cpp)
     void openWindow();
-    void onSubWindowActivated(QMdiSubWindow *window);
     void showCustomerState(int state);
     void clearCustomerFields();
     void showFields(const OrderCustomerFields &fields);
@@ -124,11 +122,8 @@ class frmOrder : public QWidget, public Refreshable, public OrderMenuArea
     void cbo5g_Click();
     void updateLineButtons();
     void updateConfirmCaption();
-    void showOnBoard(const QString &orderKey);
     void keepFocusIn(QWidget *field) override;
 
-    QPointer<frmMain> m_frame;
-    QPointer<QMdiSubWindow> m_subWindow;
     OrderCustomer m_customer;
     bool m_newCustomer = true;
     bool m_reentry = false; // while RegiKeisan re-applies the point discount

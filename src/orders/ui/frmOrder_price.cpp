@@ -2,8 +2,6 @@
 // the confirmation.
 #include "orders/ui/frmOrder.h"
 
-#include "app/frmMain.h"
-#include "board/ui/frmJokyo.h"
 #include "printing/ui/deliverynoteprint.h"
 #include "orders/ordercommit.h"
 #include "orders/orderlines.h"
@@ -22,7 +20,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -93,26 +90,11 @@ bool frmOrder::ConfirmOrder()
     if (Prefs::PrintOnConfirm.get())
         PrintDeliveryNote(DeliveryNoteInput{stored->Sale, stored->Customer, m_data.settings.Shop}, DeliveryNoteKind(),
                           this);
-    showOnBoard(stored->Sale.OrderKey());
-    if (m_subWindow)
-        m_subWindow->close();
+    emit orderStored(stored->Sale.OrderKey());
+    // Inside the frame the window sits in a sub-window, which is what closes.
+    if (auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget()))
+        sub->close();
     else
         close();
     return true;
-}
-
-void frmOrder::showOnBoard(const QString &orderKey)
-{
-    if (!m_frame)
-        return;
-    // Shows the board (opening it when closed) with the new order selected.
-    m_frame->RunCommand(Command::Jokyo);
-    for (QMdiSubWindow *sub : m_frame->mdiArea()->subWindowList()) {
-        if (auto *board = qobject_cast<frmJokyo *>(sub->widget())) {
-            board->SetSelectedOrderKey(orderKey);
-            board->Re_view();
-            m_frame->mdiArea()->setActiveSubWindow(sub);
-            return;
-        }
-    }
 }

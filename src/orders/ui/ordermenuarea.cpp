@@ -12,7 +12,7 @@
 #include "orders/ui/orderlinelist.h"
 #include "platform/clock.h"
 #include "platform/prompt.h"
-#include "platform/ui/listsort.h"
+#include "store/ui/listsort.h"
 #include "store/appdata.h"
 #include "store/helpers.h"
 #include "store/preferences.h"

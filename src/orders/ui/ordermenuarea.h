@@ -4,7 +4,7 @@
 // discounts, the delivery fee, the requested time, the staff and the delivery place. Each window
 // builds them into its own frames and adds what differs (confirming, the changed flag).
 #include "orders/ui/orderwindowhost.h"
-#include "platform/ui/fieldcheck.h"
+#include "store/ui/fieldcheck.h"
 #include "store/sortkind.h"
 
 #include <QString>

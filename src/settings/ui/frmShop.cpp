@@ -2,7 +2,7 @@
 
 #include "platform/prompt.h"
 #include "platform/ui/buttonrow.h"
-#include "platform/ui/fieldcheck.h"
+#include "store/ui/fieldcheck.h"
 #include "platform/ui/widgetnaming.h"
 #include "settings/shopform.h"
 #include "store/settingfiles.h"

@@ -1,4 +1,4 @@
-#include "platform/ui/listsort.h"
+#include "store/ui/listsort.h"
 
 #include "store/helpers.h"
 

@@ -1,4 +1,4 @@
-#include "platform/ui/fieldcheck.h"
+#include "store/ui/fieldcheck.h"
 
 #include "store/helpers.h"
 
