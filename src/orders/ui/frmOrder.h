@@ -90,6 +90,8 @@ class frmOrder : public QWidget, public Refreshable, public OrderMenuArea
 
   protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
   private:
     // layout (frmOrder_layout.cpp)
@@ -99,6 +101,9 @@ class frmOrder : public QWidget, public Refreshable, public OrderMenuArea
     QGroupBox *buildMenuSection();
     QGroupBox *buildPriceSection();
     void connectSignals();
+    // Wide or compact (a narrow frame): chosen by the width the window gets.
+    void placeAll(bool compact);
+    void measureLayouts();
 
     // opening and activation (frmOrder.cpp)
     void openWindow();
@@ -124,6 +129,8 @@ class frmOrder : public QWidget, public Refreshable, public OrderMenuArea
     bool checkLeftField(QWidget *field);
     void keepFocusIn(QWidget *field) override;
 
+    QSize m_wideMinimum;
+    bool m_measuredShown = false;
     bool m_newCustomer = true;
     bool m_reentry = false; // while RegiKeisan re-applies the point discount
     bool m_checking = false;
