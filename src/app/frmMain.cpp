@@ -11,10 +11,13 @@
 #include "platform/ui/refreshable.h"
 #include "store/appdata.h"
 #include "store/settingfiles.h"
+#include "store/windowplacement.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -393,9 +396,25 @@ bool frmMain::event(QEvent *event)
     return QMainWindow::event(event);
 }
 
+void frmMain::ShowPlaced()
+{
+    QList<QRect> screens;
+    for (const QScreen *screen : QGuiApplication::screens())
+        screens << screen->availableGeometry();
+    const WindowPlacement placement = FitWindowPlacement(LoadWindowPlacement(), screens);
+    if (placement.normal.isValid())
+        setGeometry(placement.normal);
+    if (placement.maximized)
+        showMaximized();
+    else
+        show();
+}
+
 void frmMain::closeEvent(QCloseEvent *event)
 {
     if (m_mayClose || runExitSequence()) {
+        if (!m_mayClose)
+            SaveWindowPlacement({isMaximized(), normalGeometry()});
         m_mayClose = true;
         event->accept();
         return;

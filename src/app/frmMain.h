@@ -32,6 +32,9 @@ class frmMain : public QMainWindow
     QMdiArea *mdiArea() const { return m_mdi; }
     QProgressBar *progressBar() const { return prgMain; }
 
+    // Shows the frame where the user left it, maximized on its screen the first time.
+    void ShowPlaced();
+
     // Runs a command as the menu, the panel or the large icons do.
     void RunCommand(Command command);
     QAction *commandAction(Command command) const { return m_actions.value(command); }

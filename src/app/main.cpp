@@ -25,7 +25,7 @@ int main(int argc, char **argv)
         return 0;
 
     frmMain window(data);
-    window.show();
+    window.ShowPlaced();
     const int rc = app.exec();
     SetPromptService(nullptr);
     return rc;

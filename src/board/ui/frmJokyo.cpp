@@ -84,7 +84,8 @@ frmJokyo::frmJokyo(AppData &data, QWidget *parent) : QWidget(parent), m_data(dat
     board.setColor(QPalette::Highlight, QColor(0x3a, 0x5f, 0xa0));
     board.setColor(QPalette::HighlightedText, Qt::white);
     lsvMain->setPalette(board);
-    lsvMain->setMinimumWidth(560);
+    // Narrow enough for a 1024 pixel screen; the columns scroll inside the list.
+    lsvMain->setMinimumWidth(440);
     left->addWidget(lsvMain, 1);
 
     auto *buttons = new QHBoxLayout;

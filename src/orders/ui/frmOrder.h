@@ -92,6 +92,10 @@ class frmOrder : public QWidget, public Refreshable, public OrderMenuArea
     // A confirmed order reached the sales file; the window closes right after.
     void orderStored(const QString &orderKey);
 
+  protected:
+    void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
   private:
     // layout (frmOrder_layout.cpp)
     void buildLayout();
@@ -100,6 +104,9 @@ class frmOrder : public QWidget, public Refreshable, public OrderMenuArea
     QGroupBox *buildMenuSection();
     QGroupBox *buildPriceSection();
     void connectSignals();
+    // Wide or compact (a narrow frame): chosen by the width the window gets.
+    void placeAll(bool compact);
+    void measureLayouts();
 
     // opening and activation (frmOrder.cpp)
     void openWindow();
@@ -125,6 +132,8 @@ class frmOrder : public QWidget, public Refreshable, public OrderMenuArea
     void keepFocusIn(QWidget *field) override;
 
     OrderCustomer m_customer;
+    QSize m_wideMinimum;
+    bool m_measuredShown = false;
     bool m_newCustomer = true;
     bool m_reentry = false; // while RegiKeisan re-applies the point discount
     LeaveFieldCheck *m_fieldCheck = nullptr;

@@ -24,6 +24,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 #include "platform/ui/widgetnaming.h"
 
 const QString frmOrder::kConfirmPrintCaption = QStringLiteral(" 注文確定＆印刷 ");
@@ -46,6 +48,50 @@ void frmOrder::buildLayout()
     grid->setColumnStretch(0, 0);
     grid->setColumnStretch(1, 1);
     grid->setRowStretch(1, 1);
+    measureLayouts();
+}
+
+void frmOrder::placeAll(bool compact)
+{
+    placeControls(compact);
+    // The caller's sections give up a little width on a narrow screen.
+    fraTel->setFixedWidth(compact ? 264 : 300);
+    fraCust->setFixedWidth(compact ? 264 : 300);
+}
+
+void frmOrder::measureLayouts()
+{
+    const bool compact = IsCompact();
+    placeAll(true);
+    layout()->activate();
+    const QSize narrow = layout()->minimumSize();
+    placeAll(false);
+    layout()->activate();
+    m_wideMinimum = layout()->minimumSize();
+    placeAll(compact);
+    // The window may be given less than the wide layout needs; it then turns compact.
+    setMinimumSize(narrow.width(), std::max(narrow.height(), m_wideMinimum.height()));
+}
+
+void frmOrder::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    const bool compact = width() < m_wideMinimum.width();
+    if (compact != IsCompact())
+        placeAll(compact);
+}
+
+void frmOrder::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    // The style's sizes are final once the window is polished and shown.
+    if (!m_measuredShown) {
+        m_measuredShown = true;
+        measureLayouts();
+        const bool compact = width() < m_wideMinimum.width();
+        if (compact != IsCompact())
+            placeAll(compact);
+    }
 }
 
 QGroupBox *frmOrder::buildPhoneSection()
@@ -149,8 +195,6 @@ QGroupBox *frmOrder::buildCustomerSection()
     grid->addLayout(buttons, row++, 0, 1, 3);
     grid->setRowStretch(row, 1);
     grid->setColumnStretch(1, 1);
-    fraCust->setFixedWidth(300);
-    fraTel->setFixedWidth(300);
     return fraCust;
 }
 

@@ -24,6 +24,7 @@ class QPushButton;
 class QStackedWidget;
 class QTreeWidget;
 class QTreeWidgetItem;
+class QVBoxLayout;
 class QWidget;
 class KanaKeyboard;
 class MenuBoardPanel;
@@ -47,6 +48,8 @@ class OrderMenuArea : public OrderWindowHost
     // The candidate panel shown: 0 kana keyboard, 1 groups, 2 board.
     int SearchMode() const { return m_searchMode; }
     bool PointDiscountOn() const { return m_poiOn; }
+    // The controls are placed for a narrow screen (fewer side by side).
+    bool IsCompact() const { return m_compact; }
 
     // ---- menu section
     QGroupBox *fraMenu = nullptr;
@@ -98,6 +101,9 @@ class OrderMenuArea : public OrderWindowHost
     // Creates the pricing controls inside `frame`; returns the right-hand column (staff and
     // place, two columns wide) and the first free row in it, for the window's own buttons.
     QGridLayout *buildPriceControls(QGroupBox *frame, int &freeRow);
+    // Places the menu section and the pricing area for a wide window or, with `compact`, for a
+    // narrow one (a 1024 pixel screen): the same controls, fewer side by side.
+    void placeControls(bool compact);
     // Signals of the shared controls, handled with `context` as receiver.
     void connectMenuSignals(QObject *context);
 
@@ -154,6 +160,7 @@ class OrderMenuArea : public OrderWindowHost
     virtual void keepFocusIn(QWidget *field) = 0;
 
     AppData &m_data;
+    bool m_compact = false;
     bool m_poiOn = false;
     int m_searchMode = 0;
     int m_groupPos = 1;
@@ -163,4 +170,12 @@ class OrderMenuArea : public OrderWindowHost
     QStringList m_groupNames;
     int m_sortColumn[2] = {-1, -1};
     SortOrder m_sortOrder[2] = {SortOrder::Ascending, SortOrder::Ascending};
+
+  private:
+    void placeMenuControls(bool compact);
+    void placePriceControls(bool compact);
+    QGridLayout *m_menuGrid = nullptr;
+    QVBoxLayout *m_lineButtons = nullptr;
+    QGridLayout *m_priceGrid = nullptr;
+    QGridLayout *m_priceWho = nullptr;
 };

@@ -120,25 +120,55 @@ void OrderMenuArea::buildMenuControls(QGroupBox *frame)
     cmdReset = named(new QPushButton(QStringLiteral("<< ﾘｾｯﾄ(&R)"), fraMenu), "cmdReset");
     cmdNumChange = named(new QPushButton(QStringLiteral("変更(&C)"), fraMenu), "cmdNumChange");
     cmdMenuSet = named(new QPushButton(QStringLiteral("ﾒﾆｭｰ設定(&M)"), fraMenu), "cmdMenuSet");
-    auto *buttons = new QVBoxLayout;
-    buttons->setSpacing(4);
-    buttons->addStretch(1);
+    m_lineButtons = new QVBoxLayout;
+    m_lineButtons->setSpacing(4);
+    m_lineButtons->addStretch(1);
     for (QPushButton *b : {cmdAdd, cmdDel, cmdReset, cmdNumChange})
-        buttons->addWidget(b);
-    buttons->addStretch(2);
-    buttons->addWidget(cmdMenuSet);
+        m_lineButtons->addWidget(b);
+    m_lineButtons->addStretch(2);
+    m_lineButtons->addWidget(cmdMenuSet);
 
-    grid->addWidget(cbo5g, 0, 0);
-    grid->addWidget(stkPanels, 1, 0);
-    grid->addWidget(lsvPick, 2, 0);
-    grid->addLayout(buttons, 0, 1, 3, 1);
-    grid->addWidget(lsvMenu, 0, 2, 3, 1);
+    m_menuGrid = grid;
+    stkPanels->setMinimumWidth(keyboard->sizeHint().width() + 4);
+    placeMenuControls(false);
+}
+
+void OrderMenuArea::placeMenuControls(bool compact)
+{
+    QGridLayout *grid = m_menuGrid;
+    for (QWidget *w : {static_cast<QWidget *>(cbo5g), static_cast<QWidget *>(stkPanels),
+                       static_cast<QWidget *>(lsvPick), static_cast<QWidget *>(lsvMenu)})
+        grid->removeWidget(w);
+    grid->removeItem(m_lineButtons);
+    m_lineButtons->setParent(nullptr);
+    for (int i = 0; i < 3; ++i) {
+        grid->setRowStretch(i, 0);
+        grid->setColumnStretch(i, 0);
+    }
     // The candidate list takes the height the panel leaves; the board (no list) takes it all.
     grid->setRowStretch(2, 1);
-    grid->setColumnStretch(0, 5);
-    grid->setColumnStretch(2, 4);
-    stkPanels->setMinimumWidth(keyboard->sizeHint().width() + 4);
-    lsvMenu->setMinimumWidth(230);
+    if (!compact) {
+        // Candidates on the left, the line buttons, the lines on the right over the full height.
+        grid->addWidget(cbo5g, 0, 0);
+        grid->addWidget(stkPanels, 1, 0);
+        grid->addWidget(lsvPick, 2, 0);
+        grid->addLayout(m_lineButtons, 0, 1, 3, 1);
+        grid->addWidget(lsvMenu, 0, 2, 3, 1);
+        grid->setColumnStretch(0, 5);
+        grid->setColumnStretch(2, 4);
+        lsvMenu->setMinimumWidth(230);
+    } else {
+        // A narrow screen: the line buttons beside the panel, the candidates and the lines
+        // side by side under it.
+        grid->addWidget(cbo5g, 0, 0, 1, 2);
+        grid->addWidget(stkPanels, 1, 0, 1, 2);
+        grid->addLayout(m_lineButtons, 0, 2, 2, 1);
+        grid->addWidget(lsvPick, 2, 0);
+        grid->addWidget(lsvMenu, 2, 1, 1, 2);
+        grid->setColumnStretch(0, 1);
+        grid->setColumnStretch(1, 1);
+        lsvMenu->setMinimumWidth(200);
+    }
 }
 
 QGridLayout *OrderMenuArea::buildPriceControls(QGroupBox *frame, int &freeRow)
@@ -228,6 +258,8 @@ QGridLayout *OrderMenuArea::buildPriceControls(QGroupBox *frame, int &freeRow)
     extras->setRowStretch(row, 1);
 
     QGridLayout *who = column(2);
+    m_priceGrid = outer;
+    m_priceWho = who;
     row = 0;
     who->addWidget(caption(QStringLiteral("受付ｽﾀｯﾌ："), cboStaff, fraPrice), row, 0, Qt::AlignRight);
     who->addWidget(cboStaff, row++, 1);
@@ -239,4 +271,24 @@ QGridLayout *OrderMenuArea::buildPriceControls(QGroupBox *frame, int &freeRow)
     outer->setColumnStretch(2, 1);
     freeRow = row;
     return who;
+}
+
+void OrderMenuArea::placePriceControls(bool compact)
+{
+    QGridLayout *outer = m_priceGrid;
+    outer->removeItem(m_priceWho);
+    m_priceWho->setParent(nullptr);
+    // A narrow screen: who and where, with the window's buttons, go under the amounts.
+    if (compact)
+        outer->addLayout(m_priceWho, 1, 0, 1, 2);
+    else
+        outer->addLayout(m_priceWho, 0, 2);
+    outer->setColumnStretch(2, compact ? 0 : 1);
+}
+
+void OrderMenuArea::placeControls(bool compact)
+{
+    m_compact = compact;
+    placeMenuControls(compact);
+    placePriceControls(compact);
 }
