@@ -2,6 +2,7 @@
 // the edit menu and help.
 #include <gtest/gtest.h>
 
+#include "mock/waitfor.h"
 #include "app/commands.h"
 #include "app/commandtable.h"
 #include "app/frmMain.h"
@@ -180,11 +181,11 @@ TEST_F(MainWindowTest, CloseButtonFollowsTheOpenChildWindows)
     EXPECT_EQ(w.mdiArea()->subWindowList().size(), 2);
 
     w.tlbClose->trigger();
-    QTRY_COMPARE(w.mdiArea()->subWindowList().size(), 1);
+    WAIT_UNTIL_EQ(w.mdiArea()->subWindowList().size(), 1);
     EXPECT_TRUE(w.tlbClose->isEnabled());
     w.tlbClose->trigger();
-    QTRY_COMPARE(w.mdiArea()->subWindowList().size(), 0);
-    QTRY_VERIFY(!w.tlbClose->isEnabled());
+    WAIT_UNTIL_EQ(w.mdiArea()->subWindowList().size(), 0);
+    WAIT_UNTIL(!w.tlbClose->isEnabled());
 
     action(w, "mnuCustView")->trigger();
     EXPECT_TRUE(w.tlbClose->isEnabled());
@@ -223,7 +224,7 @@ TEST_F(MainWindowTest, EditMenuFollowsTheFocusedTextBox)
     auto *edit = w.findChild<QLineEdit *>("txtProbe");
     ASSERT_NE(edit, nullptr);
     edit->setFocus();
-    QTRY_COMPARE(QApplication::focusWidget(), edit);
+    WAIT_UNTIL_EQ(QApplication::focusWidget(), edit);
 
     QApplication::clipboard()->clear();
     edit->setText(QStringLiteral("ﾔﾏﾀﾞ"));
@@ -249,7 +250,7 @@ TEST_F(MainWindowTest, EditMenuFollowsTheFocusedTextBox)
     // Focus outside a text box: everything off.
     w.lblRenraku->setFocusPolicy(Qt::StrongFocus);
     w.lblRenraku->setFocus();
-    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(w.lblRenraku));
+    WAIT_UNTIL_EQ(QApplication::focusWidget(), static_cast<QWidget *>(w.lblRenraku));
     emit w.mnuEdit->aboutToShow();
     EXPECT_FALSE(w.mnuEditPaste->isEnabled());
 }

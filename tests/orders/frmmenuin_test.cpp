@@ -1,6 +1,7 @@
 // The order-line dialog, driven offscreen by objectName against a stand-in order window.
 #include <gtest/gtest.h>
 
+#include "mock/waitfor.h"
 #include "fakehost.h"
 #include "mock/modal.h"
 #include "mock/testfolder.h"
@@ -106,7 +107,7 @@ TEST_F(MenuInDialog, AddModeOpensWithThePickedCandidate)
     EXPECT_EQ(field<QPushButton>("cmdCancel")->text(), "ｷｬﾝｾﾙ");
     EXPECT_EQ(field<QCheckBox>("chkReset")->text(), "メニュー候補をリセット");
     // The quantity is ready to be typed over.
-    QTRY_VERIFY(num->hasFocus());
+    WAIT_UNTIL(num->hasFocus());
     EXPECT_EQ(num->lineEdit()->selectedText(), "1");
 }
 

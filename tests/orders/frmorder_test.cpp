@@ -2,6 +2,7 @@
 // answered by the test prompt, stored records read back through a fresh store on the folder.
 #include <gtest/gtest.h>
 
+#include "mock/waitfor.h"
 #include "orderdata.h"
 
 #include "app/commands.h"
@@ -1175,7 +1176,7 @@ TEST_F(OrderWindow, SwitchingBackToTheWindowChecksATypedNumber)
     ASSERT_NE(frame.mdiArea()->activeSubWindow(), orderSub);
     EXPECT_EQ(order->lblMsg->text(), "");
     frame.mdiArea()->setActiveSubWindow(orderSub);
-    QTRY_COMPARE(order->lblMsg->text(), QStringLiteral("顧客です"));
+    WAIT_UNTIL_EQ(order->lblMsg->text(), QStringLiteral("顧客です"));
     EXPECT_EQ(order->txtNameKana->text(), QStringLiteral("ｻﾄｳ"));
     // A number too short to be one is left alone.
     order->txtTel->setText("0399");
@@ -1208,7 +1209,7 @@ TEST_F(OrderWindow, ConfirmedOrderIsShownSelectedOnTheBoard)
     order->picFrame->cmdMenu[1]->click();
     order->tlbGoConfirm->trigger();
     ASSERT_EQ(prompt.count(), 0);
-    QTRY_VERIFY(orderSub.isNull() || !frame.mdiArea()->subWindowList().contains(orderSub));
+    WAIT_UNTIL(orderSub.isNull() || !frame.mdiArea()->subWindowList().contains(orderSub));
     QMdiSubWindow *active = frame.mdiArea()->activeSubWindow();
     ASSERT_NE(active, nullptr);
     auto *board = qobject_cast<frmJokyo *>(active->widget());

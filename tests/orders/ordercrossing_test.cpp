@@ -1,5 +1,6 @@
 // The order window and the board in one frame: looking at another customer's order on the board
 // while a call is being taken must not move the call's order, points or dates to that customer.
+#include "mock/waitfor.h"
 #include "orderdata.h"
 
 #include "app/commands.h"
@@ -108,14 +109,14 @@ TEST_P(OrderCrossing, TheOrderGoesToTheCallerShownNotToTheCustomerLookedAtOnTheB
     const bool yes = GetParam() == ConfirmWay::AnswerYesToThePendingQuestion;
     prompt.answerNext(yes ? PromptAnswer::Yes : PromptAnswer::Cancel);
     frame.mdiArea()->setActiveSubWindow(orderSub);
-    QTRY_COMPARE(prompt.count(), 1);
+    WAIT_UNTIL_EQ(prompt.count(), 1);
     EXPECT_EQ(prompt.last().text, QStringLiteral("注文が確定していない入力が存在します。注文登録しますか？"));
     if (!yes) {
         ASSERT_FALSE(orderSub.isNull());
         EXPECT_EQ(order->txtNameKana->text(), QStringLiteral("ｻﾄｳ"));
         order->tlbGoConfirm->trigger();
     }
-    QTRY_COMPARE(records().SalesCount(), 2);
+    WAIT_UNTIL_EQ(records().SalesCount(), 2);
     EXPECT_EQ(prompt.count(), 1);
 
     const auto stored = reopened();
