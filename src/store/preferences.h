@@ -30,4 +30,9 @@ inline constexpr SettingValue<double> LabelWidth{PrefKey::LabelWidth};
 inline constexpr SettingValue<double> LabelHeight{PrefKey::LabelHeight};
 inline constexpr SettingValue<qint64> LabelRows{PrefKey::LabelRows};
 inline constexpr SettingValue<bool> FirstStartDone{PrefKey::FirstStartDone};
+inline constexpr SettingValue<bool> MainMaximized{PrefKey::MainMaximized};
+inline constexpr SettingValue<std::optional<int>> MainLeft{PrefKey::MainLeft};
+inline constexpr SettingValue<std::optional<int>> MainTop{PrefKey::MainTop};
+inline constexpr SettingValue<std::optional<int>> MainWidth{PrefKey::MainWidth};
+inline constexpr SettingValue<std::optional<int>> MainHeight{PrefKey::MainHeight};
 } // namespace Prefs

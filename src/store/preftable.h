@@ -29,6 +29,11 @@ enum class PrefKey {
     LabelHeight,    // PAPER / HEIGHT: label height
     LabelRows,      // PAPER / TATE: labels per column
     FirstStartDone, // SYSTEM / STARTED: the first start has run to its end
+    MainMaximized,  // SET / MAINMAX: the main window was left maximized
+    MainLeft,       // SET / MAINLEFT, MAINTOP, MAINWIDTH, MAINHEIGHT: the main window's area when not
+    MainTop,        //   maximized, without the window manager's frame, in desktop pixels
+    MainWidth,
+    MainHeight,
     Count
 };
 
@@ -75,6 +80,11 @@ inline constexpr PrefEntry kPrefTable[] = {
     {PrefKey::LabelHeight, "PAPER", "HEIGHT", "33.9", PrefType::Decimal},
     {PrefKey::LabelRows, "PAPER", "TATE", "7", PrefType::Integer},
     {PrefKey::FirstStartDone, "SYSTEM", "STARTED", "0", PrefType::Flag},
+    {PrefKey::MainMaximized, "SET", "MAINMAX", "1", PrefType::Flag},
+    {PrefKey::MainLeft, "SET", "MAINLEFT", "", PrefType::OptionalInteger},
+    {PrefKey::MainTop, "SET", "MAINTOP", "", PrefType::OptionalInteger},
+    {PrefKey::MainWidth, "SET", "MAINWIDTH", "", PrefType::OptionalInteger},
+    {PrefKey::MainHeight, "SET", "MAINHEIGHT", "", PrefType::OptionalInteger},
 };
 
 // One row per key, in the order of the keys, so a key is its row number.

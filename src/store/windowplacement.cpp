@@ -1,46 +1,29 @@
 #include "store/windowplacement.h"
 
-#include "store/prefs.h"
+#include "store/preferences.h"
 
 #include <algorithm>
-
-namespace
-{
-
-int prefInt(const QString &key, bool *ok)
-{
-    bool good = false;
-    const int v = GetPref(kPlacementSection, key).trimmed().toInt(&good);
-    *ok = *ok && good;
-    return v;
-}
-
-} // namespace
 
 WindowPlacement LoadWindowPlacement()
 {
     WindowPlacement p;
-    p.maximized = GetPref(kPlacementSection, kPlacementMaximizedKey) != QLatin1String("0");
-    bool ok = true;
-    const int left = prefInt(kPlacementLeftKey, &ok);
-    const int top = prefInt(kPlacementTopKey, &ok);
-    const int width = prefInt(kPlacementWidthKey, &ok);
-    const int height = prefInt(kPlacementHeightKey, &ok);
-    if (ok && width > 0 && height > 0)
-        p.normal = QRect(left, top, width, height);
+    p.maximized = Prefs::MainMaximized.get();
+    const std::optional<int> left = Prefs::MainLeft.get(), top = Prefs::MainTop.get();
+    const std::optional<int> width = Prefs::MainWidth.get(), height = Prefs::MainHeight.get();
+    if (left && top && width && height && *width > 0 && *height > 0)
+        p.normal = QRect(*left, *top, *width, *height);
     return p;
 }
 
 void SaveWindowPlacement(const WindowPlacement &placement)
 {
-    SavePref(kPlacementSection, kPlacementMaximizedKey,
-             placement.maximized ? QStringLiteral("1") : QStringLiteral("0"));
+    Prefs::MainMaximized.set(placement.maximized);
     if (!placement.normal.isValid())
         return;
-    SavePref(kPlacementSection, kPlacementLeftKey, QString::number(placement.normal.left()));
-    SavePref(kPlacementSection, kPlacementTopKey, QString::number(placement.normal.top()));
-    SavePref(kPlacementSection, kPlacementWidthKey, QString::number(placement.normal.width()));
-    SavePref(kPlacementSection, kPlacementHeightKey, QString::number(placement.normal.height()));
+    Prefs::MainLeft.set(placement.normal.left());
+    Prefs::MainTop.set(placement.normal.top());
+    Prefs::MainWidth.set(placement.normal.width());
+    Prefs::MainHeight.set(placement.normal.height());
 }
 
 WindowPlacement FitWindowPlacement(const WindowPlacement &stored, const QList<QRect> &screens)

@@ -5,16 +5,6 @@
 #include <QRect>
 #include <QString>
 
-// Preference keys of the main window's placement, section "SET".
-inline const QString kPlacementSection = QStringLiteral("SET");
-// "1" maximized, "0" not; then the window's area without the window manager's frame, in pixels
-// of the desktop, as it is when not maximized.
-inline const QString kPlacementMaximizedKey = QStringLiteral("MAINMAX");
-inline const QString kPlacementLeftKey = QStringLiteral("MAINLEFT");
-inline const QString kPlacementTopKey = QStringLiteral("MAINTOP");
-inline const QString kPlacementWidthKey = QStringLiteral("MAINWIDTH");
-inline const QString kPlacementHeightKey = QStringLiteral("MAINHEIGHT");
-
 struct WindowPlacement {
     bool maximized = true;
     QRect normal; // the size and place when not maximized; invalid when never stored
