@@ -1,4 +1,4 @@
-#!/ usr / bin / env python3
+#!/usr/bin/env python3
 """Checks the include graph of the subsystems (the folders directly under src/).
 
 Fails when a file outside src/app includes a file of src/app (windows never include the frame),
@@ -42,7 +42,7 @@ def edges(root):
                         if not m:
                             continue
                         target = m.group(1)
-#A quoted include is looked up beside the file first, then from src /.
+                        # A quoted include is looked up beside the file first, then from src/.
                         beside = os.path.join(folder, target)
                         relative = os.path.exists(beside) or target.startswith(".")
                         to = subsystem_of(beside if relative else os.path.join(root, target), root)
