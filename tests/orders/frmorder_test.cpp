@@ -960,10 +960,18 @@ TEST_F(OrderWindow, TakeOutUsesOneSharedCustomer)
     get<QAction>("tlbGoConfirm")->trigger();
     EXPECT_FALSE(w->isVisible());
 
+    // The shop gave its counter customer a name and a building of its own: shown as stored.
+    CustomerRecord counter = data->records.ReadCustomer(1).value();
+    counter.NameKana = QStringLiteral("ﾃﾝﾄｳ");
+    counter.Building = QStringLiteral("本店");
+    ASSERT_TRUE(data->records.UpdateCustomer(1, counter));
     open();
     click(button("cmdOut"));
     EXPECT_EQ(data->records.CustomerCount(), 1);
     EXPECT_EQ(label("lblMsg")->text(), QStringLiteral("お持帰り"));
+    EXPECT_EQ(edit("txtNameKana")->text(), QStringLiteral("ﾃﾝﾄｳ"));
+    EXPECT_EQ(edit("txtBuilding")->text(), QStringLiteral("本店"));
+    EXPECT_EQ(edit("txtShiku")->text(), QStringLiteral("店頭お持帰り"));
 }
 
 TEST_F(OrderWindow, PhoneBookNumberFillsTheFieldsButStaysNew)
