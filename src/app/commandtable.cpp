@@ -7,7 +7,9 @@
 #include "orders/ui/frmOrderChange.h"
 #include "platform/prompt.h"
 #include "printing/ui/deliverynoteprint.h"
+#include "settings/ui/frmSettei.h"
 #include "settings/ui/frmShop.h"
+#include "settings/ui/frmStaffSet.h"
 #include "store/appdata.h"
 
 #include <QMdiArea>
@@ -73,6 +75,18 @@ void runShopSettings(AppData &data, frmMain &frame)
     dialog.exec();
 }
 
+void runStaffSettings(AppData &data, frmMain &frame)
+{
+    frmStaffSet dialog(data.settings, &frame);
+    dialog.exec();
+}
+
+void runDetailSettings(AppData &, frmMain &frame)
+{
+    frmSettei dialog(&frame);
+    dialog.exec();
+}
+
 CommandHandler child(QWidget *(*open)(AppData &, frmMain &))
 {
     return {open, nullptr};
@@ -123,11 +137,11 @@ const std::vector<CommandRow> &CommandTable()
         {C::SetMenu,      QStringLiteral("出前ﾒﾆｭｰ設定(&M)"),      QStringLiteral("mnuSetMenu"),      QChar(0x81B3), kSettingsColor,    G::Settings,    R::None,                 {}},
         {C::SetShien,     QStringLiteral("入力支援(&H)"),          QStringLiteral("mnuSetShien"),     QChar(0x652F), kSettingsColor,    G::Settings,    R::None,                 {}},
         {C::SetShop,      QStringLiteral("店舗設定(&S)"),          QStringLiteral("mnuSetShop"),      QChar(0x5E97), kSettingsColor,    G::Settings,    R::None,                 dialog(runShopSettings)},
-        {C::SetStaff,     QStringLiteral("ｽﾀｯﾌ設定(&F)"),          QStringLiteral("mnuSetStaff"),     QChar(0x4EBA), kSettingsColor,    G::Settings,    R::None,                 {}},
+        {C::SetStaff,     QStringLiteral("ｽﾀｯﾌ設定(&F)"),          QStringLiteral("mnuSetStaff"),     QChar(0x4EBA), kSettingsColor,    G::Settings,    R::None,                 dialog(runStaffSettings)},
         {C::SetCti,       QStringLiteral("CTI設定(&C)"),           QStringLiteral("mnuSetCti"),       QChar(0x260E), kSettingsColor,    G::Settings,    R::None,                 {}},
         {C::Backup,       QStringLiteral("ﾊﾞｯｸｱｯﾌﾟ(&B)"),          QStringLiteral("mnuBackup"),       QChar(0x4FDD), kMaintenanceColor, G::Maintenance, R::None,                 {}},
         {C::Restore,      QStringLiteral("ﾊﾞｯｸｱｯﾌﾟﾌｧｲﾙの復元(&R)"), QStringLiteral("mnuRestore"),      QChar(0x5FA9), kMaintenanceColor, G::Maintenance, R::None,                 {}},
-        {C::Settei,       QStringLiteral("詳細設定(&S)..."),       QStringLiteral("mnuSettei"),       QChar(0x8A73), kSettingsColor,    G::Tools,       R::None,                 {}},
+        {C::Settei,       QStringLiteral("詳細設定(&S)..."),       QStringLiteral("mnuSettei"),       QChar(0x8A73), kSettingsColor,    G::Tools,       R::None,                 dialog(runDetailSettings)},
     };
     // clang-format on
     return rows;
