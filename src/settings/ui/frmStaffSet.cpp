@@ -101,6 +101,7 @@ frmStaffSet::frmStaffSet(SettingTables &tables, QWidget *parent) : QDialog(paren
             accept();
     });
     connect(cmdCancel, &QPushButton::clicked, this, &frmStaffSet::reject);
+    connect(tvwStaff, &QTreeWidget::itemCollapsed, this, [](QTreeWidgetItem *item) { item->setExpanded(true); });
     connect(tvwStaff, &QTreeWidget::itemSelectionChanged, this, &frmStaffSet::updateButtons);
     connect(tvwStaff, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem *item) {
         if (item && item != root())
