@@ -19,7 +19,10 @@
 #include "printing/printdocument.h"
 #include "printing/ui/frmPreview.h"
 #include "printing/ui/frmPrinterBox.h"
+#include "settings/ui/frmSettei.h"
 #include "settings/ui/frmShop.h"
+#include "settings/ui/frmStaffName.h"
+#include "settings/ui/frmStaffSet.h"
 #include "store/appdata.h"
 
 #include <QAbstractButton>
@@ -131,6 +134,9 @@ TEST_F(AccessibleNames, EveryInputControlOfEveryWindowHasOne)
     check("frmMenuIn", [&] { return new frmMenuIn(data.settings, host, frmMenuIn::Mode::Add); });
     check("frmRegi", [&] { return new frmRegi(QStringLiteral("¥1,280")); });
     check("frmShop", [&] { return new frmShop(data.settings); });
+    check("frmStaffSet", [&] { return new frmStaffSet(data.settings); });
+    check("frmStaffName", [] { return new frmStaffName(frmStaffName::Mode::Add, {}); });
+    check("frmSettei", [] { return new frmSettei; });
     QLineEdit building;
     check("frmBuildingIn",
           [&] { return new frmBuildingIn(data.settings.BuildingList, QStringLiteral("西新宿2-8-1"), &building); });
