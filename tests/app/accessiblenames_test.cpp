@@ -19,6 +19,9 @@
 #include "printing/printdocument.h"
 #include "printing/ui/frmPreview.h"
 #include "printing/ui/frmPrinterBox.h"
+#include "settings/ui/frmMenuBuilding.h"
+#include "settings/ui/frmMenuSiteiName.h"
+#include "settings/ui/frmShienSet.h"
 #include "settings/ui/frmShop.h"
 #include "store/appdata.h"
 
@@ -131,6 +134,14 @@ TEST_F(AccessibleNames, EveryInputControlOfEveryWindowHasOne)
     check("frmMenuIn", [&] { return new frmMenuIn(data.settings, host, frmMenuIn::Mode::Add); });
     check("frmRegi", [&] { return new frmRegi(QStringLiteral("¥1,280")); });
     check("frmShop", [&] { return new frmShop(data.settings); });
+    data.settings.BuildingList << QStringLiteral("サンハイツ\t西新宿2-8");
+    data.settings.DeliverToList << QStringLiteral("市役所");
+    check("frmShienSet", [&] { return new frmShienSet(data.settings); });
+    const std::vector<InputSupport::Building> buildings{{QStringLiteral("サンハイツ"), QStringLiteral("西新宿2-8")}};
+    check("frmMenuBuilding",
+          [&] { return new frmMenuBuilding(frmMenuBuilding::Mode::Change, buildings, buildings.front()); });
+    check("frmMenuSiteiName",
+          [] { return new frmMenuSiteiName(frmMenuSiteiName::Mode::Add, {QStringLiteral("市役所")}); });
     QLineEdit building;
     check("frmBuildingIn",
           [&] { return new frmBuildingIn(data.settings.BuildingList, QStringLiteral("西新宿2-8-1"), &building); });
@@ -160,4 +171,8 @@ TEST_F(AccessibleNames, FieldsAreReadByTheirCaptionsWithoutMnemonicOrColon)
     frmPrinterBox box(doc);
     EXPECT_EQ(box.cboPrinter->accessibleName(), QStringLiteral("プリンター"));
     EXPECT_EQ(box.txtCopy->accessibleName(), QStringLiteral("部数"));
+    frmMenuBuilding building(frmMenuBuilding::Mode::Add, {});
+    EXPECT_EQ(building.txtAddress->accessibleName(), QStringLiteral("マンション所在地"));
+    frmMenuSiteiName place(frmMenuSiteiName::Mode::Add, {});
+    EXPECT_EQ(place.txtSiteiName->accessibleName(), QStringLiteral("特定配達先"));
 }

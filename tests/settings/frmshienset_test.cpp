@@ -84,6 +84,16 @@ void Type(QLineEdit *field, const QString &text)
     }
 }
 
+// With SORANOWA_SHOTS set to a folder, the window as the staff see it goes there as a picture.
+void Shoot(QWidget *w, const char *name)
+{
+    const QString shots = qEnvironmentVariable("SORANOWA_SHOTS");
+    if (shots.isEmpty())
+        return;
+    QApplication::processEvents();
+    w->grab().save(shots + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png"));
+}
+
 // Runs `trigger`, which opens a modal dialog, and `act` on that dialog once it shows.
 void WithDialog(const std::function<void()> &trigger, const std::function<void(QWidget *)> &act)
 {
@@ -151,8 +161,10 @@ TEST_F(ShienWindow, AddChangeMoveDeleteSortThenOkWritesBothFilesAndReopensTheSam
     EXPECT_TRUE(dlg->btnAdd->isEnabled());
     EXPECT_TRUE(dlg->mnuSiteiAdd->isEnabled());
     // The roots cannot be collapsed.
-    buildings->collapseItem(buildings->topLevelItem(0));
-    EXPECT_FALSE(buildings->itemsExpandable());
+    for (QTreeWidget *tree : {buildings, places}) {
+        tree->collapseItem(tree->topLevelItem(0));
+        EXPECT_TRUE(tree->topLevelItem(0)->isExpanded()) << tree->objectName().toStdString();
+    }
 
     // A building typed with full-width digits is stored in half-width.
     WithDialog([&] { dlg->btnAdd->trigger(); },
@@ -165,6 +177,7 @@ TEST_F(ShienWindow, AddChangeMoveDeleteSortThenOkWritesBothFilesAndReopensTheSam
                    EXPECT_FALSE(add->cmdOK->isEnabled()); // the location is still empty
                    Type(add->txtAddress, QStringLiteral("西新宿２－１－５"));
                    ASSERT_TRUE(add->cmdOK->isEnabled());
+                   Shoot(add, "frmMenuBuilding");
                    QTest::mouseClick(add->cmdOK, Qt::LeftButton);
                });
     EXPECT_EQ(Entries(buildings).last(), QStringLiteral("西新宿2-1-5（コーポ空野）"));
@@ -249,6 +262,7 @@ TEST_F(ShienWindow, AddChangeMoveDeleteSortThenOkWritesBothFilesAndReopensTheSam
                    EXPECT_EQ(change->txtSiteiName->selectedText(), QStringLiteral("中央病院"));
                    EXPECT_FALSE(change->cmdOK->isEnabled());
                    Type(change->txtSiteiName, QStringLiteral("中央病院東棟"));
+                   Shoot(change, "frmMenuSiteiName");
                    QTest::mouseClick(change->cmdOK, Qt::LeftButton);
                });
 
@@ -270,6 +284,7 @@ TEST_F(ShienWindow, AddChangeMoveDeleteSortThenOkWritesBothFilesAndReopensTheSam
     dlg->btnSiteiSort50->trigger();
     EXPECT_EQ(Entries(places), (QStringList{QStringLiteral("あおば保育園"), QStringLiteral("中央病院東棟")}));
 
+    Shoot(dlg.get(), "frmShienSet");
     // Nothing is written before OK.
     EXPECT_EQ(folder.read(SettingFiles::kMenuSitei),
               Cp932Lines({QStringLiteral("市役所"), QString(), QStringLiteral("中央病院")}));

@@ -32,6 +32,6 @@ class frmMenuBuilding : public QDialog
     void cmdOK_Click();
 
     Mode m_mode;
-    const std::vector<InputSupport::Building> &m_others;
+    std::vector<InputSupport::Building> m_others;
     InputSupport::Building m_result;
 };

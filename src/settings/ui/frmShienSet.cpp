@@ -70,8 +70,11 @@ QTreeWidget *Tree(const char *name, const QString &spokenName)
     auto *tree = named(new QTreeWidget, name, spokenName);
     tree->setHeaderHidden(true);
     tree->setColumnCount(1);
-    // The root always shows its entries.
+    // The root always shows its entries, so it shows no handle to fold them away.
     tree->setItemsExpandable(false);
+    tree->setRootIsDecorated(false);
+    QObject::connect(tree, &QTreeWidget::itemCollapsed, tree,
+                     [tree](QTreeWidgetItem *item) { tree->expandItem(item); });
     tree->setContextMenuPolicy(Qt::CustomContextMenu);
     tree->setSelectionMode(QAbstractItemView::SingleSelection);
     return tree;
@@ -127,7 +130,7 @@ frmShienSet::frmShienSet(SettingTables &tables, QWidget *parent) : QDialog(paren
     auto *root = new QVBoxLayout(this);
     root->addLayout(frames, 1);
     root->addLayout(buttons.layout);
-    resize(760, 460);
+    resize(qMax(sizeHint().width(), 760), 460);
 
     Re_view();
 }
@@ -136,6 +139,9 @@ QGroupBox *frmShienSet::treeFrame(const QString &title, QTreeWidget *tree, QTool
                                   QToolBar *sort50)
 {
     auto *frame = new QGroupBox(title, this);
+    // Every button stays in view: a tool bar short of room hides its last ones behind a menu.
+    for (QToolBar *bar : {tools, sort, sort50})
+        bar->setMinimumWidth(bar->sizeHint().width());
     auto *bars = new QHBoxLayout;
     bars->addWidget(tools);
     bars->addStretch(1);
