@@ -101,7 +101,7 @@ class AccessibleNames : public ::testing::Test
     // The windows registered here must not outlive the test in the program's command table.
     void TearDown() override
     {
-        for (Command c : {Command::Uketsuke, Command::Jokyo, Command::SetShop})
+        for (Command c : {Command::Uketsuke, Command::Jokyo, Command::SetShop, Command::SetShien})
             UnregisterCommand(c);
     }
     // Builds the window, then lists its controls without a name under the window's name.
