@@ -8,6 +8,7 @@
 #include "platform/prompt.h"
 #include "printing/ui/deliverynoteprint.h"
 #include "settings/ui/frmSettei.h"
+#include "settings/ui/frmShienSet.h"
 #include "settings/ui/frmShop.h"
 #include "settings/ui/frmStaffSet.h"
 #include "store/appdata.h"
@@ -67,6 +68,12 @@ QWidget *openOrderEntry(AppData &data, frmMain &frame)
     QObject::connect(order, &frmOrder::orderStored, &frame,
                      [&frame](const QString &key) { showOrderOnBoard(frame, key); });
     return order;
+}
+
+void runShienSettings(AppData &data, frmMain &frame)
+{
+    frmShienSet dialog(data.settings, &frame);
+    dialog.exec();
 }
 
 void runShopSettings(AppData &data, frmMain &frame)
@@ -135,7 +142,7 @@ const std::vector<CommandRow> &CommandTable()
         {C::SalesView,    QStringLiteral("売上検索(&S)"),          QStringLiteral("mnuSalesView"),    QChar(0x58F2), kSalesColor,       G::Sales,       R::None,                 {}},
         {C::SalesBunseki, QStringLiteral("売上分析(&B)"),          QStringLiteral("mnuSalesBunseki"), QChar(0x6790), kSalesColor,       G::Sales,       R::NoSales,              {}},
         {C::SetMenu,      QStringLiteral("出前ﾒﾆｭｰ設定(&M)"),      QStringLiteral("mnuSetMenu"),      QChar(0x81B3), kSettingsColor,    G::Settings,    R::None,                 {}},
-        {C::SetShien,     QStringLiteral("入力支援(&H)"),          QStringLiteral("mnuSetShien"),     QChar(0x652F), kSettingsColor,    G::Settings,    R::None,                 {}},
+        {C::SetShien,     QStringLiteral("入力支援(&H)"),          QStringLiteral("mnuSetShien"),     QChar(0x652F), kSettingsColor,    G::Settings,    R::None,                 dialog(runShienSettings)},
         {C::SetShop,      QStringLiteral("店舗設定(&S)"),          QStringLiteral("mnuSetShop"),      QChar(0x5E97), kSettingsColor,    G::Settings,    R::None,                 dialog(runShopSettings)},
         {C::SetStaff,     QStringLiteral("ｽﾀｯﾌ設定(&F)"),          QStringLiteral("mnuSetStaff"),     QChar(0x4EBA), kSettingsColor,    G::Settings,    R::None,                 dialog(runStaffSettings)},
         {C::SetCti,       QStringLiteral("CTI設定(&C)"),           QStringLiteral("mnuSetCti"),       QChar(0x260E), kSettingsColor,    G::Settings,    R::None,                 {}},

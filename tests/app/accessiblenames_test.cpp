@@ -20,6 +20,9 @@
 #include "printing/ui/frmPreview.h"
 #include "printing/ui/frmPrinterBox.h"
 #include "settings/ui/frmSettei.h"
+#include "settings/ui/frmMenuBuilding.h"
+#include "settings/ui/frmMenuSiteiName.h"
+#include "settings/ui/frmShienSet.h"
 #include "settings/ui/frmShop.h"
 #include "settings/ui/frmStaffName.h"
 #include "settings/ui/frmStaffSet.h"
@@ -101,7 +104,7 @@ class AccessibleNames : public ::testing::Test
     // The windows registered here must not outlive the test in the program's command table.
     void TearDown() override
     {
-        for (Command c : {Command::Uketsuke, Command::Jokyo, Command::SetShop})
+        for (Command c : {Command::Uketsuke, Command::Jokyo, Command::SetShop, Command::SetShien})
             UnregisterCommand(c);
     }
     // Builds the window, then lists its controls without a name under the window's name.
@@ -137,6 +140,14 @@ TEST_F(AccessibleNames, EveryInputControlOfEveryWindowHasOne)
     check("frmStaffSet", [&] { return new frmStaffSet(data.settings); });
     check("frmStaffName", [] { return new frmStaffName(frmStaffName::Mode::Add, {}); });
     check("frmSettei", [] { return new frmSettei; });
+    data.settings.BuildingList << QStringLiteral("サンハイツ\t西新宿2-8");
+    data.settings.DeliverToList << QStringLiteral("市役所");
+    check("frmShienSet", [&] { return new frmShienSet(data.settings); });
+    const std::vector<InputSupport::Building> buildings{{QStringLiteral("サンハイツ"), QStringLiteral("西新宿2-8")}};
+    check("frmMenuBuilding",
+          [&] { return new frmMenuBuilding(frmMenuBuilding::Mode::Change, buildings, buildings.front()); });
+    check("frmMenuSiteiName",
+          [] { return new frmMenuSiteiName(frmMenuSiteiName::Mode::Add, {QStringLiteral("市役所")}); });
     QLineEdit building;
     check("frmBuildingIn",
           [&] { return new frmBuildingIn(data.settings.BuildingList, QStringLiteral("西新宿2-8-1"), &building); });
@@ -166,4 +177,8 @@ TEST_F(AccessibleNames, FieldsAreReadByTheirCaptionsWithoutMnemonicOrColon)
     frmPrinterBox box(doc);
     EXPECT_EQ(box.cboPrinter->accessibleName(), QStringLiteral("プリンター"));
     EXPECT_EQ(box.txtCopy->accessibleName(), QStringLiteral("部数"));
+    frmMenuBuilding building(frmMenuBuilding::Mode::Add, {});
+    EXPECT_EQ(building.txtAddress->accessibleName(), QStringLiteral("マンション所在地"));
+    frmMenuSiteiName place(frmMenuSiteiName::Mode::Add, {});
+    EXPECT_EQ(place.txtSiteiName->accessibleName(), QStringLiteral("特定配達先"));
 }

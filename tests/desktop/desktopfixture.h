@@ -45,7 +45,7 @@ class DesktopTest : public OrderDataTest
     void TearDown() override
     {
         frame.reset();
-        for (Command c : {Command::Jokyo, Command::Uketsuke, Command::SetShop})
+        for (Command c : {Command::Jokyo, Command::Uketsuke, Command::SetShop, Command::SetShien})
             UnregisterCommand(c);
         OrderDataTest::TearDown();
     }
