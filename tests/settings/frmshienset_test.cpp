@@ -29,6 +29,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QToolBar>
+#include <QToolButton>
 #include <QTreeWidget>
 
 #include <functional>
@@ -144,6 +145,28 @@ TEST_F(ShienWindow, AddChangeMoveDeleteSortThenOkWritesBothFilesAndReopensTheSam
     EXPECT_EQ(dlg->fraSitei->title(), QStringLiteral("特定配達先設定"));
     EXPECT_EQ(dlg->cmdSave->text(), "OK");
     EXPECT_EQ(dlg->cmdCancel->text(), QStringLiteral("ｷｬﾝｾﾙ"));
+    const std::pair<QAction *, const char *> texts[] = {{dlg->btnAdd, "項目追加"},
+                                                        {dlg->btnChange, "変更"},
+                                                        {dlg->btnDel, "削除"},
+                                                        {dlg->btnUp, "上へ"},
+                                                        {dlg->btnDown, "下へ"},
+                                                        {dlg->btnSort50, "50音順"},
+                                                        {dlg->mnuBuildingAdd, "項目追加(&A)"},
+                                                        {dlg->mnuBuildingChange, "変更(&M)"},
+                                                        {dlg->mnuBuildingDel, "削除(&D)"},
+                                                        {dlg->btnSiteiAdd, "配達先追加"},
+                                                        {dlg->btnSiteiChange, "変更"},
+                                                        {dlg->btnSiteiDel, "削除"},
+                                                        {dlg->btnSiteiUp, "上へ"},
+                                                        {dlg->btnSiteiDown, "下へ"},
+                                                        {dlg->btnSiteiSort50, "50音順"},
+                                                        {dlg->mnuSiteiAdd, "特定配達先追加(&A)"},
+                                                        {dlg->mnuSiteiChange, "変更(&M)"},
+                                                        {dlg->mnuSiteiDel, "削除(&D)"}};
+    for (const auto &[action, text] : texts)
+        EXPECT_EQ(action->text(), QString::fromUtf8(text)) << action->objectName().toStdString();
+    EXPECT_EQ(dlg->mnuBuilding->title(), QStringLiteral("マンション名等設定(&M)"));
+    EXPECT_EQ(dlg->mnuSitei->title(), QStringLiteral("特定配達先設定(&T)"));
     QTreeWidget *buildings = dlg->tvwBuilding;
     QTreeWidget *places = dlg->tvwSitei;
     EXPECT_EQ(buildings->topLevelItem(0)->text(0), QStringLiteral("マンション名等"));
@@ -441,6 +464,9 @@ TEST(ShienFromTheFrame, AConfirmedDestinationIsOfferedByTheOpenOrderWindow)
     QAction *command = frame.findChild<QAction *>(QStringLiteral("mnuSetShien"));
     ASSERT_NE(command, nullptr);
     ASSERT_TRUE(command->isEnabled());
+    auto *panelButton = frame.findChild<QToolButton *>(QStringLiteral("pnl_mnuSetShien"));
+    ASSERT_NE(panelButton, nullptr);
+    EXPECT_TRUE(panelButton->isEnabled());
     std::unique_ptr<ModalHandler> inner;
     WithDialog([&] { command->trigger(); },
                [&](QWidget *w) {
