@@ -1,6 +1,25 @@
 #include "store/helpers.h"
+#include "store/specialfolder.h"
 
+#include <QHash>
 #include <QStandardPaths>
+
+namespace
+{
+QHash<int, QString> &Overrides()
+{
+    static QHash<int, QString> overrides;
+    return overrides;
+}
+} // namespace
+
+void SetSpecialFolderOverride(int folderId, const QString &path)
+{
+    if (path.isEmpty())
+        Overrides().remove(folderId);
+    else
+        Overrides().insert(folderId, path);
+}
 
 QString QuoteIfNeeded(const QString &text)
 {
@@ -21,6 +40,8 @@ QString WithTrailingSlash(const QString &path)
 
 QString SpecialFolderPath(int folderId)
 {
+    if (const auto found = Overrides().constFind(folderId); found != Overrides().constEnd())
+        return *found;
     QStandardPaths::StandardLocation location;
     switch (folderId) {
     case 0:
