@@ -7,6 +7,7 @@
 #include "orders/ui/frmOrderChange.h"
 #include "platform/prompt.h"
 #include "printing/ui/deliverynoteprint.h"
+#include "settings/ui/frmMenuSet.h"
 #include "settings/ui/frmSettei.h"
 #include "settings/ui/frmShienSet.h"
 #include "settings/ui/frmShop.h"
@@ -82,6 +83,12 @@ void runShopSettings(AppData &data, frmMain &frame)
     dialog.exec();
 }
 
+void runMenuSettings(AppData &data, frmMain &frame)
+{
+    frmMenuSet dialog(data.settings, &frame);
+    dialog.exec();
+}
+
 void runStaffSettings(AppData &data, frmMain &frame)
 {
     frmStaffSet dialog(data.settings, &frame);
@@ -141,7 +148,7 @@ const std::vector<CommandRow> &CommandTable()
         {C::CustTel,      QStringLiteral("電話帳データ(&T)"),      QStringLiteral("mnuCustTel"),      QChar(0x96FB), kCustomerColor,    G::Customers,   R::None,                 {}},
         {C::SalesView,    QStringLiteral("売上検索(&S)"),          QStringLiteral("mnuSalesView"),    QChar(0x58F2), kSalesColor,       G::Sales,       R::None,                 {}},
         {C::SalesBunseki, QStringLiteral("売上分析(&B)"),          QStringLiteral("mnuSalesBunseki"), QChar(0x6790), kSalesColor,       G::Sales,       R::NoSales,              {}},
-        {C::SetMenu,      QStringLiteral("出前ﾒﾆｭｰ設定(&M)"),      QStringLiteral("mnuSetMenu"),      QChar(0x81B3), kSettingsColor,    G::Settings,    R::None,                 {}},
+        {C::SetMenu,      QStringLiteral("出前ﾒﾆｭｰ設定(&M)"),      QStringLiteral("mnuSetMenu"),      QChar(0x81B3), kSettingsColor,    G::Settings,    R::None,                 dialog(runMenuSettings)},
         {C::SetShien,     QStringLiteral("入力支援(&H)"),          QStringLiteral("mnuSetShien"),     QChar(0x652F), kSettingsColor,    G::Settings,    R::None,                 dialog(runShienSettings)},
         {C::SetShop,      QStringLiteral("店舗設定(&S)"),          QStringLiteral("mnuSetShop"),      QChar(0x5E97), kSettingsColor,    G::Settings,    R::None,                 dialog(runShopSettings)},
         {C::SetStaff,     QStringLiteral("ｽﾀｯﾌ設定(&F)"),          QStringLiteral("mnuSetStaff"),     QChar(0x4EBA), kSettingsColor,    G::Settings,    R::None,                 dialog(runStaffSettings)},

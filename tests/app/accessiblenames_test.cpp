@@ -24,6 +24,10 @@
 #include "settings/ui/frmMenuSiteiName.h"
 #include "settings/ui/frmShienSet.h"
 #include "settings/ui/frmShop.h"
+#include "settings/ui/frmMenuGroup.h"
+#include "settings/ui/frmMenuName.h"
+#include "settings/ui/frmMenuSet.h"
+#include "settings/ui/frmMenuSubName.h"
 #include "settings/ui/frmStaffName.h"
 #include "settings/ui/frmStaffSet.h"
 #include "store/appdata.h"
@@ -139,6 +143,11 @@ TEST_F(AccessibleNames, EveryInputControlOfEveryWindowHasOne)
     check("frmShop", [&] { return new frmShop(data.settings); });
     check("frmStaffSet", [&] { return new frmStaffSet(data.settings); });
     check("frmStaffName", [] { return new frmStaffName(frmStaffName::Mode::Add, {}); });
+    check("frmMenuSet", [&] { return new frmMenuSet(data.settings); });
+    check("frmMenuGroup", [] { return new frmMenuGroup(frmMenuGroup::Mode::Add, {}); });
+    const MenuCatalogue::Group noodles{QStringLiteral("麺類"), {{QStringLiteral("かけそば"), "500", "ｶｹｿﾊﾞ"}}};
+    check("frmMenuName", [&] { return new frmMenuName(frmMenuName::Mode::Change, noodles, 0); });
+    check("frmMenuSubName", [] { return new frmMenuSubName(frmMenuSubName::Mode::Add, {}); });
     check("frmSettei", [] { return new frmSettei; });
     data.settings.BuildingList << QStringLiteral("サンハイツ\t西新宿2-8");
     data.settings.DeliverToList << QStringLiteral("市役所");
