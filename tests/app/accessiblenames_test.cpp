@@ -20,6 +20,9 @@
 #include "printing/ui/frmPreview.h"
 #include "printing/ui/frmPrinterBox.h"
 #include "settings/ui/frmSettei.h"
+#include "settings/ui/frmMenuBCheck.h"
+#include "settings/ui/frmMenuBoard.h"
+#include "settings/ui/frmMenuBoardK.h"
 #include "settings/ui/frmMenuBuilding.h"
 #include "settings/ui/frmMenuSiteiName.h"
 #include "settings/ui/frmShienSet.h"
@@ -157,6 +160,14 @@ TEST_F(AccessibleNames, EveryInputControlOfEveryWindowHasOne)
           [&] { return new frmMenuBuilding(frmMenuBuilding::Mode::Change, buildings, buildings.front()); });
     check("frmMenuSiteiName",
           [] { return new frmMenuSiteiName(frmMenuSiteiName::Mode::Add, {QStringLiteral("市役所")}); });
+    data.settings.MenuTable.push_back({QStringLiteral("麺"), QStringLiteral("天ざる"), 1100 * 10000, QString()});
+    check("frmMenuBoard", [&] { return new frmMenuBoard(data.settings); });
+    MenuBoardLayout::Slots board = data.settings.MenuBoard;
+    board[1] = {QStringLiteral("天ざる"), 1100 * 10000, QStringLiteral("天ざる")};
+    check("frmMenuBoardK", [&] {
+        return new frmMenuBoardK(board, 1, {QStringLiteral("天ざる"), QStringLiteral("1100")});
+    });
+    check("frmMenuBCheck", [&] { return new frmMenuBCheck(board, 1); });
     QLineEdit building;
     check("frmBuildingIn",
           [&] { return new frmBuildingIn(data.settings.BuildingList, QStringLiteral("西新宿2-8-1"), &building); });
