@@ -42,7 +42,7 @@ void showOrderOnBoard(frmMain &frame, const QString &orderKey)
     }
 }
 
-QWidget *openBoard(AppData &data, frmMain &)
+QWidget *openBoard(AppData &data, frmMain &frame)
 {
     auto *board = new frmJokyo(data);
     board->openProgress = [board, &data](const StoredOrder &order) {
@@ -56,8 +56,10 @@ QWidget *openBoard(AppData &data, frmMain &)
     board->print = [board, &data](const StoredOrder &order, PrintKind kind) {
         PrintDeliveryNote(DeliveryNoteInput{order.Sale, order.Customer, data.settings.Shop}, kind, board);
     };
-    board->openOrderChange = [board, &data](const StoredOrder &order) {
+    board->openOrderChange = [board, &data, &frame](const StoredOrder &order) {
         frmOrderChange dialog(data, order, board);
+        QObject::connect(&dialog, &frmOrderChange::menuSettingsRequested, &frame,
+                         [&frame] { frame.RunCommand(Command::SetMenu); });
         dialog.exec();
     };
     return board;
@@ -68,6 +70,7 @@ QWidget *openOrderEntry(AppData &data, frmMain &frame)
     auto *order = new frmOrder(data);
     QObject::connect(order, &frmOrder::orderStored, &frame,
                      [&frame](const QString &key) { showOrderOnBoard(frame, key); });
+    QObject::connect(order, &frmOrder::menuSettingsRequested, &frame, [&frame] { frame.RunCommand(Command::SetMenu); });
     return order;
 }
 

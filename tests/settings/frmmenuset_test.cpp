@@ -207,9 +207,9 @@ TEST_F(MenuWindow, AddRenameMoveSortDeleteSaveAndReopen)
     EXPECT_EQ(subEnabling(), S("0000000"));
     EXPECT_EQ(dlg->findChild<QMenu *>("mnuMenu")->title(), S("メニュー設定(&M)"));
     EXPECT_EQ(dlg->findChild<QMenu *>("mnuSub")->title(), S("メニュー備考設定(&S)"));
-    // Entries for windows this program does not have yet stay visible but unusable.
-    EXPECT_FALSE(action("mnuMenu", "mnuImport")->isEnabled());
-    EXPECT_FALSE(dlg->findChild<QPushButton *>("cmdBoard")->isEnabled());
+    // The import and the board layout open from here.
+    EXPECT_TRUE(action("mnuMenu", "mnuImport")->isEnabled());
+    EXPECT_TRUE(dlg->findChild<QPushButton *>("cmdBoard")->isEnabled());
     menu->collapseItem(root());
     EXPECT_TRUE(root()->isExpanded());
 

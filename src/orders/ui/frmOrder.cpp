@@ -125,7 +125,6 @@ void frmOrder::showCustomerState(int state)
     lblMsg->setPalette(pal);
     // The postal-code lookup is not part of this program yet.
     cmdZip->setEnabled(false);
-    cmdMenuSet->setEnabled(false);
 }
 
 void frmOrder::Menu_enabled(bool on)
@@ -325,6 +324,7 @@ void frmOrder::connectSignals()
     connect(cmdChange, &QPushButton::clicked, this, &frmOrder::cmdChange_Click);
     connect(cmdOut, &QPushButton::clicked, this, &frmOrder::cmdOut_Click);
     connect(cmdBuilding, &QPushButton::clicked, this, &frmOrder::cmdBuilding_Click);
+    connect(cmdMenuSet, &QPushButton::clicked, this, &frmOrder::menuSettingsRequested);
 
     connect(cbo5g, &QComboBox::activated, this, [this] { cbo5g_Click(); });
     connectMenuSignals(this);

@@ -91,6 +91,8 @@ class frmOrder : public QWidget, public Refreshable, public OrderMenuArea
   signals:
     // A confirmed order reached the sales file; the window closes right after.
     void orderStored(const QString &orderKey);
+    // "ﾒﾆｭｰ設定(&M)": the menu catalogue is to be opened; the candidates follow on the next refresh.
+    void menuSettingsRequested();
 
   protected:
     void resizeEvent(QResizeEvent *event) override;

@@ -78,6 +78,11 @@ void frmOrderChange::connectSignals()
     connect(cbo5g, &QComboBox::activated, this, [this] { cbo5g_Click(); });
     connect(cmdPoi, &QPushButton::clicked, this, &frmOrderChange::cmdPoi_Click);
     connect(cmdGo, &QPushButton::clicked, this, &frmOrderChange::cmdGo_Click);
+    connect(cmdMenuSet, &QPushButton::clicked, this, [this] {
+        emit menuSettingsRequested();
+        // The catalogue may have changed: the candidates are read again.
+        activate();
+    });
     connect(cmdCancel, &QPushButton::clicked, this, &QWidget::close);
     connect(chkCoo, &QCheckBox::toggled, this, [this] { setChanged(); });
     connect(chkTime, &QCheckBox::toggled, this, [this] { setChanged(); });
@@ -101,8 +106,6 @@ void frmOrderChange::openWindow()
     loadSale();
     updateLineButtons();
     m_groupPos = 1;
-    // The menu catalogue window is not part of this program yet.
-    cmdMenuSet->setEnabled(false);
     showSearchPanel(SavedSearchMode());
     RegiKeisan();
     activate();

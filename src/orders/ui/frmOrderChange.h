@@ -38,6 +38,10 @@ class frmOrderChange : public QDialog, public OrderMenuArea
     QPushButton *cmdGo = nullptr;
     QPushButton *cmdCancel = nullptr;
 
+  signals:
+    // "ﾒﾆｭｰ設定(&M)": the menu catalogue is to be opened (modal, over this window).
+    void menuSettingsRequested();
+
   protected:
     void reject() override;
     void closeEvent(QCloseEvent *event) override;

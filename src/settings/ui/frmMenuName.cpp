@@ -1,5 +1,7 @@
 #include "settings/ui/frmMenuName.h"
 
+#include "settings/menureading.h"
+
 #include "platform/prompt.h"
 #include "platform/ui/buttonrow.h"
 #include "platform/ui/widgetnaming.h"
@@ -64,6 +66,19 @@ frmMenuName::frmMenuName(Mode mode, const MenuCatalogue::Group &group, int chang
                 cmdOK->setEnabled(false);
         });
     }
+    // A reading the staff typed (or one already stored) is theirs; otherwise leaving the name
+    // fills in the reading the analyser gives.
+    m_readingTyped = !txtNameKana->text().isEmpty();
+    connect(txtNameKana, &QLineEdit::textEdited, this, [this] { m_readingTyped = !txtNameKana->text().isEmpty(); });
+    connect(txtName, &QLineEdit::editingFinished, this, [this] {
+        if (m_readingTyped)
+            return;
+        const std::optional<QString> reading = MenuNameReading(txtName->text(), QString(), ProgramMenuReader());
+        if (!reading)
+            return;
+        txtNameKana->setText(*reading);
+        cmdOK->setEnabled(allFilled());
+    });
     // The price stays as typed; only leaving the field checks that it is a number.
     m_fieldCheck = new LeaveFieldCheck(this);
     m_fieldCheck->watch(txtMoney, LeaveFieldCheck::Number());

@@ -32,4 +32,5 @@ class frmMenuName : public QDialog
     MenuCatalogue::Group m_group;
     int m_changing;
     LeaveFieldCheck *m_fieldCheck = nullptr;
+    bool m_readingTyped = false;
 };

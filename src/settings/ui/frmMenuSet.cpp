@@ -2,7 +2,9 @@
 
 #include "platform/prompt.h"
 #include "platform/ui/widgetnaming.h"
+#include "settings/ui/frmMenuBoard.h"
 #include "settings/ui/frmMenuGroup.h"
+#include "settings/ui/frmMenuImport.h"
 #include "settings/ui/frmMenuName.h"
 #include "settings/ui/frmMenuSubName.h"
 
@@ -105,8 +107,6 @@ frmMenuSet::frmMenuSet(SettingTables &tables, QWidget *parent) : QDialog(parent)
     cmdSave->setAutoDefault(true);
     cmdCancel = named(new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this), "cmdCancel");
     cmdBoard = named(new QPushButton(QStringLiteral("よく使うメニューのボード設定(&S)"), this), "cmdBoard");
-    // The menu board settings window is not part of this program yet.
-    cmdBoard->setEnabled(false);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(cmdBoard);
     buttons->addStretch(1);
@@ -123,6 +123,14 @@ frmMenuSet::frmMenuSet(SettingTables &tables, QWidget *parent) : QDialog(parent)
             accept();
     });
     connect(cmdCancel, &QPushButton::clicked, this, &frmMenuSet::reject);
+    // Saved exactly as OK saves, so the board is laid out from the catalogue as stored.
+    connect(cmdBoard, &QPushButton::clicked, this, [this] {
+        if (!cmdSave_Click())
+            return;
+        accept();
+        frmMenuBoard board(m_tables, parentWidget());
+        board.exec();
+    });
 
     m_changed = false;
     Re_view();
@@ -161,8 +169,6 @@ void frmMenuSet::buildMenuFrame()
     mnuAllView = Action(mnuMenu, QStringLiteral("全表示(&A)"), "mnuAllView");
     mnuGroupView = Action(mnuMenu, QStringLiteral("グループのみ表示(&V)"), "mnuGroupView");
     mnuImport = Action(mnuMenu, QStringLiteral("メニューデータのインポート(&I)"), "mnuImport");
-    // The menu import window is not part of this program yet.
-    mnuImport->setEnabled(false);
     mnuMenu->addActions({mnuGAdd, mnuMAdd, mnuChange, mnuDel});
     mnuMenu->addSeparator();
     mnuMenu->addActions({mnuAllView, mnuGroupView});
@@ -186,6 +192,15 @@ void frmMenuSet::buildMenuFrame()
     connect(btn50, &QAction::triggered, this, &frmMenuSet::btn50_Click);
     connect(mnuAllView, &QAction::triggered, this, &frmMenuSet::mnuAllView_Click);
     connect(mnuGroupView, &QAction::triggered, this, &frmMenuSet::mnuGroupView_Click);
+    connect(mnuImport, &QAction::triggered, this, [this] {
+        frmMenuImport import(m_tables, this);
+        import.exec();
+        if (!import.IsChanged())
+            return;
+        // The imported rows are in the table: the trees show the table, unsaved edits included.
+        Re_view();
+        m_changed = true;
+    });
 
     connect(tvwMenu, &QTreeWidget::currentItemChanged, this, &frmMenuSet::updateMenuButtons);
     connect(tvwMenu, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem *item) {
