@@ -24,6 +24,7 @@
 #include "settings/ui/frmMenuBoard.h"
 #include "settings/ui/frmMenuBoardK.h"
 #include "settings/ui/frmMenuBuilding.h"
+#include "settings/ui/frmMenuImport.h"
 #include "settings/ui/frmMenuSiteiName.h"
 #include "settings/ui/frmShienSet.h"
 #include "settings/ui/frmShop.h"
@@ -155,6 +156,7 @@ TEST_F(AccessibleNames, EveryInputControlOfEveryWindowHasOne)
     data.settings.BuildingList << QStringLiteral("サンハイツ\t西新宿2-8");
     data.settings.DeliverToList << QStringLiteral("市役所");
     check("frmShienSet", [&] { return new frmShienSet(data.settings); });
+    check("frmMenuImport", [&] { return new frmMenuImport(data.settings); });
     const std::vector<InputSupport::Building> buildings{{QStringLiteral("サンハイツ"), QStringLiteral("西新宿2-8")}};
     check("frmMenuBuilding",
           [&] { return new frmMenuBuilding(frmMenuBuilding::Mode::Change, buildings, buildings.front()); });

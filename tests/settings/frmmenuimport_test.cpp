@@ -188,7 +188,12 @@ TEST_F(MenuImportWindow, EmptyAndUnreadableFilesAndALogThatCannotBeWritten)
     folder.write(QStringLiteral("image.csv"), QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16));
     folder.write(QStringLiteral("bad.csv"), Cp932Lines({QStringLiteral("麺類,うどん,時価")}));
     open();
+    // A file read earlier and its mapping are dropped when the next one cannot be read.
+    choose(folder.file(QStringLiteral("bad.csv")));
+    map(MenuImport::GroupTarget, 1);
     choose(folder.file(QStringLiteral("empty.csv")));
+    EXPECT_FALSE(dlg->cmdInport->isEnabled());
+    EXPECT_EQ(Column(dlg->lsvList, 1), QStringList(4, QStringLiteral("---未設定---")));
     EXPECT_EQ(prompt.last().title, QStringLiteral("読み込めません"));
     EXPECT_EQ(prompt.last().text, QStringLiteral("指定したファイルは中身がありません。"));
     choose(folder.file(QStringLiteral("image.csv")));

@@ -15,6 +15,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace
 {
 
@@ -160,6 +162,10 @@ void frmMenuImport::cmdNext_Click()
         WaitCursor wait;
         status = MenuImport::ReadSource(lblPath->text(), m_rows);
     }
+    // Whatever was read before is gone: no mapping may point into it.
+    lsvData->clear();
+    resetTargets();
+    cmdInport->setEnabled(false);
     switch (status) {
     case MenuImport::ReadStatus::Missing:
         ShowWarning(QStringLiteral("ファイルを開けません"), QStringLiteral("指定したファイルは存在しません。"));
@@ -173,15 +179,12 @@ void frmMenuImport::cmdNext_Click()
     case MenuImport::ReadStatus::Ok:
         break;
     }
-    lsvData->clear();
     const QStringList entries = MenuImport::SourceEntries(m_rows);
     for (int c = 0; c < entries.size(); ++c) {
         auto *item = new QTreeWidgetItem(lsvData, {entries.at(c)});
         item->setData(0, kColumnRole, c + 1);
     }
     lsvData->setCurrentItem(lsvData->topLevelItem(0));
-    resetTargets();
-    cmdInport->setEnabled(false);
 }
 
 void frmMenuImport::cmdSet_Click()
