@@ -402,6 +402,8 @@ TEST_F(MenuWindow, AddRenameMoveSortDeleteSaveAndReopen)
     EXPECT_EQ(childTexts(group(S("うどん"))), QStringList{S("かけそば (¥450)")});
     EXPECT_EQ(childTexts(subRoot()), (QStringList{S("大盛"), S("ねぎ抜き")}));
     EXPECT_FALSE(dlg->IsChanged());
+    if (const QString shots = qEnvironmentVariable("SORANOWA_SHOTS"); !shots.isEmpty())
+        dlg->grab().save(shots + "/frmMenuSet.png");
     clickCancel();
     EXPECT_EQ(prompt.count(), 0);
     EXPECT_FALSE(dlg->isVisible());

@@ -83,6 +83,9 @@ QWidget *SortRow(QToolBar *main, QToolBar *sort, QToolBar *sort50, const char *l
     auto *row = new QWidget;
     auto *bars = new QHBoxLayout(row);
     bars->setContentsMargins(0, 0, 0, 0);
+    // Every tool in view: a tool bar squeezed into its overflow menu hides 削除 and 下へ.
+    for (QToolBar *bar : {main, sort, sort50})
+        bar->setMinimumWidth(bar->sizeHint().width());
     bars->addWidget(main);
     bars->addStretch(1);
     bars->addWidget(named(new QLabel(QStringLiteral("並び順：")), labelName));
