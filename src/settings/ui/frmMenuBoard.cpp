@@ -1,6 +1,7 @@
 #include "settings/ui/frmMenuBoard.h"
 
 #include "platform/prompt.h"
+#include "platform/ui/savequestion.h"
 #include "platform/ui/buttonrow.h"
 #include "platform/ui/widgetnaming.h"
 #include "settings/ui/frmMenuBCheck.h"
@@ -257,17 +258,5 @@ void frmMenuBoard::cmdOK_Click()
 
 void frmMenuBoard::reject()
 {
-    if (m_changed) {
-        const PromptAnswer answer = AskYesNoCancel(
-            QStringLiteral("保存確認"), QStringLiteral("メニューボード登録内容が変更されています。保存しますか？"),
-            PromptIcon::Warning);
-        if (answer == PromptAnswer::Cancel)
-            return;
-        if (answer == PromptAnswer::Yes) {
-            if (SaveBoard())
-                accept();
-            return;
-        }
-    }
-    QDialog::reject();
+    CloseWithSaveQuestion(*this, m_changed, QStringLiteral("メニューボード登録内容"), [this] { return SaveBoard(); });
 }

@@ -1,6 +1,7 @@
 #include "settings/ui/frmMenuSet.h"
 
 #include "platform/prompt.h"
+#include "platform/ui/savequestion.h"
 #include "platform/ui/widgetnaming.h"
 #include "settings/ui/frmMenuBoard.h"
 #include "settings/ui/frmMenuGroup.h"
@@ -606,20 +607,5 @@ bool frmMenuSet::cmdSave_Click()
 
 void frmMenuSet::reject()
 {
-    if (!m_changed) {
-        QDialog::reject();
-        return;
-    }
-    switch (AskYesNoCancel(QStringLiteral("保存確認"), QStringLiteral("メニュー内容が変更されています。保存しますか？"),
-                           PromptIcon::Warning)) {
-    case PromptAnswer::Yes:
-        if (cmdSave_Click())
-            accept();
-        return;
-    case PromptAnswer::No:
-        QDialog::reject();
-        return;
-    default:
-        return;
-    }
+    CloseWithSaveQuestion(*this, m_changed, QStringLiteral("メニュー内容"), [this] { return cmdSave_Click(); });
 }

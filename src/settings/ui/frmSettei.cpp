@@ -1,6 +1,7 @@
 #include "settings/ui/frmSettei.h"
 
 #include "platform/prompt.h"
+#include "platform/ui/savequestion.h"
 #include "platform/shell.h"
 #include "platform/ui/buttonrow.h"
 #include "platform/ui/widgetnaming.h"
@@ -142,20 +143,8 @@ void frmSettei::SaveOptions()
 
 void frmSettei::reject()
 {
-    if (!cmdApply->isEnabled()) {
-        QDialog::reject();
-        return;
-    }
-    switch (AskYesNoCancel(QStringLiteral("保存確認"), QStringLiteral("設定が変更されています。保存しますか？"),
-                           PromptIcon::Warning)) {
-    case PromptAnswer::Yes:
+    CloseWithSaveQuestion(*this, cmdApply->isEnabled(), QStringLiteral("設定"), [this] {
         SaveOptions();
-        accept();
-        return;
-    case PromptAnswer::No:
-        QDialog::reject();
-        return;
-    default:
-        return;
-    }
+        return true;
+    });
 }

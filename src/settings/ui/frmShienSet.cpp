@@ -1,6 +1,7 @@
 #include "settings/ui/frmShienSet.h"
 
 #include "platform/prompt.h"
+#include "platform/ui/savequestion.h"
 #include "platform/ui/buttonrow.h"
 #include "platform/ui/widgetnaming.h"
 #include "settings/ui/frmMenuBuilding.h"
@@ -24,8 +25,6 @@
 namespace
 {
 
-const QString kSaveQuestionTitle = QStringLiteral("保存確認");
-const QString kSaveQuestion = QStringLiteral("メニュー内容が変更されています。保存しますか？");
 constexpr int kNameRole = Qt::UserRole;
 constexpr int kAddressRole = Qt::UserRole + 1;
 
@@ -404,19 +403,5 @@ void frmShienSet::cmdSave_Click()
 
 void frmShienSet::reject()
 {
-    if (!m_changed) {
-        QDialog::reject();
-        return;
-    }
-    switch (AskYesNoCancel(kSaveQuestionTitle, kSaveQuestion, PromptIcon::Warning)) {
-    case PromptAnswer::Yes:
-        if (SaveLists())
-            accept();
-        return;
-    case PromptAnswer::No:
-        QDialog::reject();
-        return;
-    default:
-        return;
-    }
+    CloseWithSaveQuestion(*this, m_changed, QStringLiteral("メニュー内容"), [this] { return SaveLists(); });
 }

@@ -1,6 +1,7 @@
 #include "settings/ui/frmStaffSet.h"
 
 #include "platform/prompt.h"
+#include "platform/ui/savequestion.h"
 #include "platform/ui/buttonrow.h"
 #include "platform/ui/widgetnaming.h"
 #include "settings/staffnames.h"
@@ -300,20 +301,5 @@ bool frmStaffSet::cmdSave_Click()
 
 void frmStaffSet::reject()
 {
-    if (!m_changed) {
-        QDialog::reject();
-        return;
-    }
-    switch (AskYesNoCancel(QStringLiteral("保存確認"), QStringLiteral("スタッフが変更されています。保存しますか？"),
-                           PromptIcon::Warning)) {
-    case PromptAnswer::Yes:
-        if (cmdSave_Click())
-            accept();
-        return;
-    case PromptAnswer::No:
-        QDialog::reject();
-        return;
-    default:
-        return;
-    }
+    CloseWithSaveQuestion(*this, m_changed, QStringLiteral("スタッフ"), [this] { return cmdSave_Click(); });
 }
