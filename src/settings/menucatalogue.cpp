@@ -24,6 +24,16 @@ Groups FromTable(const std::vector<MenuEntry> &table)
     return groups;
 }
 
+QString MenuRowsFullText()
+{
+    return QStringLiteral("メニューの登録数が上限（%1行）に達しているため、これ以上追加できません。").arg(kMaxRows);
+}
+
+QString SubItemsFullText()
+{
+    return QStringLiteral("補助項目の登録数が上限（%1件）に達しているため、これ以上追加できません。").arg(kMaxRows);
+}
+
 std::vector<MenuEntry> ToTable(const Groups &groups)
 {
     std::vector<MenuEntry> table(1);

@@ -14,6 +14,8 @@ inline constexpr int kGroupMaxLength = 200;
 inline constexpr int kNameMaxLength = 15;
 inline constexpr int kPriceMaxLength = 5;
 inline constexpr int kSubItemMaxLength = 30;
+// The menu files are counted with 16-bit row numbers by every program that reads them.
+inline constexpr int kMaxRows = 32767;
 
 struct Item {
     QString name;
@@ -32,6 +34,11 @@ using Groups = std::vector<Group>;
 Groups FromTable(const std::vector<MenuEntry> &table);
 // The 1-based table of `groups`; a group without items becomes one placeholder row.
 std::vector<MenuEntry> ToTable(const Groups &groups);
+
+// The refusal shown when the catalogue is full (groups and items share the menu table's rows).
+QString MenuRowsFullText();
+QString SubItemsFullText();
+inline const QString kRowsFullTitle = QStringLiteral("登録数の上限");
 
 // "かけそば (¥500)": the item as the catalogue tree shows it, price text as typed.
 QString ItemText(const QString &name, const QString &priceText);

@@ -1,5 +1,7 @@
 #include "settings/menuimport.h"
 
+#include "settings/menucatalogue.h"
+
 #include "store/cp932.h"
 #include "store/numbertext.h"
 #include "store/textfile.h"
@@ -82,13 +84,17 @@ Outcome ImportRows(const CsvTable &rows, const Mapping &mapping, std::vector<Men
     Outcome outcome;
     outcome.total = int(rows.size());
     std::vector<MenuEntry> accepted;
+    // The table's rows are numbered with 16 bits wherever the menu file is read.
+    const int rowsBefore = std::max(0, int(menuTable.size()) - 1);
     for (int i = 0; i < outcome.total; ++i) {
         const QStringList &row = rows[size_t(i)];
         MenuEntry entry;
         entry.Group = Cell(row, mapping[GroupTarget]);
         entry.MenuName = Cell(row, mapping[MenuNameTarget]);
         QString refusal;
-        if (entry.Group.isEmpty()) {
+        if (rowsBefore + int(accepted.size()) >= MenuCatalogue::kMaxRows) {
+            refusal = QStringLiteral("登録数の上限を超過：");
+        } else if (entry.Group.isEmpty()) {
             refusal = QStringLiteral("グループ名が空白：");
         } else if (entry.MenuName.isEmpty()) {
             refusal = QStringLiteral("メニュー名が空白：");

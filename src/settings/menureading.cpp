@@ -7,6 +7,7 @@
 #include <unicode/translit.h>
 #include <unicode/unistr.h>
 
+#include <algorithm>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -186,4 +187,40 @@ std::optional<QString> MenuNameReading(const QString &name, const QString &input
     if (!inputMethodReading.isEmpty())
         return singleByteOnly(KanaToHalfWidthKatakana(inputMethodReading));
     return reader.reading(name);
+}
+
+namespace
+{
+
+bool allSingleByte(const QString &text)
+{
+    return std::all_of(text.begin(), text.end(), isSingleByte);
+}
+
+} // namespace
+
+QString CommittedReading(const QString &committed, const QString &reading)
+{
+    if (committed.isEmpty())
+        return {};
+    const QString half = KanaToHalfWidthKatakana(committed);
+    if (allSingleByte(half))
+        return half;
+    return singleByteOnly(KanaToHalfWidthKatakana(reading));
+}
+
+QString TypedReading(const QString &typed)
+{
+    const QString half = KanaToHalfWidthKatakana(typed);
+    return allSingleByte(half) ? half : QString();
+}
+
+bool IsReadingComposition(const QString &preedit)
+{
+    if (preedit.isEmpty())
+        return false;
+    return std::all_of(preedit.begin(), preedit.end(), [](QChar c) {
+        return c.script() == QChar::Script_Hiragana || c.script() == QChar::Script_Katakana || c == u'ー' ||
+               isSingleByte(c);
+    });
 }

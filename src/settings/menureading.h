@@ -53,3 +53,15 @@ std::optional<QString> MenuNameReading(const QString &name, const QString &input
 
 // Half-width katakana of kana text; ASCII and half-width characters stay as they are.
 QString KanaToHalfWidthKatakana(const QString &text);
+
+// What a composition the input method committed adds to the reading: the committed text itself
+// when it is single-byte once made half-width (ASCII, half-width katakana), otherwise the reading
+// of it, in half-width katakana. Empty when the committed text is empty, or when it needs a
+// reading and none was reported.
+QString CommittedReading(const QString &committed, const QString &reading);
+// A directly typed character as the reading gets it (made half-width katakana); empty when the
+// character has no sound of its own in half-width form (a kanji typed without the input method).
+QString TypedReading(const QString &typed);
+// The composition text while the staff are still writing the sound of a word (kana, maybe with
+// a romaji letter not yet turned into kana), before it is converted to kanji.
+bool IsReadingComposition(const QString &preedit);

@@ -471,3 +471,32 @@ TEST_F(MenuWindow, WriteFailureKeepsTheWindowOpenAndTheOldCatalogue)
     clickCancel();
     EXPECT_FALSE(dlg->isVisible());
 }
+
+TEST_F(MenuWindow, TheMenuTableStopsAtItsRowLimit)
+{
+    // 32,766 items of one group and an empty group: the table is full.
+    tables.MenuTable.assign(1, MenuEntry{});
+    for (int i = 0; i < MenuCatalogue::kMaxRows - 1; ++i)
+        tables.MenuTable.push_back({S("麺"), QStringLiteral("m%1").arg(i), 100 * 10000, QStringLiteral("M")});
+    tables.MenuTable.push_back({S("丼"), QString(), 0, QString()});
+    open();
+
+    action("tlbMain", "btnGAdd")->trigger();
+    ASSERT_EQ(prompt.count(), 1);
+    EXPECT_EQ(prompt.last().title, S("登録数の上限"));
+    EXPECT_EQ(prompt.last().text, S("メニューの登録数が上限（32767行）に達しているため、これ以上追加できません。"));
+    EXPECT_EQ(root()->childCount(), 2);
+
+    // The empty group's first item takes its placeholder row; one more item would not fit.
+    select(menu, group(S("丼")));
+    addItem(S("天丼"), QStringLiteral("800"), S("ﾃﾝﾄﾞﾝ"));
+    EXPECT_EQ(group(S("丼"))->childCount(), 1);
+    EXPECT_EQ(prompt.count(), 1);
+    select(menu, group(S("丼")));
+    action("tlbMain", "btnMAdd")->trigger();
+    EXPECT_EQ(prompt.count(), 2);
+    EXPECT_EQ(group(S("丼"))->childCount(), 1);
+
+    clickSave();
+    EXPECT_EQ(tables.MenuTable.size(), size_t(MenuCatalogue::kMaxRows) + 1);
+}

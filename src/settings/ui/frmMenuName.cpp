@@ -1,6 +1,7 @@
 #include "settings/ui/frmMenuName.h"
 
 #include "settings/menureading.h"
+#include "settings/ui/readingcapture.h"
 
 #include "platform/prompt.h"
 #include "platform/ui/buttonrow.h"
@@ -70,8 +71,16 @@ frmMenuName::frmMenuName(Mode mode, const MenuCatalogue::Group &group, int chang
     // fills in the reading the analyser gives.
     m_readingTyped = !txtNameKana->text().isEmpty();
     connect(txtNameKana, &QLineEdit::textEdited, this, [this] { m_readingTyped = !txtNameKana->text().isEmpty(); });
+    m_capture = new ReadingCapture(txtName, txtNameKana, this);
+    connect(txtNameKana, &QLineEdit::textChanged, this, [this](const QString &text) {
+        if (text.isEmpty())
+            m_readingTyped = false;
+    });
+    connect(m_capture, &ReadingCapture::readingAdded, this, [this] { cmdOK->setEnabled(allFilled()); });
     connect(txtName, &QLineEdit::editingFinished, this, [this] {
-        if (m_readingTyped)
+        // A reading typed by the staff, or one that came in whole with the name as it was typed,
+        // stays; otherwise the analyser reads the name.
+        if (m_readingTyped || m_capture->Complete())
             return;
         const std::optional<QString> reading = MenuNameReading(txtName->text(), QString(), ProgramMenuReader());
         if (!reading)

@@ -6,6 +6,7 @@
 #include <QDialog>
 
 class LeaveFieldCheck;
+class ReadingCapture;
 class QLineEdit;
 class QPushButton;
 
@@ -32,5 +33,6 @@ class frmMenuName : public QDialog
     MenuCatalogue::Group m_group;
     int m_changing;
     LeaveFieldCheck *m_fieldCheck = nullptr;
+    ReadingCapture *m_capture = nullptr;
     bool m_readingTyped = false;
 };

@@ -408,8 +408,25 @@ void frmMenuSet::setChanged()
     m_changed = true;
 }
 
+bool frmMenuSet::refuseWhenMenuFull(const QTreeWidgetItem *targetGroup)
+{
+    // An item joining an empty group takes that group's placeholder row.
+    const bool needsRow = !targetGroup || targetGroup->childCount() > 0;
+    if (!needsRow)
+        return false;
+    int rows = 0;
+    for (int i = 0; i < menuRoot()->childCount(); ++i)
+        rows += std::max(1, menuRoot()->child(i)->childCount());
+    if (rows < MenuCatalogue::kMaxRows)
+        return false;
+    ShowWarning(MenuCatalogue::kRowsFullTitle, MenuCatalogue::MenuRowsFullText());
+    return true;
+}
+
 void frmMenuSet::btnGAdd_Click()
 {
+    if (refuseWhenMenuFull(nullptr))
+        return;
     frmMenuGroup dialog(frmMenuGroup::Mode::Add, groupNames(), {}, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
@@ -420,7 +437,7 @@ void frmMenuSet::btnGAdd_Click()
 void frmMenuSet::btnMAdd_Click()
 {
     QTreeWidgetItem *group = selectedGroup();
-    if (!group)
+    if (!group || refuseWhenMenuFull(group))
         return;
     frmMenuName dialog(frmMenuName::Mode::Add, groupOf(group), -1, this);
     if (dialog.exec() != QDialog::Accepted)
@@ -549,6 +566,10 @@ void frmMenuSet::mnuGroupView_Click()
 
 void frmMenuSet::btnAdd_Click()
 {
+    if (subRoot()->childCount() >= MenuCatalogue::kMaxRows) {
+        ShowWarning(MenuCatalogue::kRowsFullTitle, MenuCatalogue::SubItemsFullText());
+        return;
+    }
     frmMenuSubName dialog(frmMenuSubName::Mode::Add, SubItemsShown(), {}, this);
     if (dialog.exec() != QDialog::Accepted)
         return;

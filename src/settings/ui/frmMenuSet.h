@@ -106,6 +106,9 @@ class frmMenuSet : public QDialog
     void setItemValues(QTreeWidgetItem *node, const MenuCatalogue::Item &item);
     MenuCatalogue::Group groupOf(const QTreeWidgetItem *groupNode) const;
     QStringList groupNames() const;
+    // Shows the refusal and returns true when a new group (`targetGroup` null) or a new item of
+    // `targetGroup` would take the menu table past its row limit.
+    bool refuseWhenMenuFull(const QTreeWidgetItem *targetGroup);
     void move(QTreeWidget *tree, int offset);
     void sortSiblings(QTreeWidget *tree);
     void setChanged();
