@@ -81,6 +81,16 @@ class CustomerWindowTest : public ::testing::Test
         w.activateWindow();
     }
 
+    // With SORANOWA_SHOTS set to a folder, the window as the staff see it goes there as a picture.
+    static void shoot(QWidget &w, const char *name)
+    {
+        const QString shots = qEnvironmentVariable("SORANOWA_SHOTS");
+        if (shots.isEmpty())
+            return;
+        QApplication::processEvents();
+        w.grab().save(shots + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png"));
+    }
+
     TestDataFolder folder;
     TestPrompt prompt;
     std::unique_ptr<AppData> data;

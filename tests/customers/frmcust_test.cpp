@@ -251,6 +251,7 @@ TEST_F(DetailWindow, OrderHistoryListsOnlyCompletedOrdersWithTheirLinesAndSorts)
     frmCust w(*data, 1);
     showActive(w);
     EXPECT_EQ(w.lsvSales->topLevelItemCount(), 0);
+    shoot(w, "frmCust_info");
     w.tabMain->setCurrentIndex(1);
     ASSERT_EQ(w.lsvSales->topLevelItemCount(), 3);
     EXPECT_EQ(w.lsvSales->headerItem()->text(0), QStringLiteral("注文受付日時"));
@@ -284,6 +285,7 @@ TEST_F(DetailWindow, OrderHistoryListsOnlyCompletedOrdersWithTheirLinesAndSorts)
     EXPECT_EQ(rowTexts(w.lsvGoods, 1), (QStringList{QStringLiteral("餃子"), "1", QStringLiteral("¥300")}));
     EXPECT_EQ(rowTexts(w.lsvGoods, 2), (QStringList{QStringLiteral("サービス割引"), "1", QStringLiteral("-¥50")}));
     EXPECT_EQ(rowTexts(w.lsvGoods, 3), (QStringList{QStringLiteral("ポイント割引"), "1", QStringLiteral("-¥100")}));
+    shoot(w, "frmCust_history");
     EXPECT_NE(w.lsvGoods->topLevelItem(0)->icon(0).cacheKey(), w.lsvGoods->topLevelItem(2)->icon(0).cacheKey());
     w.lsvGoods->header()->sectionClicked(2);
     EXPECT_EQ(column(w.lsvGoods, 2), (QStringList{QStringLiteral("-¥100"), QStringLiteral("-¥50"),

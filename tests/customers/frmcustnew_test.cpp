@@ -61,6 +61,7 @@ TEST_F(NewCustomerWindow, OpensOnTheShopAreaCodeAndStoresTheFirstCustomerAsNumbe
     emit w.cboDouki->activated(4);
     QTest::mouseClick(w.optDM[1], Qt::LeftButton);
     w.txtEtc->setText(QStringLiteral("夜のみ"));
+    shoot(w, "frmCustNew");
     QTest::mouseClick(w.cmdOk, Qt::LeftButton);
 
     ASSERT_EQ(prompt.count(), 1);

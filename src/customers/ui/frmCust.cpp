@@ -39,6 +39,7 @@ frmCust::frmCust(AppData &data, int customerPos, QWidget *parent) : QDialog(pare
 {
     named(this, "frmCust");
     setModal(true);
+    setMinimumWidth(500);
 
     tabMain = named(new QTabWidget(this), "tabMain", QStringLiteral("顧客情報"));
     tabCustomer = buildCustomerTab();

@@ -4,6 +4,7 @@
 #include "platform/prompt.h"
 #include "platform/ui/widgetnaming.h"
 #include "store/appdata.h"
+#include "store/ui/fieldcheck.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -33,6 +34,8 @@ frmCustNew::frmCustNew(AppData &data, QWidget *parent) : QDialog(parent), m_data
     layout->addWidget(tabMain, 1);
 
     ConnectCustomerEditors(this, m_editors, m_data.settings.BuildingList, [this] { m_changed = true; });
+    m_fieldCheck = new LeaveFieldCheck(this);
+    m_fieldCheck->watch(txtTel, LeaveFieldCheck::Phone());
     connect(cmdOk, &QPushButton::clicked, this, [this] {
         // What was refused, or did not reach the file, stays on screen to be corrected or retried.
         if (cmdOk_Click())
@@ -128,6 +131,9 @@ void frmCustNew::openWindow()
 
 bool frmCustNew::cmdOk_Click()
 {
+    // A click need not take the focus from the phone field, so its check runs here too.
+    if (!m_fieldCheck->checkFocusedField())
+        return false;
     int pos = -1;
     const CustomerSaveResult result = RegisterCustomer(m_data.records, m_editors.fields(), pos);
     if (result == CustomerSaveResult::Saved) {

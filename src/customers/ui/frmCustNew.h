@@ -6,6 +6,7 @@
 
 #include <optional>
 
+class LeaveFieldCheck;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -54,6 +55,7 @@ class frmCustNew : public QDialog
 
     AppData &m_data;
     CustomerEditors m_editors;
+    LeaveFieldCheck *m_fieldCheck = nullptr;
     bool m_changed = false;
     std::optional<int> m_registeredPos;
 };
