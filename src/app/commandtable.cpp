@@ -3,6 +3,8 @@
 #include "app/frmMain.h"
 #include "board/ui/frmJokyo.h"
 #include "board/ui/frmShinko.h"
+#include "customers/ui/frmCust.h"
+#include "customers/ui/frmCustNew.h"
 #include "orders/ui/frmOrder.h"
 #include "orders/ui/frmOrderChange.h"
 #include "platform/prompt.h"
@@ -56,6 +58,12 @@ QWidget *openBoard(AppData &data, frmMain &frame)
     board->print = [board, &data](const StoredOrder &order, PrintKind kind) {
         PrintDeliveryNote(DeliveryNoteInput{order.Sale, order.Customer, data.settings.Shop}, kind, board);
     };
+    board->openCustomer = [board, &data](const StoredOrder &order) {
+        if (!order.HasCustomer())
+            return;
+        frmCust dialog(data, order.CustomerPos, board);
+        dialog.exec();
+    };
     board->openOrderChange = [board, &data, &frame](const StoredOrder &order) {
         frmOrderChange dialog(data, order, board);
         QObject::connect(&dialog, &frmOrderChange::menuSettingsRequested, &frame,
@@ -72,6 +80,12 @@ QWidget *openOrderEntry(AppData &data, frmMain &frame)
                      [&frame](const QString &key) { showOrderOnBoard(frame, key); });
     QObject::connect(order, &frmOrder::menuSettingsRequested, &frame, [&frame] { frame.RunCommand(Command::SetMenu); });
     return order;
+}
+
+void runCustNew(AppData &data, frmMain &frame)
+{
+    frmCustNew dialog(data, &frame);
+    dialog.exec();
 }
 
 void runShienSettings(AppData &data, frmMain &frame)
@@ -144,7 +158,7 @@ const std::vector<CommandRow> &CommandTable()
     static const std::vector<CommandRow> rows = {
         {C::Jokyo,        QStringLiteral("注文状況(&J)"),          QStringLiteral("mnuJokyo"),        QChar(0x72B6), kOrderColor,       G::Main,        R::None,                 child(openBoard)},
         {C::Uketsuke,     QStringLiteral("注文受付(&U)"),          QStringLiteral("mnuUketsuke"),     QChar(0x53D7), kOrderColor,       G::Main,        R::None,                 child(openOrderEntry)},
-        {C::CustNew,      QStringLiteral("新規登録(&N)"),          QStringLiteral("mnuCustNew"),      QChar(0x65B0), kCustomerColor,    G::Customers,   R::None,                 {}},
+        {C::CustNew,      QStringLiteral("新規登録(&N)"),          QStringLiteral("mnuCustNew"),      QChar(0x65B0), kCustomerColor,    G::Customers,   R::None,                 dialog(runCustNew)},
         {C::CustView,     QStringLiteral("検索・変更・削除(&S)"),  QStringLiteral("mnuCustView"),     QChar(0x691C), kCustomerColor,    G::Customers,   R::None,                 {}},
         {C::CustBunseki,  QStringLiteral("顧客分析(&B)"),          QStringLiteral("mnuCustBunseki"),  QChar(0x5206), kCustomerColor,    G::Customers,   R::NoCustomersToAnalyse, {}},
         {C::CustDM,       QStringLiteral("DM発行(&D)"),            QStringLiteral("mnuCustDM"),       QChar('D'),    kCustomerColor,    G::Customers,   R::NoCustomersToMail,    {}},

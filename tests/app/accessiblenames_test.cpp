@@ -9,6 +9,8 @@
 #include "app/frmSplash.h"
 #include "board/ui/frmShinko.h"
 #include "customers/ui/frmBuildingIn.h"
+#include "customers/ui/frmCust.h"
+#include "customers/ui/frmCustNew.h"
 #include "mock/testfolder.h"
 #include "mock/testprompt.h"
 #include "orders/ui/frmMenuIn.h"
@@ -173,6 +175,13 @@ TEST_F(AccessibleNames, EveryInputControlOfEveryWindowHasOne)
     QLineEdit building;
     check("frmBuildingIn",
           [&] { return new frmBuildingIn(data.settings.BuildingList, QStringLiteral("西新宿2-8-1"), &building); });
+    check("frmCustNew", [&] { return new frmCustNew(data); });
+    CustomerRecord customer;
+    customer.CustomerId = 1;
+    customer.Tel = QStringLiteral("0312345678");
+    customer.NameKana = QStringLiteral("ﾔﾏﾀﾞ");
+    ASSERT_TRUE(data.records.AddCustomer(customer));
+    check("frmCust", [&] { return new frmCust(data, data.records.CustomerCount()); });
     check("frmPreview", [&] { return new frmPreview(doc); });
     check("frmPrinterBox", [&] { return new frmPrinterBox(doc); });
     check("frmExit",

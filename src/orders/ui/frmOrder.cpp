@@ -9,6 +9,7 @@
 #include "orders/ui/kanakeyboard.h"
 #include "orders/ui/menuboardpanel.h"
 #include "customers/ui/frmBuildingIn.h"
+#include "customers/ui/frmCust.h"
 #include "orders/ui/orderlinelist.h"
 #include "platform/clock.h"
 #include "platform/prompt.h"
@@ -111,8 +112,7 @@ void frmOrder::showCustomerState(int state)
         pal.setColor(QPalette::Window, kKnownColor);
         cmdNew->setEnabled(false);
         cmdChange->setEnabled(true);
-        // The customer window is not part of this program yet.
-        cmdCust->setEnabled(false);
+        cmdCust->setEnabled(true);
         break;
     case TakeOut:
         lblMsg->setText(QStringLiteral("お持帰り"));
@@ -263,6 +263,20 @@ void frmOrder::cmdChange_Click()
     Wari_view();
 }
 
+void frmOrder::cmdCust_Click()
+{
+    // The held position may be out of date: the customer is found again by number.
+    const int pos = m_data.records.FindCustomerPos(m_customer.Record.CustomerId);
+    if (m_customer.Record.CustomerId <= 0 || pos < 1)
+        return;
+    frmCust dialog(m_data, pos, this);
+    dialog.exec();
+    m_customer = OrderCustomer{dialog.Customer(), pos};
+    showFields(FieldsOf(m_customer.Record));
+    // Points may have been changed there.
+    Wari_view();
+}
+
 void frmOrder::cmdOut_Click()
 {
     if (!handlePendingLines(true))
@@ -322,6 +336,7 @@ void frmOrder::connectSignals()
     connect(cmdCheck, &QPushButton::clicked, this, &frmOrder::cmdCheck_Click);
     connect(cmdNew, &QPushButton::clicked, this, &frmOrder::cmdNew_Click);
     connect(cmdChange, &QPushButton::clicked, this, &frmOrder::cmdChange_Click);
+    connect(cmdCust, &QPushButton::clicked, this, &frmOrder::cmdCust_Click);
     connect(cmdOut, &QPushButton::clicked, this, &frmOrder::cmdOut_Click);
     connect(cmdBuilding, &QPushButton::clicked, this, &frmOrder::cmdBuilding_Click);
     connect(cmdMenuSet, &QPushButton::clicked, this, &frmOrder::menuSettingsRequested);

@@ -120,6 +120,7 @@ class frmOrder : public QWidget, public Refreshable, public OrderMenuArea
     bool handlePendingLines(bool clearSearchOnNo);
     void cmdNew_Click();
     void cmdChange_Click();
+    void cmdCust_Click();
     void cmdOut_Click();
     void cmdBuilding_Click();
     void openCustomerSearch();

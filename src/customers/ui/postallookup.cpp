@@ -1,0 +1,5 @@
+#include "customers/ui/postallookup.h"
+
+void RunPostalLookup(QLineEdit *, QLineEdit *, QWidget *)
+{
+}
