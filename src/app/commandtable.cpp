@@ -3,6 +3,7 @@
 #include "app/frmMain.h"
 #include "board/ui/frmJokyo.h"
 #include "board/ui/frmShinko.h"
+#include "customers/ui/frmTelDataIn.h"
 #include "orders/ui/frmOrder.h"
 #include "orders/ui/frmOrderChange.h"
 #include "platform/prompt.h"
@@ -72,6 +73,12 @@ QWidget *openOrderEntry(AppData &data, frmMain &frame)
                      [&frame](const QString &key) { showOrderOnBoard(frame, key); });
     QObject::connect(order, &frmOrder::menuSettingsRequested, &frame, [&frame] { frame.RunCommand(Command::SetMenu); });
     return order;
+}
+
+void runPhoneBookImport(AppData &data, frmMain &frame)
+{
+    frmTelDataIn dialog(data, &frame);
+    dialog.exec();
 }
 
 void runShienSettings(AppData &data, frmMain &frame)
@@ -148,7 +155,7 @@ const std::vector<CommandRow> &CommandTable()
         {C::CustView,     QStringLiteral("検索・変更・削除(&S)"),  QStringLiteral("mnuCustView"),     QChar(0x691C), kCustomerColor,    G::Customers,   R::None,                 {}},
         {C::CustBunseki,  QStringLiteral("顧客分析(&B)"),          QStringLiteral("mnuCustBunseki"),  QChar(0x5206), kCustomerColor,    G::Customers,   R::NoCustomersToAnalyse, {}},
         {C::CustDM,       QStringLiteral("DM発行(&D)"),            QStringLiteral("mnuCustDM"),       QChar('D'),    kCustomerColor,    G::Customers,   R::NoCustomersToMail,    {}},
-        {C::CustTel,      QStringLiteral("電話帳データ(&T)"),      QStringLiteral("mnuCustTel"),      QChar(0x96FB), kCustomerColor,    G::Customers,   R::None,                 {}},
+        {C::CustTel,      QStringLiteral("電話帳データ(&T)"),      QStringLiteral("mnuCustTel"),      QChar(0x96FB), kCustomerColor,    G::Customers,   R::None,                 dialog(runPhoneBookImport)},
         {C::SalesView,    QStringLiteral("売上検索(&S)"),          QStringLiteral("mnuSalesView"),    QChar(0x58F2), kSalesColor,       G::Sales,       R::None,                 {}},
         {C::SalesBunseki, QStringLiteral("売上分析(&B)"),          QStringLiteral("mnuSalesBunseki"), QChar(0x6790), kSalesColor,       G::Sales,       R::NoSales,              {}},
         {C::SetMenu,      QStringLiteral("出前ﾒﾆｭｰ設定(&M)"),      QStringLiteral("mnuSetMenu"),      QChar(0x81B3), kSettingsColor,    G::Settings,    R::None,                 dialog(runMenuSettings)},
