@@ -11,6 +11,7 @@
 #include <QFileInfo>
 
 #include <csignal>
+#include <iostream>
 
 #include <sys/resource.h>
 #include <unistd.h>
@@ -40,7 +41,7 @@ TEST_F(ImportCore, BadFilesAreRefusedOrReadWhole)
                               10),
                    rows),
               ReadStatus::Unreadable);
-    EXPECT_EQ(read(QStringLiteral("山田,0312345678\r\n").toUtf8(), rows), ReadStatus::Unreadable);
+    EXPECT_EQ(read(QStringLiteral("麺類,ラーメン,800\r\n").toUtf8(), rows), ReadStatus::Unreadable);
     EXPECT_EQ(read(QByteArray("\x82\xa0\x82", 3), rows), ReadStatus::Unreadable); // cut in a character
     // A read that fails leaves what was read before.
     EXPECT_EQ(rows, (CsvTable{{QStringLiteral("kept")}}));
@@ -58,6 +59,7 @@ TEST_F(ImportCore, BadFilesAreRefusedOrReadWhole)
     QElapsedTimer timer;
     timer.start();
     ASSERT_EQ(read(open, rows), ReadStatus::Ok);
+    std::cerr << "open quote over 8 MB: " << timer.elapsed() << " ms\n";
     EXPECT_LT(timer.elapsed(), 5000);
     ASSERT_EQ(rows.size(), 1u);
     EXPECT_EQ(rows[0][0].size(), 8'000'002);
@@ -69,6 +71,7 @@ TEST_F(ImportCore, BadFilesAreRefusedOrReadWhole)
         wide += "1\r\n";
     timer.restart();
     ASSERT_EQ(read(wide, rows), ReadStatus::Ok);
+    std::cerr << "10,000 columns: " << timer.elapsed() << " ms\n";
     EXPECT_LT(timer.elapsed(), 10000);
     ASSERT_EQ(rows.size(), 200'001u);
     EXPECT_EQ(rows[0].size(), 10000);
@@ -85,6 +88,7 @@ TEST_F(ImportCore, BadFilesAreRefusedOrReadWhole)
     timer.restart();
     ASSERT_EQ(read(many, rows), ReadStatus::Ok);
     ASSERT_EQ(rows.size(), 1'000'000u);
+    std::cerr << "1,000,000 lines read: " << timer.elapsed() << " ms\n";
     const auto checked = PhoneBookImport::CheckRows(rows, {0, 0, 2, 0}, data.records);
     EXPECT_LT(timer.elapsed(), 30000);
     EXPECT_EQ(checked.batch.size(), 1'000'000u);

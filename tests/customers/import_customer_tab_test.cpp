@@ -187,12 +187,12 @@ TEST_F(CustomerImportWindow, SameFileTwiceIsAcceptedTwiceAndARegisteredNumberIsR
     map(CustomerImport::TelTarget, 1);
     map(CustomerImport::NameTarget, 2);
     click(tab->cmdInport);
-    EXPECT_EQ(prompt.last().text.left(20), QStringLiteral("2 件中 2 件のインポートに成功しました。"));
+    EXPECT_EQ(prompt.last().text.left(22), QStringLiteral("2 件中 2 件のインポートに成功しました。"));
     EXPECT_FALSE(QFile::exists(errorLogPath())); // nothing refused, no log
 
     // The same file again: both numbers are now registered.
     click(tab->cmdInport);
-    EXPECT_EQ(prompt.last().text.left(20), QStringLiteral("2 件中 0 件のインポートに成功しました。"));
+    EXPECT_EQ(prompt.last().text.left(22), QStringLiteral("2 件中 0 件のインポートに成功しました。"));
     EXPECT_EQ(FileBytes(errorLogPath()), Cp932Lines({QStringLiteral("1:電話番号の重複：0312345678,ﾔﾏﾀﾞ"),
                                                      QStringLiteral("2:電話番号の重複：0312345678,ﾔﾏﾀﾞ2")}));
     ASSERT_EQ(data.records.CustomerCount(), 2);
@@ -220,7 +220,7 @@ TEST_F(CustomerImportWindow, EveryLineRefusedLeavesTheFileAndNoStaleMapping)
     click(tab->cmdInport);
     EXPECT_EQ(prompt.count(), 1);
     click(tab->cmdInport);
-    EXPECT_EQ(prompt.last().text.left(20), QStringLiteral("3 件中 0 件のインポートに成功しました。"));
+    EXPECT_EQ(prompt.last().text.left(22), QStringLiteral("3 件中 0 件のインポートに成功しました。"));
     EXPECT_EQ(customerFile(), before);
     EXPECT_EQ(data.records.CustomerCount(), 1);
     EXPECT_EQ(FileBytes(errorLogPath()),

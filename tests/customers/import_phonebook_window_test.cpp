@@ -123,7 +123,7 @@ TEST_F(PhoneBookWindow, ImportsRowsRefusesDuplicatesAndDeletesThePhoneBook)
     // and the appends start again at the first record.
     prompt.clear();
     click(dlg->cmdInport);
-    EXPECT_EQ(prompt.last().text.left(20), QStringLiteral("5 件中 3 件のインポートに成功しました。"));
+    EXPECT_EQ(prompt.last().text.left(22), QStringLiteral("5 件中 3 件のインポートに成功しました。"));
     EXPECT_EQ(data.records.PhoneBookIndex[1].RecordNo, 1);
     EXPECT_EQ(folder.read(RecordStore::kPhoneBookFile).size(), 3 * kPhoneBookRecordLength);
     EXPECT_TRUE(dlg->cmdDel->isEnabled());
@@ -145,7 +145,7 @@ TEST_F(PhoneBookWindow, EveryRowRefusedLeavesTheFileUnchangedAndBadFilesAreTold)
     choose(folder.file(QStringLiteral("names.csv")));
     map(PhoneBookImport::TelTarget, 1); // the names column taken for the numbers
     click(dlg->cmdInport);
-    EXPECT_EQ(prompt.last().text.left(20), QStringLiteral("2 件中 0 件のインポートに成功しました。"));
+    EXPECT_EQ(prompt.last().text.left(22), QStringLiteral("2 件中 0 件のインポートに成功しました。"));
     EXPECT_EQ(folder.read(RecordStore::kPhoneBookFile), QByteArray());
     EXPECT_FALSE(dlg->cmdDel->isEnabled());
     EXPECT_EQ(FileBytes(errorLogPath()),

@@ -82,6 +82,9 @@ ImportSteps::ImportSteps(QWidget *host, const Texts &texts) : QObject(host), m_h
     grid->addWidget(lsvList, 0, 0);
     grid->addLayout(mapButtons, 0, 1);
     grid->addWidget(lsvData, 0, 2);
+    // Room for the six customer fields without scrolling, however small the window.
+    lsvList->setMinimumHeight(170);
+    lsvData->setMinimumHeight(170);
     grid->setColumnStretch(0, 3);
     grid->setColumnStretch(2, 2);
 
