@@ -32,3 +32,4 @@ int RunStats(const QStringList &args);
 int RunCompact(const QStringList &args);
 int RunSampleData(const QStringList &args);
 int RunRender(const QStringList &args); // needs a QGuiApplication (fonts)
+int RunImport(const QStringList &args);

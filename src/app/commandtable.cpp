@@ -5,6 +5,7 @@
 #include "board/ui/frmShinko.h"
 #include "customers/ui/frmCust.h"
 #include "customers/ui/frmCustNew.h"
+#include "customers/ui/frmTelDataIn.h"
 #include "orders/ui/frmOrder.h"
 #include "orders/ui/frmOrderChange.h"
 #include "platform/prompt.h"
@@ -88,6 +89,12 @@ void runCustNew(AppData &data, frmMain &frame)
     dialog.exec();
 }
 
+void runPhoneBookImport(AppData &data, frmMain &frame)
+{
+    frmTelDataIn dialog(data, &frame);
+    dialog.exec();
+}
+
 void runShienSettings(AppData &data, frmMain &frame)
 {
     frmShienSet dialog(data.settings, &frame);
@@ -162,7 +169,7 @@ const std::vector<CommandRow> &CommandTable()
         {C::CustView,     QStringLiteral("検索・変更・削除(&S)"),  QStringLiteral("mnuCustView"),     QChar(0x691C), kCustomerColor,    G::Customers,   R::None,                 {}},
         {C::CustBunseki,  QStringLiteral("顧客分析(&B)"),          QStringLiteral("mnuCustBunseki"),  QChar(0x5206), kCustomerColor,    G::Customers,   R::NoCustomersToAnalyse, {}},
         {C::CustDM,       QStringLiteral("DM発行(&D)"),            QStringLiteral("mnuCustDM"),       QChar('D'),    kCustomerColor,    G::Customers,   R::NoCustomersToMail,    {}},
-        {C::CustTel,      QStringLiteral("電話帳データ(&T)"),      QStringLiteral("mnuCustTel"),      QChar(0x96FB), kCustomerColor,    G::Customers,   R::None,                 {}},
+        {C::CustTel,      QStringLiteral("電話帳データ(&T)"),      QStringLiteral("mnuCustTel"),      QChar(0x96FB), kCustomerColor,    G::Customers,   R::None,                 dialog(runPhoneBookImport)},
         {C::SalesView,    QStringLiteral("売上検索(&S)"),          QStringLiteral("mnuSalesView"),    QChar(0x58F2), kSalesColor,       G::Sales,       R::None,                 {}},
         {C::SalesBunseki, QStringLiteral("売上分析(&B)"),          QStringLiteral("mnuSalesBunseki"), QChar(0x6790), kSalesColor,       G::Sales,       R::NoSales,              {}},
         {C::SetMenu,      QStringLiteral("出前ﾒﾆｭｰ設定(&M)"),      QStringLiteral("mnuSetMenu"),      QChar(0x81B3), kSettingsColor,    G::Settings,    R::None,                 dialog(runMenuSettings)},

@@ -2,12 +2,7 @@
 
 #include "settings/menucatalogue.h"
 
-#include "store/cp932.h"
 #include "store/numbertext.h"
-#include "store/textfile.h"
-
-#include <QFile>
-#include <QFileInfo>
 
 #include <algorithm>
 
@@ -23,34 +18,7 @@ QStringList TargetCaptions()
 ReadStatus ReadSource(const QString &path, CsvTable &rows)
 {
     rows.clear();
-    if (path.isEmpty() || !QFileInfo(path).isFile())
-        return ReadStatus::Missing;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return ReadStatus::Unreadable;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return ReadStatus::Unreadable;
-    if (bytes.isEmpty())
-        return ReadStatus::Empty;
-    // Text files hold no NUL; a byte CP932 cannot decode means the file is not CP932 text.
-    if (bytes.contains('\0'))
-        return ReadStatus::Unreadable;
-    const QString text = FromCp932(bytes);
-    if (text.contains(QChar(0xFFFD)))
-        return ReadStatus::Unreadable;
-    SplitCsv(text, rows);
-    return rows.empty() ? ReadStatus::Empty : ReadStatus::Ok;
-}
-
-QStringList SourceEntries(const CsvTable &rows)
-{
-    QStringList out;
-    if (rows.empty())
-        return out;
-    for (int c = 0; c < rows.front().size(); ++c)
-        out << QStringLiteral("[%1]").arg(c + 1, 2, 10, QLatin1Char('0')) + rows.front().at(c);
-    return out;
+    return ImportSource::ReadSource(path, rows);
 }
 
 QString MappingError(const Mapping &mapping)
@@ -62,21 +30,7 @@ QString MappingError(const Mapping &mapping)
     return {};
 }
 
-namespace
-{
-
-QString Cell(const QStringList &row, int column)
-{
-    return column >= 1 && column <= row.size() ? row.at(column - 1) : QString();
-}
-
-// The row as the log shows it: its first three columns (as many as the file has).
-QString FirstColumns(const QStringList &row)
-{
-    return row.mid(0, 3).join(QLatin1Char(','));
-}
-
-} // namespace
+using ImportSource::Cell;
 
 Outcome ImportRows(const CsvTable &rows, const Mapping &mapping, std::vector<MenuEntry> &menuTable,
                    const std::function<void(int)> &progress)
@@ -110,7 +64,7 @@ Outcome ImportRows(const CsvTable &rows, const Mapping &mapping, std::vector<Men
                 entry.MenuKana = ToHalfWidth(Cell(row, mapping[MenuKanaTarget]));
             accepted.push_back(std::move(entry));
         } else {
-            outcome.failures << refusal + FirstColumns(row);
+            outcome.failures << refusal + ImportSource::FirstColumns(rows, row);
         }
         if (progress)
             progress(i + 1);
@@ -201,32 +155,14 @@ void SortByGroup(std::vector<MenuEntry> &t)
     }
 }
 
-QString ConfirmText(int rows)
-{
-    return QString::number(rows) + QStringLiteral(" 件のデータをインポートしてもよろしいですか？");
-}
-
 QString ResultText(const Outcome &outcome)
 {
-    return QString::number(outcome.total) + QStringLiteral(" 件中 ") + QString::number(outcome.accepted) +
-           QStringLiteral(" 件のインポートに成功しました。\r\n") +
-           QStringLiteral("失敗したデータはデスクトップの importErr.txt を参照して下さい。");
-}
-
-QByteArray ErrorLogBytes(const QStringList &failures)
-{
-    QByteArray out;
-    for (int i = 0; i < failures.size(); ++i)
-        out += ToCp932(QString::number(i + 1) + QLatin1Char(':') + failures.at(i)) + "\r\n";
-    return out;
+    return ImportSource::ResultText(outcome.total, outcome.accepted);
 }
 
 bool WriteErrorLog(const QStringList &failures)
 {
-    const QString desktop = SpecialFolderPath(0);
-    if (desktop.isEmpty())
-        return false;
-    return WriteFileAtomically(WithTrailingSlash(desktop) + kErrorLogName, ErrorLogBytes(failures));
+    return ImportSource::WriteErrorLog(failures);
 }
 
 } // namespace MenuImport

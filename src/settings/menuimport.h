@@ -2,6 +2,7 @@
 // Menu items from a CSV file made by another application: the column mapping, the row checks,
 // the append to the menu table and its sort by group, and the log of refused rows.
 #include "store/helpers.h"
+#include "store/importsource.h"
 #include "store/settingtables.h"
 
 #include <QByteArray>
@@ -18,16 +19,15 @@ namespace MenuImport
 enum Target { GroupTarget = 0, MenuNameTarget, PriceTarget, MenuKanaTarget, TargetCount };
 // The target captions in list order.
 QStringList TargetCaptions();
-inline const QString kNotSet = QStringLiteral("---未設定---");
+using ImportSource::kNotSet;
 
 // Source column (1-based) chosen for each target; 0 = not set.
 using Mapping = std::array<int, TargetCount>;
 
-enum class ReadStatus { Ok, Missing, Empty, Unreadable };
-// Reads the CP932 CSV file into rows; a binary or non-CP932 file is Unreadable.
+using ImportSource::ReadStatus;
+using ImportSource::SourceEntries;
+// Reads the CP932 CSV file into rows (emptied first); a binary or non-CP932 file is Unreadable.
 ReadStatus ReadSource(const QString &path, CsvTable &rows);
-// One entry per source column: "[01]" and the first row's value.
-QStringList SourceEntries(const CsvTable &rows);
 
 // The refusal of a mapping that lacks a required target, or "" when it may be imported.
 QString MappingError(const Mapping &mapping);
@@ -47,11 +47,10 @@ Outcome ImportRows(const CsvTable &rows, const Mapping &mapping, std::vector<Men
 // when group i < group j" does, comparing UTF-16 code units, without its quadratic cost.
 void SortByGroup(std::vector<MenuEntry> &menuTable);
 
-QString ConfirmText(int rows);
+using ImportSource::ConfirmText;
 QString ResultText(const Outcome &outcome);
-// importErr.txt as CP932 bytes: "1:" + failure text, CR LF after each line.
-QByteArray ErrorLogBytes(const QStringList &failures);
-inline const QString kErrorLogName = QStringLiteral("importErr.txt");
+using ImportSource::ErrorLogBytes;
+using ImportSource::kErrorLogName;
 // Rewrites importErr.txt on the desktop atomically; false when that fails.
 bool WriteErrorLog(const QStringList &failures);
 

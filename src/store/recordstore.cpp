@@ -549,56 +549,88 @@ std::optional<CustomerRecord> RecordStore::RecountCustomerUsage(int pos, Custome
     return customer;
 }
 
-bool RecordStore::RecordAddAll(const std::vector<CustomerRecord> &batch)
+bool RecordStore::appendAll(QFile &file, int length, qint32 &nextRecordNo, size_t count,
+                            const std::function<void(size_t, char *)> &fill,
+                            const std::function<void(const char *, qint32)> &index,
+                            const std::function<void()> &dropIndexed)
 {
-    qint32 nextId = MaxCustomerId() + 1;
+    // The batch goes in whole or not at all: after a failed write the file is cut back to its
+    // length before the batch and the entries already indexed are dropped again.
+    const qint64 lengthBefore = file.isOpen() ? file.size() : 0;
+    const qint32 nextBefore = nextRecordNo;
+    constexpr size_t kPerChunk = 8192;
     QByteArray chunk;
-    chunk.reserve(int(std::min<size_t>(batch.size(), 4096) * kCustomerRecordLength));
-    // Records go to the file in chunks; the index follows only what was written.
     size_t done = 0;
-    while (done < batch.size()) {
-        const size_t n = std::min<size_t>(4096, batch.size() - done);
-        chunk.resize(int(n * kCustomerRecordLength));
-        std::vector<CustomerRecord> prepared(batch.begin() + qsizetype(done), batch.begin() + qsizetype(done + n));
-        for (size_t i = 0; i < n; ++i) {
-            prepared[i].CustomerId = nextId + qint32(i);
-            prepared[i].toBytes(chunk.data() + i * kCustomerRecordLength);
-        }
-        if (!m_customers.isOpen() || !m_customers.seek(qint64(NextCustomerRecordNo - 1) * kCustomerRecordLength) ||
-            m_customers.write(chunk) != chunk.size()) {
-            ShowErrorBox(7, QStringLiteral("顧客データの登録エラー"));
-            return false;
-        }
-        for (size_t i = 0; i < n; ++i) {
-            CustomerIndex.push_back(customerEntry(chunk.constData() + i * kCustomerRecordLength, NextCustomerRecordNo));
-            ++NextCustomerRecordNo;
-        }
-        nextId += qint32(n);
+    bool ok = file.isOpen();
+    while (ok && done < count) {
+        const size_t n = std::min(kPerChunk, count - done);
+        chunk.resize(qsizetype(n * size_t(length)));
+        for (size_t i = 0; i < n; ++i)
+            fill(done + i, chunk.data() + i * size_t(length));
+        ok = file.seek(qint64(nextRecordNo - 1) * length) && file.write(chunk) == chunk.size();
+        if (!ok)
+            break;
+        for (size_t i = 0; i < n; ++i)
+            index(chunk.constData() + i * size_t(length), nextRecordNo++);
         done += n;
     }
-    return true;
+    if (ok)
+        ok = file.flush();
+    if (!ok) {
+        if (file.isOpen())
+            file.resize(lengthBefore);
+        nextRecordNo = nextBefore;
+        dropIndexed();
+    }
+    return ok;
+}
+
+bool RecordStore::RecordAddAll(const std::vector<CustomerRecord> &batch)
+{
+    const qint32 firstId = MaxCustomerId() + 1;
+    const size_t countBefore = CustomerIndex.size();
+    const bool ok = appendAll(
+        m_customers, kCustomerRecordLength, NextCustomerRecordNo, batch.size(),
+        [&](size_t i, char *out) {
+            CustomerRecord c = batch[i];
+            c.CustomerId = firstId + qint32(i);
+            c.toBytes(out);
+        },
+        [this](const char *rec, qint32 recordNo) { CustomerIndex.push_back(customerEntry(rec, recordNo)); },
+        [this, countBefore] { CustomerIndex.resize(countBefore); });
+    if (!ok)
+        ShowErrorBox(7, QStringLiteral("顧客データの登録エラー"));
+    return ok;
 }
 
 bool RecordStore::AppendPhoneBookEntries(const std::vector<PhoneBookRecord> &batch)
 {
-    size_t done = 0;
-    QByteArray chunk;
-    while (done < batch.size()) {
-        const size_t n = std::min<size_t>(8192, batch.size() - done);
-        chunk.resize(int(n * kPhoneBookRecordLength));
-        for (size_t i = 0; i < n; ++i)
-            batch[done + i].toBytes(chunk.data() + i * kPhoneBookRecordLength);
-        if (!m_phoneBook.isOpen() || !m_phoneBook.seek(qint64(NextPhoneBookRecordNo - 1) * kPhoneBookRecordLength) ||
-            m_phoneBook.write(chunk) != chunk.size()) {
-            ShowErrorBox(7, QStringLiteral("電話帳データの登録エラー"));
-            return false;
-        }
-        for (size_t i = 0; i < n; ++i) {
-            PhoneBookIndex.push_back(
-                phoneBookEntry(chunk.constData() + i * kPhoneBookRecordLength, NextPhoneBookRecordNo));
-            ++NextPhoneBookRecordNo;
-        }
-        done += n;
+    const size_t countBefore = PhoneBookIndex.size();
+    const bool ok = appendAll(
+        m_phoneBook, kPhoneBookRecordLength, NextPhoneBookRecordNo, batch.size(),
+        [&](size_t i, char *out) { batch[i].toBytes(out); },
+        [this](const char *rec, qint32 recordNo) { PhoneBookIndex.push_back(phoneBookEntry(rec, recordNo)); },
+        [this, countBefore] { PhoneBookIndex.resize(countBefore); });
+    if (!ok)
+        ShowErrorBox(7, QStringLiteral("電話帳データの登録エラー"));
+    return ok;
+}
+
+bool RecordStore::DeleteAllPhoneBookEntries()
+{
+    const QString path = filePath(kPhoneBookFile);
+    m_phoneBook.close();
+    // The entries go only when the file has gone; a file that stays keeps its index.
+    const bool removed = !QFileInfo::exists(path) || QFile::remove(path);
+    if (removed) {
+        PhoneBookIndex.assign(1, {});
+        NextPhoneBookRecordNo = 1;
+    }
+    m_phoneBook.setFileName(path);
+    const bool reopened = m_phoneBook.open(QIODevice::ReadWrite | QIODevice::Unbuffered);
+    if (!removed || !reopened) {
+        ShowErrorBox(13, QStringLiteral("電話帳データの削除エラー"));
+        return false;
     }
     return true;
 }

@@ -99,8 +99,12 @@ class RecordStore
     // file; the customer is written at `pos` and the written record returned. Position -1 (no
     // customer) changes nothing.
     std::optional<CustomerRecord> RecountCustomerUsage(int pos, CustomerRecord customer);
+    // Bulk appends of the imports, in batch order; a batch is stored whole or not at all.
+    // RecordAddAll numbers the customers from MaxCustomerId() + 1 on.
     bool RecordAddAll(const std::vector<CustomerRecord> &batch);
     bool AppendPhoneBookEntries(const std::vector<PhoneBookRecord> &batch);
+    // Deletes every phone-book entry: the Tel file is closed, deleted and created again empty.
+    bool DeleteAllPhoneBookEntries();
     // Compaction at exit. The index tables no longer match the files afterwards: rebuild them
     // (BuildIndexes) before any further work.
     bool CompactCustomers(const ProgressFn &progress = {});
@@ -115,6 +119,9 @@ class RecordStore
   private:
     bool readRecord(QFile &file, int length, qint32 recordNo, char *out);
     bool writeRecord(QFile &file, int length, qint32 recordNo, const char *data);
+    bool appendAll(QFile &file, int length, qint32 &nextRecordNo, size_t count,
+                   const std::function<void(size_t, char *)> &fill,
+                   const std::function<void(const char *, qint32)> &index, const std::function<void()> &dropIndexed);
     bool compact(const QString &name, const QString &tempName, int length,
                  const std::function<bool(const char *)> &keep, const ProgressFn &progress);
 

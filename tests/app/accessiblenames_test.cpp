@@ -8,9 +8,11 @@
 #include "app/frmMain.h"
 #include "app/frmSplash.h"
 #include "board/ui/frmShinko.h"
+#include "customers/ui/CustomerImportTab.h"
 #include "customers/ui/frmBuildingIn.h"
 #include "customers/ui/frmCust.h"
 #include "customers/ui/frmCustNew.h"
+#include "customers/ui/frmTelDataIn.h"
 #include "mock/testfolder.h"
 #include "mock/testprompt.h"
 #include "orders/ui/frmMenuIn.h"
@@ -141,6 +143,8 @@ TEST_F(AccessibleNames, EveryInputControlOfEveryWindowHasOne)
     check("frmMain", [&] { return new frmMain(data); });
     check("frmShinko", [&] { return new frmShinko(data, sale, 1, QStringLiteral("ﾔﾏﾀﾞ"), QStringLiteral("佐藤")); });
     check("frmOrder", [&] { return new frmOrder(data); });
+    check("frmTelDataIn", [&] { return new frmTelDataIn(data); });
+    check("CustomerImportTab", [&] { return new CustomerImportTab(data); });
     check("frmOrderChange", [&] { return new frmOrderChange(data, StoredOrder{sale, 1, CustomerRecord(), -1}); });
     check("frmOrderSub", [&] { return new frmOrderSub(data.records); });
     frmOrder host(data);

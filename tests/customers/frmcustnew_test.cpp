@@ -1,6 +1,7 @@
 // Registering a customer by hand: the window, its checks and the record it stores.
 #include "custfixture.h"
 
+#include "customers/ui/CustomerImportTab.h"
 #include "customers/ui/frmCustNew.h"
 #include "store/cp932.h"
 
@@ -156,12 +157,17 @@ TEST_F(NewCustomerWindow, AHyphenatedNumberIsRefusedOnLeavingTheField)
 TEST_F(NewCustomerWindow, ClosingWithChangesAsksWhetherToRegister)
 {
     {
-        // Nothing typed: no question.
+        // Nothing typed: no question. The close button serves the import tab as well, and
+        // closing clears the import's progress.
         frmCustNew w(*data);
         showActive(w);
+        w.tabMain->setCurrentIndex(1);
+        EXPECT_TRUE(w.cmdCancel->isVisible());
+        w.tabImport->lblSin->setText(QStringLiteral("3/3"));
         QTest::mouseClick(w.cmdCancel, Qt::LeftButton);
         EXPECT_EQ(prompt.count(), 0);
         EXPECT_FALSE(w.isVisible());
+        EXPECT_TRUE(w.tabImport->lblSin->text().isEmpty());
     }
     frmCustNew w(*data);
     showActive(w);

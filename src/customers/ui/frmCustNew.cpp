@@ -1,5 +1,7 @@
 #include "customers/ui/frmCustNew.h"
 
+#include "customers/ui/CustomerImportTab.h"
+
 #include "platform/clock.h"
 #include "platform/prompt.h"
 #include "platform/ui/widgetnaming.h"
@@ -30,8 +32,15 @@ frmCustNew::frmCustNew(AppData &data, QWidget *parent) : QDialog(parent), m_data
     tabMain->addTab(tabInput, QStringLiteral("新規入力"));
     tabMain->addTab(tabImport, QStringLiteral("外部データのインポート"));
 
+    // "閉じる" sits below the tabs: it closes the window from either of them, also while an
+    // import is running.
+    cmdCancel = named(new QPushButton(QStringLiteral("閉じる"), this), "cmdCancel");
+    auto *closeRow = new QHBoxLayout;
+    closeRow->addStretch(1);
+    closeRow->addWidget(cmdCancel);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(tabMain, 1);
+    layout->addLayout(closeRow);
 
     ConnectCustomerEditors(this, m_editors, m_data.settings.BuildingList, [this] { m_changed = true; });
     m_fieldCheck = new LeaveFieldCheck(this);
@@ -95,12 +104,10 @@ QWidget *frmCustNew::buildInputTab()
     addRow(QStringLiteral("備考："), txtEtc);
 
     cmdOk = named(new QPushButton(QStringLiteral("新規登録(&N)"), page), "cmdOk");
-    cmdCancel = named(new QPushButton(QStringLiteral("閉じる"), page), "cmdCancel");
     cmdOk->setDefault(true);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(cmdOk);
-    buttons->addWidget(cmdCancel);
 
     auto *layout = new QVBoxLayout(page);
     layout->addLayout(grid);
@@ -112,9 +119,10 @@ QWidget *frmCustNew::buildInputTab()
     return page;
 }
 
-QWidget *frmCustNew::buildImportTab()
+CustomerImportTab *frmCustNew::buildImportTab()
 {
-    return named(new QWidget, "tabImport");
+    auto *tab = named(new CustomerImportTab(m_data), "tabImport");
+    return tab;
 }
 
 void frmCustNew::openWindow()
@@ -153,6 +161,7 @@ void frmCustNew::closing()
 
 void frmCustNew::clearImportProgress()
 {
+    tabImport->lblSin->clear();
 }
 
 void frmCustNew::reject()

@@ -6,6 +6,7 @@
 
 #include <optional>
 
+class CustomerImportTab;
 class LeaveFieldCheck;
 class QLabel;
 class QLineEdit;
@@ -28,7 +29,7 @@ class frmCustNew : public QDialog
 
     QTabWidget *tabMain = nullptr;
     QWidget *tabInput = nullptr;
-    QWidget *tabImport = nullptr;
+    CustomerImportTab *tabImport = nullptr;
     QLineEdit *txtTel = nullptr;
     QLineEdit *txtNameKana = nullptr;
     QLineEdit *txtZip = nullptr;
@@ -48,7 +49,7 @@ class frmCustNew : public QDialog
 
   private:
     QWidget *buildInputTab();
-    QWidget *buildImportTab();
+    CustomerImportTab *buildImportTab();
     void openWindow();
     void closing();
     void clearImportProgress();
