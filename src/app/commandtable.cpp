@@ -3,6 +3,7 @@
 #include "app/frmMain.h"
 #include "board/ui/frmJokyo.h"
 #include "board/ui/frmShinko.h"
+#include "customers/ui/frmCustView.h"
 #include "orders/ui/frmOrder.h"
 #include "orders/ui/frmOrderChange.h"
 #include "platform/prompt.h"
@@ -72,6 +73,12 @@ QWidget *openOrderEntry(AppData &data, frmMain &frame)
                      [&frame](const QString &key) { showOrderOnBoard(frame, key); });
     QObject::connect(order, &frmOrder::menuSettingsRequested, &frame, [&frame] { frame.RunCommand(Command::SetMenu); });
     return order;
+}
+
+// The detail command stays unoffered until the detail window is connected to openDetail.
+QWidget *openCustomerSearch(AppData &data, frmMain &)
+{
+    return new frmCustView(data);
 }
 
 void runShienSettings(AppData &data, frmMain &frame)
@@ -145,7 +152,7 @@ const std::vector<CommandRow> &CommandTable()
         {C::Jokyo,        QStringLiteral("注文状況(&J)"),          QStringLiteral("mnuJokyo"),        QChar(0x72B6), kOrderColor,       G::Main,        R::None,                 child(openBoard)},
         {C::Uketsuke,     QStringLiteral("注文受付(&U)"),          QStringLiteral("mnuUketsuke"),     QChar(0x53D7), kOrderColor,       G::Main,        R::None,                 child(openOrderEntry)},
         {C::CustNew,      QStringLiteral("新規登録(&N)"),          QStringLiteral("mnuCustNew"),      QChar(0x65B0), kCustomerColor,    G::Customers,   R::None,                 {}},
-        {C::CustView,     QStringLiteral("検索・変更・削除(&S)"),  QStringLiteral("mnuCustView"),     QChar(0x691C), kCustomerColor,    G::Customers,   R::None,                 {}},
+        {C::CustView,     QStringLiteral("検索・変更・削除(&S)"),  QStringLiteral("mnuCustView"),     QChar(0x691C), kCustomerColor,    G::Customers,   R::None,                 child(openCustomerSearch)},
         {C::CustBunseki,  QStringLiteral("顧客分析(&B)"),          QStringLiteral("mnuCustBunseki"),  QChar(0x5206), kCustomerColor,    G::Customers,   R::NoCustomersToAnalyse, {}},
         {C::CustDM,       QStringLiteral("DM発行(&D)"),            QStringLiteral("mnuCustDM"),       QChar('D'),    kCustomerColor,    G::Customers,   R::NoCustomersToMail,    {}},
         {C::CustTel,      QStringLiteral("電話帳データ(&T)"),      QStringLiteral("mnuCustTel"),      QChar(0x96FB), kCustomerColor,    G::Customers,   R::None,                 {}},

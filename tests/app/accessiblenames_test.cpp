@@ -9,6 +9,7 @@
 #include "app/frmSplash.h"
 #include "board/ui/frmShinko.h"
 #include "customers/ui/frmBuildingIn.h"
+#include "customers/ui/frmCustView.h"
 #include "mock/testfolder.h"
 #include "mock/testprompt.h"
 #include "orders/ui/frmMenuIn.h"
@@ -171,6 +172,7 @@ TEST_F(AccessibleNames, EveryInputControlOfEveryWindowHasOne)
     });
     check("frmMenuBCheck", [&] { return new frmMenuBCheck(board, 1); });
     QLineEdit building;
+    check("frmCustView", [&] { return new frmCustView(data); });
     check("frmBuildingIn",
           [&] { return new frmBuildingIn(data.settings.BuildingList, QStringLiteral("西新宿2-8-1"), &building); });
     check("frmPreview", [&] { return new frmPreview(doc); });
