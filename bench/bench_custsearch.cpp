@@ -139,17 +139,21 @@ int main(int argc, char **argv)
     };
 
     std::printf("%d customers; median of %d runs, ms\n", kCustomers, kRuns);
-    std::printf("%-30s %8s %10s %10s %12s %10s %10s\n", "keystroke", "rows", "ours", "scan", "ours/scan",
-                "plainlist", "ours/plain");
+    std::printf("%-30s %8s %10s %10s %12s %10s %10s\n", "keystroke", "rows", "ours", "scan", "ours/scan", "plainlist",
+                "ours/plain");
     bool allUnder = true;
     auto run = [&](const Case &c) {
         int rows = 0;
-        const double ours = median([&] { c.field->setText(c.before); app.processEvents(); },
-                                   [&] {
-                                       c.field->setText(c.after);
-                                       window.repaint();
-                                       rows = window.RowCount();
-                                   });
+        const double ours = median(
+            [&] {
+                c.field->setText(c.before);
+                app.processEvents();
+            },
+            [&] {
+                c.field->setText(c.after);
+                window.repaint();
+                rows = window.RowCount();
+            });
         volatile int sink = 0;
         const double scan = median({}, [&] { sink = sink + c.scan(); });
         const double plainMs = median([&] { plain.clear(); }, [&] { plainList(plain, c.hits()); });

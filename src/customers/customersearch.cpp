@@ -17,7 +17,9 @@ namespace
 constexpr char16_t kFirstKanaUnicode = 0xFF66;
 
 // The full-width forms of codes 166..223 in code order; the long-vowel key shows "-".
-constexpr char16_t kFullWidth[] = u"ヲァィゥェォャュョッ-アイウエオカキクケコサシスセソタチツテトナニヌネノハヒフヘホマミムメモヤユヨラリルレロワン゛゜";
+constexpr char16_t kFullWidth[] =
+    u"ヲァィゥェォャュョッ-"
+    u"アイウエオカキクケコサシスセソタチツテトナニヌネノハヒフヘホマミムメモヤユヨラリルレロワン゛゜";
 static_assert(sizeof(kFullWidth) / sizeof(char16_t) == kKeypadKeys + 1);
 
 CustomerHit hitOf(const CustomerIndexEntry &e)
@@ -143,7 +145,8 @@ void SortHits(std::vector<CustomerHit> &hits, HitColumn column, SortOrder order)
 {
     switch (column) {
     case HitColumn::Id:
-        stableSortBy(hits, order, [&](int a, int b) { return hits[size_t(a)].CustomerId < hits[size_t(b)].CustomerId; });
+        stableSortBy(hits, order,
+                     [&](int a, int b) { return hits[size_t(a)].CustomerId < hits[size_t(b)].CustomerId; });
         return;
     case HitColumn::Tel:
         stableSortBy(hits, order, [&](int a, int b) { return hits[size_t(a)].Tel < hits[size_t(b)].Tel; });

@@ -7,6 +7,7 @@
 #include "mock/waitfor.h"
 #include "store/records.h"
 
+#include <QApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
@@ -74,8 +75,9 @@ TEST_F(CustViewTest, AfterTheDetailWindowTheSelectedRowShowsTheSavedPhoneAndName
         ASSERT_TRUE(data.records.UpdateCustomer(pos, *c));
     };
     window->lsvCust->setCurrentIndex(window->lsvCust->model()->index(1, 0));
-    QTest::mouseDClick(window->lsvCust->viewport(), Qt::LeftButton, {},
-                       window->lsvCust->visualRect(window->lsvCust->model()->index(1, 1)).center());
+    const QPoint second = window->lsvCust->visualRect(window->lsvCust->model()->index(1, 1)).center();
+    QTest::mousePress(window->lsvCust->viewport(), Qt::LeftButton, {}, second);
+    QTest::mouseDClick(window->lsvCust->viewport(), Qt::LeftButton, {}, second);
     // The row stays until the next search, with what was saved.
     EXPECT_EQ(rows(), (QStringList{QStringLiteral("00001 0312345678 ｱｵｷ"), QStringLiteral("00002 0459999999 ｲﾄｳﾀﾛｳ")}));
 
@@ -92,6 +94,9 @@ TEST_F(CustViewTest, AfterTheDetailWindowTheSelectedRowShowsTheSavedPhoneAndName
 
 TEST_F(CustViewTest, MainMenuOpensTheWindowOnceAndBringsItForward)
 {
+    addCustomer(1, "0312345678", QStringLiteral("ｱｵｷ"));
+    addCustomer(2, "0312340000", QStringLiteral("ｱｲｶﾜ"));
+    addCustomer(3, "0398765432", QStringLiteral("ｶﾄｳ"));
     RegisterProgramWindows();
     {
         frmMain frame(data);
@@ -112,6 +117,20 @@ TEST_F(CustViewTest, MainMenuOpensTheWindowOnceAndBringsItForward)
         frame.RunCommand(Command::CustView);
         EXPECT_EQ(countSearchWindows(), 1);
         EXPECT_EQ(frame.mdiArea()->activeSubWindow(), search);
+
+        // The whole window fits a small screen's frame; SORANOWA_SHOTS keeps a picture of each.
+        auto *view = qobject_cast<frmCustView *>(search->widget());
+        view->txtMojiSearch->setText(QStringLiteral("ｱ"));
+        const QString shots = qEnvironmentVariable("SORANOWA_SHOTS");
+        for (const QSize &size : {QSize(1366, 768), QSize(1024, 768)}) {
+            frame.resize(size);
+            QApplication::processEvents();
+            const QSize room = frame.mdiArea()->viewport()->size();
+            EXPECT_LE(view->minimumSizeHint().width(), room.width()) << size.width();
+            EXPECT_LE(view->minimumSizeHint().height(), room.height()) << size.width();
+            if (!shots.isEmpty())
+                frame.grab().save(shots + QStringLiteral("/frmCustView_%1.png").arg(size.width()));
+        }
     }
     UnregisterProgramWindows();
 }

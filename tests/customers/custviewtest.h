@@ -10,6 +10,7 @@
 #include "store/appdata.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>

@@ -6,6 +6,7 @@
 #include "platform/ui/kanakeypad.h"
 #include "platform/ui/widgetnaming.h"
 #include "store/appdata.h"
+#include "store/helpers.h"
 #include "store/ui/fieldcheck.h"
 
 #include <QGridLayout>
@@ -153,8 +154,8 @@ void frmCustView::buildMenus()
 
     tlbCustView = named(new QToolBar(this), "tlbCustView");
     tlbCustView->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    tlbDetail = tlbCustView->addAction(style()->standardIcon(QStyle::SP_FileDialogDetailedView),
-                                       QStringLiteral("顧客詳細　"));
+    tlbDetail =
+        tlbCustView->addAction(style()->standardIcon(QStyle::SP_FileDialogDetailedView), QStringLiteral("顧客詳細　"));
     tlbDetail->setObjectName(QStringLiteral("tlbDetail"));
     tlbDetail->setData(QStringLiteral("Detail"));
     tlbReset = tlbCustView->addAction(style()->standardIcon(QStyle::SP_BrowserReload), QStringLiteral("検索ﾘｾｯﾄ"));
@@ -363,8 +364,8 @@ void frmCustView::headerClicked(int column)
 {
     m_sortOrder = column == m_sortColumn ? Reversed(m_sortOrder) : SortOrder::Ascending;
     m_sortColumn = column;
-    lsvCust->header()->setSortIndicator(
-        column, m_sortOrder == SortOrder::Ascending ? Qt::AscendingOrder : Qt::DescendingOrder);
+    lsvCust->header()->setSortIndicator(column,
+                                        m_sortOrder == SortOrder::Ascending ? Qt::AscendingOrder : Qt::DescendingOrder);
     // The selected customer stays selected wherever the sort puts it.
     const CustomerHit *hit = SelectedHit();
     const qint32 selectedId = hit ? hit->CustomerId : 0;

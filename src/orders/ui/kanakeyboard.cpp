@@ -24,4 +24,6 @@ KanaKeypadLayout orderLayout()
 
 } // namespace
 
-KanaKeyboard::KanaKeyboard(QWidget *parent) : KanaKeypad(orderLayout(), parent) {}
+KanaKeyboard::KanaKeyboard(QWidget *parent) : KanaKeypad(orderLayout(), parent)
+{
+}
