@@ -207,8 +207,6 @@ QWidget *frmCustView::buildSearchFrames()
     cmdMojiClear = named(new QPushButton(QStringLiteral("1文字クリア(&M)"), fraMoji), "cmdMojiClear",
                          QStringLiteral("名前を1文字クリア"));
     cmd50 = named(new KanaKeypad(keypadLayout(), fraMoji), "cmd50", QStringLiteral("50音キー"));
-    // Keys light up only in the order windows; here an enabled key is signal enough.
-    cmd50->setHighlighting(false);
     auto *moji = new QGridLayout(fraMoji);
     moji->addWidget(txtMojiSearch, 0, 0);
     moji->addWidget(cmdMojiClear, 0, 1);
