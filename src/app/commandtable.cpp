@@ -6,6 +6,7 @@
 #include "customers/ui/frmCust.h"
 #include "customers/ui/frmCustNew.h"
 #include "customers/ui/frmTelDataIn.h"
+#include "customers/ui/frmCustView.h"
 #include "orders/ui/frmOrder.h"
 #include "orders/ui/frmOrderChange.h"
 #include "platform/prompt.h"
@@ -95,6 +96,16 @@ void runPhoneBookImport(AppData &data, frmMain &frame)
     dialog.exec();
 }
 
+QWidget *openCustomerSearch(AppData &data, frmMain &)
+{
+    auto *view = new frmCustView(data);
+    view->openDetail = [view, &data](int customerPos) {
+        frmCust dialog(data, customerPos, view);
+        dialog.exec();
+    };
+    return view;
+}
+
 void runShienSettings(AppData &data, frmMain &frame)
 {
     frmShienSet dialog(data.settings, &frame);
@@ -166,7 +177,7 @@ const std::vector<CommandRow> &CommandTable()
         {C::Jokyo,        QStringLiteral("注文状況(&J)"),          QStringLiteral("mnuJokyo"),        QChar(0x72B6), kOrderColor,       G::Main,        R::None,                 child(openBoard)},
         {C::Uketsuke,     QStringLiteral("注文受付(&U)"),          QStringLiteral("mnuUketsuke"),     QChar(0x53D7), kOrderColor,       G::Main,        R::None,                 child(openOrderEntry)},
         {C::CustNew,      QStringLiteral("新規登録(&N)"),          QStringLiteral("mnuCustNew"),      QChar(0x65B0), kCustomerColor,    G::Customers,   R::None,                 dialog(runCustNew)},
-        {C::CustView,     QStringLiteral("検索・変更・削除(&S)"),  QStringLiteral("mnuCustView"),     QChar(0x691C), kCustomerColor,    G::Customers,   R::None,                 {}},
+        {C::CustView,     QStringLiteral("検索・変更・削除(&S)"),  QStringLiteral("mnuCustView"),     QChar(0x691C), kCustomerColor,    G::Customers,   R::None,                 child(openCustomerSearch)},
         {C::CustBunseki,  QStringLiteral("顧客分析(&B)"),          QStringLiteral("mnuCustBunseki"),  QChar(0x5206), kCustomerColor,    G::Customers,   R::NoCustomersToAnalyse, {}},
         {C::CustDM,       QStringLiteral("DM発行(&D)"),            QStringLiteral("mnuCustDM"),       QChar('D'),    kCustomerColor,    G::Customers,   R::NoCustomersToMail,    {}},
         {C::CustTel,      QStringLiteral("電話帳データ(&T)"),      QStringLiteral("mnuCustTel"),      QChar(0x96FB), kCustomerColor,    G::Customers,   R::None,                 dialog(runPhoneBookImport)},

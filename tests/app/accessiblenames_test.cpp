@@ -13,6 +13,7 @@
 #include "customers/ui/frmCust.h"
 #include "customers/ui/frmCustNew.h"
 #include "customers/ui/frmTelDataIn.h"
+#include "customers/ui/frmCustView.h"
 #include "mock/testfolder.h"
 #include "mock/testprompt.h"
 #include "orders/ui/frmMenuIn.h"
@@ -177,6 +178,7 @@ TEST_F(AccessibleNames, EveryInputControlOfEveryWindowHasOne)
     });
     check("frmMenuBCheck", [&] { return new frmMenuBCheck(board, 1); });
     QLineEdit building;
+    check("frmCustView", [&] { return new frmCustView(data); });
     check("frmBuildingIn",
           [&] { return new frmBuildingIn(data.settings.BuildingList, QStringLiteral("西新宿2-8-1"), &building); });
     check("frmCustNew", [&] { return new frmCustNew(data); });
