@@ -32,3 +32,5 @@ int RunStats(const QStringList &args);
 int RunCompact(const QStringList &args);
 int RunSampleData(const QStringList &args);
 int RunRender(const QStringList &args); // needs a QGuiApplication (fonts)
+int RunZipDb(const QStringList &args);  // zipdb build OUT [SOURCES...]
+int RunZip(const QStringList &args);    // zip DATA_DIR KEY

@@ -9,6 +9,8 @@
 #include "app/frmSplash.h"
 #include "board/ui/frmShinko.h"
 #include "customers/ui/frmBuildingIn.h"
+#include "customers/ui/frmPost.h"
+#include "customers/ui/frmPostPA.h"
 #include "mock/testfolder.h"
 #include "mock/testprompt.h"
 #include "orders/ui/frmMenuIn.h"
@@ -173,6 +175,8 @@ TEST_F(AccessibleNames, EveryInputControlOfEveryWindowHasOne)
     QLineEdit building;
     check("frmBuildingIn",
           [&] { return new frmBuildingIn(data.settings.BuildingList, QStringLiteral("西新宿2-8-1"), &building); });
+    check("frmPostPA", [&] { return new frmPostPA; });
+    check("frmPost", [&] { return new frmPost(ZipDirection::ZipToAddress, &building, &building); });
     check("frmPreview", [&] { return new frmPreview(doc); });
     check("frmPrinterBox", [&] { return new frmPrinterBox(doc); });
     check("frmExit",

@@ -122,6 +122,7 @@ class frmOrder : public QWidget, public Refreshable, public OrderMenuArea
     void cmdChange_Click();
     void cmdOut_Click();
     void cmdBuilding_Click();
+    void updateZipButton();
     void openCustomerSearch();
     void openChangeCalculator();
 
