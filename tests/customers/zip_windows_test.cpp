@@ -55,6 +55,7 @@ class ZipLookup : public ::testing::Test
                 if (auto *pa = qobject_cast<frmPostPA *>(w); pa && !directionSeen) {
                     directionSeen = true;
                     EXPECT_EQ(pa->windowTitle(), QStringLiteral("参照方法の選択"));
+                    shoot(pa, QStringLiteral("frmPostPA"));
                     if (onDirection)
                         onDirection(pa);
                     else
@@ -69,6 +70,7 @@ class ZipLookup : public ::testing::Test
                     for (int i = 0; i < post->lstPostView->count(); ++i)
                         listed << post->lstPostView->item(i)->text();
                     key = post->txtKey->text();
+                    shoot(post, QStringLiteral("frmPost"));
                     onPost(post);
                     return;
                 }
@@ -77,6 +79,13 @@ class ZipLookup : public ::testing::Test
         poll.start(10);
         RunPostalLookup(zip, address, &owner);
         EXPECT_EQ(directionSeen, bool(onDirection));
+    }
+
+    // With SORANOWA_SHOTS set to a folder, each window as the staff see it goes there as a picture.
+    static void shoot(QWidget *w, const QString &name)
+    {
+        if (const QString shots = qEnvironmentVariable("SORANOWA_SHOTS"); !shots.isEmpty())
+            w->grab().save(shots + QLatin1Char('/') + name + QStringLiteral(".png"));
     }
 
     TestDataFolder folder; // the current directory, where ZipDB.IDX is looked for
