@@ -97,8 +97,9 @@ int main(int argc, char **argv)
             scanHits += e.code == code;
     }
     const double codeScanMs = ms(t) / scans;
-    std::printf("lookup by code: %.3f ms per code over %u codes (%lld matches)\n", codeMs, n, hits);
-    std::printf("  baseline scan of the decoded entries: %.3f ms  ratio %.3f\n", codeScanMs, codeMs / codeScanMs);
+    std::printf("lookup by code: %.4f ms per code over %u codes (%lld matches)\n", codeMs, n, hits);
+    std::printf("  baseline scan of the decoded entries: %.4f ms (%lld matches)  ratio %.4f\n", codeScanMs, scanHits,
+                codeMs / codeScanMs);
 
     // Lookup by address: the town part of every 50th entry.
     QStringList keys;
@@ -128,7 +129,7 @@ int main(int argc, char **argv)
     const double addressScanMs = ms(t) / addressScans;
     std::printf("lookup by address: %.3f ms per key over %lld keys, worst %.2f ms (%lld matches)\n", addressMs,
                 static_cast<long long>(keys.size()), worst, hits);
-    std::printf("  baseline substring scan of the decoded entries: %.3f ms  ratio %.3f\n", addressScanMs,
-                addressMs / addressScanMs);
+    std::printf("  baseline substring scan of the decoded entries: %.3f ms (%lld matches)  ratio %.4f\n", addressScanMs,
+                scanHits, addressMs / addressScanMs);
     return 0;
 }
