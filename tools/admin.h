@@ -33,3 +33,5 @@ int RunCompact(const QStringList &args);
 int RunSampleData(const QStringList &args);
 int RunRender(const QStringList &args); // needs a QGuiApplication (fonts)
 int RunImport(const QStringList &args);
+int RunZipDb(const QStringList &args); // zipdb build OUT [SOURCES...]
+int RunZip(const QStringList &args);   // zip DATA_DIR KEY

@@ -42,6 +42,10 @@ int main(int argc, char **argv)
         return RunRender(args);
     if (command == QLatin1String("import"))
         return RunImport(args);
+    if (command == QLatin1String("zipdb"))
+        return RunZipDb(args);
+    if (command == QLatin1String("zip"))
+        return RunZip(args);
     PrintErr(QStringLiteral("unknown command '%1'").arg(command));
     PrintErr(QStringLiteral("try 'soranowa-admin --help'"));
     return kExitUsage;

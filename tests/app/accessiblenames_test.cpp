@@ -14,6 +14,8 @@
 #include "customers/ui/frmCustNew.h"
 #include "customers/ui/frmTelDataIn.h"
 #include "customers/ui/frmCustView.h"
+#include "customers/ui/frmPost.h"
+#include "customers/ui/frmPostPA.h"
 #include "mock/testfolder.h"
 #include "mock/testprompt.h"
 #include "orders/ui/frmMenuIn.h"
@@ -188,6 +190,8 @@ TEST_F(AccessibleNames, EveryInputControlOfEveryWindowHasOne)
     customer.NameKana = QStringLiteral("ﾔﾏﾀﾞ");
     ASSERT_TRUE(data.records.AddCustomer(customer));
     check("frmCust", [&] { return new frmCust(data, data.records.CustomerCount()); });
+    check("frmPostPA", [&] { return new frmPostPA; });
+    check("frmPost", [&] { return new frmPost(ZipDirection::ZipToAddress, &building, &building); });
     check("frmPreview", [&] { return new frmPreview(doc); });
     check("frmPrinterBox", [&] { return new frmPrinterBox(doc); });
     check("frmExit",

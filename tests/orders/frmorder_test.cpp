@@ -7,6 +7,7 @@
 
 #include "app/commands.h"
 #include "app/frmMain.h"
+#include "customers/zipdb.h"
 #include "board/ui/frmJokyo.h"
 #include "mock/modal.h"
 #include "mock/testfolder.h"
@@ -340,6 +341,30 @@ TEST_F(OrderWindow, CaptionLabelsAreBuddiesOfTheirFields)
         EXPECT_EQ(found->buddy()->objectName(), QString::fromLatin1(field)) << text;
     }
     EXPECT_EQ(button("cmdTel")->toolTip(), QStringLiteral("着信電話番号の保存"));
+}
+
+TEST_F(OrderWindow, PostalLookupButtonFollowsTheTwoFieldsAndFillsThem)
+{
+    folder.write(QStringLiteral("ZipDB.IDX"),
+                 BuildZipDbBytes({{1000001, false, QStringLiteral("東京都千代田区千代田"), {}}}));
+    open();
+    type(edit("txtTel"), QStringLiteral("0399998888"));
+    click(button("cmdCheck"));
+    EXPECT_FALSE(button("cmdZip")->isEnabled());
+    type(edit("txtZip"), QStringLiteral("100-0001"));
+    ASSERT_TRUE(button("cmdZip")->isEnabled());
+    ModalHandler post([](QWidget *w) {
+        EXPECT_EQ(w->objectName(), QStringLiteral("frmPost"));
+        QTest::mouseClick(w->findChild<QPushButton *>(QStringLiteral("cmdOK")), Qt::LeftButton);
+    });
+    click(button("cmdZip"));
+    WAIT_UNTIL(post.done());
+    EXPECT_EQ(edit("txtZip")->text(), QStringLiteral("1000001"));
+    EXPECT_EQ(edit("txtShiku")->text(), QStringLiteral("東京都千代田区千代田"));
+    type(edit("txtZip"), QString());
+    EXPECT_TRUE(button("cmdZip")->isEnabled()) << "the address alone is enough";
+    type(edit("txtShiku"), QString());
+    EXPECT_FALSE(button("cmdZip")->isEnabled());
 }
 
 TEST_F(OrderWindow, PhoneNumbersOtherThanDigitsAreRefusedAndEmptied)

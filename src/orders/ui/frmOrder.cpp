@@ -10,6 +10,7 @@
 #include "orders/ui/menuboardpanel.h"
 #include "customers/ui/frmBuildingIn.h"
 #include "customers/ui/frmCust.h"
+#include "customers/ui/postallookup.h"
 #include "orders/ui/orderlinelist.h"
 #include "platform/clock.h"
 #include "platform/prompt.h"
@@ -123,8 +124,13 @@ void frmOrder::showCustomerState(int state)
         break;
     }
     lblMsg->setPalette(pal);
-    // The postal-code lookup is not part of this program yet.
-    cmdZip->setEnabled(false);
+    updateZipButton();
+}
+
+void frmOrder::updateZipButton()
+{
+    // The lookup needs something to start from: a postal code or an address.
+    cmdZip->setEnabled(!txtZip->text().isEmpty() || !txtShiku->text().isEmpty());
 }
 
 void frmOrder::Menu_enabled(bool on)
@@ -339,6 +345,9 @@ void frmOrder::connectSignals()
     connect(cmdCust, &QPushButton::clicked, this, &frmOrder::cmdCust_Click);
     connect(cmdOut, &QPushButton::clicked, this, &frmOrder::cmdOut_Click);
     connect(cmdBuilding, &QPushButton::clicked, this, &frmOrder::cmdBuilding_Click);
+    connect(cmdZip, &QPushButton::clicked, this, [this] { RunPostalLookup(txtZip, txtShiku, this); });
+    connect(txtZip, &QLineEdit::textChanged, this, &frmOrder::updateZipButton);
+    connect(txtShiku, &QLineEdit::textChanged, this, &frmOrder::updateZipButton);
     connect(cmdMenuSet, &QPushButton::clicked, this, &frmOrder::menuSettingsRequested);
 
     connect(cbo5g, &QComboBox::activated, this, [this] { cbo5g_Click(); });

@@ -123,6 +123,7 @@ class frmOrder : public QWidget, public Refreshable, public OrderMenuArea
     void cmdCust_Click();
     void cmdOut_Click();
     void cmdBuilding_Click();
+    void updateZipButton();
     void openCustomerSearch();
     void openChangeCalculator();
 
