@@ -3,6 +3,7 @@
 #include "orders/ui/frmOrder.h"
 
 #include "orders/pricing.h"
+#include "orders/ui/callercardpanel.h"
 #include "orders/ui/kanakeyboard.h"
 #include "orders/ui/menuboardpanel.h"
 #include "orders/ui/orderlinelist.h"
@@ -42,7 +43,9 @@ void frmOrder::buildLayout()
     grid->setVerticalSpacing(4);
     // Left: who calls; right: what they order, with the amounts under it.
     grid->addWidget(buildPhoneSection(), 0, 0);
-    grid->addWidget(buildCustomerSection(), 1, 0, 2, 1);
+    grid->addWidget(buildCustomerSection(), 1, 0);
+    fraCard = new CallerCardPanel(this);
+    grid->addWidget(fraCard, 2, 0);
     grid->addWidget(buildMenuSection(), 0, 1, 2, 1);
     grid->addWidget(buildPriceSection(), 2, 1);
     grid->setColumnStretch(0, 0);
@@ -57,6 +60,7 @@ void frmOrder::placeAll(bool compact)
     // The caller's sections give up a little width on a narrow screen.
     fraTel->setFixedWidth(compact ? 264 : 300);
     fraCust->setFixedWidth(compact ? 264 : 300);
+    fraCard->setFixedWidth(compact ? 264 : 300);
 }
 
 void frmOrder::measureLayouts()
