@@ -27,7 +27,7 @@ namespace
 
 constexpr int kCustomers = 20000;
 constexpr int kSales = 1000000;
-constexpr qint32 kEarlyCaller = kCustomers + 1; // ordered only in the first orders of the file
+constexpr qint32 kEarlyCaller = kCustomers + 1;  // ordered only in the first orders of the file
 constexpr qint32 kSilentCaller = kCustomers + 2; // never ordered
 const QDate kDay(2024, 5, 10);
 
@@ -89,15 +89,18 @@ bool generate(const QString &folder)
     std::vector<QByteArray> days;
     for (int d = 0; d <= kSales / 30000; ++d)
         days.push_back(kDay.addDays(-d).toString("yyyyMMdd").toLatin1());
-    return writeChunked(folder + "/Sales.snw", kSales, kSalesRecordLength, [&](int i, char *out) {
-        std::memcpy(out, sale.constData(), kSalesRecordLength);
-        std::memcpy(out + SalesOffsets::OrderDate, days[size_t((kSales - 1 - i) / 30000)].constData(), 8);
-        RecordBytes::PutInt16(out + SalesOffsets::OrderNo, qint16(i % 30000 + 1));
-        const qint32 customerId = i < 3 ? kEarlyCaller : i % kCustomers + 1;
-        RecordBytes::PutInt32(out + SalesOffsets::CustomerId, customerId);
-        // Every seventh order of the regulars is not complete yet.
-        RecordBytes::PutInt16(out + SalesOffsets::Status, qint16(i >= 3 && i % 7 == 0 ? 1 : 0));
-    }) && QFile(folder + "/Tel.snw").open(QIODevice::WriteOnly | QIODevice::Truncate);
+    return writeChunked(folder + "/Sales.snw", kSales, kSalesRecordLength,
+                        [&](int i, char *out) {
+                            std::memcpy(out, sale.constData(), kSalesRecordLength);
+                            std::memcpy(out + SalesOffsets::OrderDate,
+                                        days[size_t((kSales - 1 - i) / 30000)].constData(), 8);
+                            RecordBytes::PutInt16(out + SalesOffsets::OrderNo, qint16(i % 30000 + 1));
+                            const qint32 customerId = i < 3 ? kEarlyCaller : i % kCustomers + 1;
+                            RecordBytes::PutInt32(out + SalesOffsets::CustomerId, customerId);
+                            // Every seventh order of the regulars is not complete yet.
+                            RecordBytes::PutInt16(out + SalesOffsets::Status, qint16(i >= 3 && i % 7 == 0 ? 1 : 0));
+                        }) &&
+           QFile(folder + "/Tel.snw").open(QIODevice::WriteOnly | QIODevice::Truncate);
 }
 
 } // namespace
@@ -105,9 +108,9 @@ bool generate(const QString &folder)
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    const QString folder =
-        argc > 1 ? QString::fromLocal8Bit(argv[1])
-                 : QDir::tempPath() + QStringLiteral("/soranowa-bench-card-%1").arg(app.applicationPid());
+    const QString folder = argc > 1
+                               ? QString::fromLocal8Bit(argv[1])
+                               : QDir::tempPath() + QStringLiteral("/soranowa-bench-card-%1").arg(app.applicationPid());
     QDir().mkpath(folder);
 
     QElapsedTimer t;
@@ -138,7 +141,8 @@ int main(int argc, char **argv)
             const char *what;
             qint32 id;
             size_t expected;
-        } callers[] = {{"regular caller", 4321, 3}, {"orders only at the start", kEarlyCaller, 3},
+        } callers[] = {{"regular caller", 4321, 3},
+                       {"orders only at the start", kEarlyCaller, 3},
                        {"never ordered", kSilentCaller, 0}};
         for (const auto &c : callers) {
             std::vector<CardOrder> card;

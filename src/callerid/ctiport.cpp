@@ -8,7 +8,7 @@ namespace
 const SettingValue<QString> &portValue(int port)
 {
     static const SettingValue<QString> *const kPorts[kCtiPortCount] = {&Prefs::CtiCom1, &Prefs::CtiCom2,
-                                                                        &Prefs::CtiCom3, &Prefs::CtiCom4};
+                                                                       &Prefs::CtiCom3, &Prefs::CtiCom4};
     return *kPorts[(port >= 1 && port <= kCtiPortCount) ? port - 1 : 0];
 }
 

@@ -1,6 +1,5 @@
 #include "callerid/ctireply.h"
 
-
 namespace
 {
 

@@ -23,8 +23,7 @@ QString openFailureText(const QSerialPort &port, const TaQuery &q, bool held)
     case QSerialPort::DeviceNotFoundError:
         return where + QStringLiteral("が見つかりません。");
     case QSerialPort::PermissionError:
-        return held ? where + QStringLiteral("を開けません。")
-                    : where + QStringLiteral("を開く権限がありません。");
+        return held ? where + QStringLiteral("を開けません。") : where + QStringLiteral("を開く権限がありません。");
     default:
         return where + QStringLiteral("を開けません。（") + port.errorString() + QStringLiteral("）");
     }

@@ -21,10 +21,10 @@ struct TaQuery {
 };
 
 struct TaQueryResult {
-    QString Text;          // the number or word; empty when the port could not be opened
+    QString Text; // the number or word; empty when the port could not be opened
     bool PortFailed = false;
     bool HeldByOther = false;
-    QString FailureText;   // the warning's text when the port could not be opened
+    QString FailureText; // the warning's text when the port could not be opened
 };
 
 inline const QString kPortHeldText = QStringLiteral("他のプログラムが指定ポートを使用しています。");

@@ -57,8 +57,10 @@ class CtiOrderWindow : public ::testing::Test
         t.Shop.TaxRate = QStringLiteral("10");
         t.Shop.PointService = QStringLiteral("0");
         t.Cti = {QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("AT\\L1"), QString()};
-        t.MenuTable.push_back({QStringLiteral("丼"), QStringLiteral("カツ丼"), YenToCurrency(800), QStringLiteral("ｶﾂﾄﾞﾝ")});
-        t.MenuTable.push_back({QStringLiteral("麺"), QStringLiteral("ざるそば"), YenToCurrency(600), QStringLiteral("ｻﾞﾙｿﾊﾞ")});
+        t.MenuTable.push_back(
+            {QStringLiteral("丼"), QStringLiteral("カツ丼"), YenToCurrency(800), QStringLiteral("ｶﾂﾄﾞﾝ")});
+        t.MenuTable.push_back(
+            {QStringLiteral("麺"), QStringLiteral("ざるそば"), YenToCurrency(600), QStringLiteral("ｻﾞﾙｿﾊﾞ")});
         t.StaffList = QStringList{QString(), QStringLiteral("山田")};
 
         CustomerRecord c;
@@ -76,7 +78,7 @@ class CtiOrderWindow : public ::testing::Test
         // The last completed order: one item still on the menu (now dearer), one gone, the fee.
         addSale("20260420", 1, 1, 0, {{"カツ丼", 750, 2}, {"冷やし中華", 650, 1}, {"配達料", 300, 1}});
         addSale("20260421", 1, 2, 0, {{"ざるそば", 600, 5}}); // another customer
-        addSale("20260509", 1, 1, 1, {{"カツ丼", 800, 9}});  // not complete yet
+        addSale("20260509", 1, 1, 1, {{"カツ丼", 800, 9}});   // not complete yet
     }
     void TearDown() override
     {

@@ -16,9 +16,8 @@ PtyAdapter::PtyAdapter()
     if (!SocatAvailable() || !m_dir.isValid())
         return;
     const QString adapterEnd = m_dir.path() + QStringLiteral("/adapter");
-    m_socat.start(QStringLiteral("socat"),
-                  {QStringLiteral("pty,raw,echo=0,link=") + programEnd(),
-                   QStringLiteral("pty,raw,echo=0,link=") + adapterEnd});
+    m_socat.start(QStringLiteral("socat"), {QStringLiteral("pty,raw,echo=0,link=") + programEnd(),
+                                            QStringLiteral("pty,raw,echo=0,link=") + adapterEnd});
     QElapsedTimer waited;
     waited.start();
     while (!(QFileInfo::exists(programEnd()) && QFileInfo::exists(adapterEnd)) && waited.elapsed() < 5000)

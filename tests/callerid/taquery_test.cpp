@@ -34,7 +34,8 @@ TEST(CtiReply, ResultWordsFollowTheCallingPartyLine)
     // A line not ended by CR LF is not looked at.
     EXPECT_EQ(order("OK\r\nRECEIVE CALLING PARTY = 0312345678"), QString());
     // Invalid bytes around the digits: no crash, the value is kept as it came.
-    const QString odd = order(QByteArray("RECEIVE CALLING PARTY = \xff\xfe" "0312\x80\r\nOK\r\n"));
+    const QString odd = order(QByteArray("RECEIVE CALLING PARTY = \xff\xfe"
+                                         "0312\x80\r\nOK\r\n"));
     EXPECT_TRUE(odd.contains(QStringLiteral("0312")));
     EXPECT_EQ(CtiNoAnswer(CtiAsker::OrderWindow), QStringLiteral("通信できません"));
     EXPECT_EQ(CtiNoAnswer(CtiAsker::SettingsTest), QStringLiteral("TAと通信できません"));

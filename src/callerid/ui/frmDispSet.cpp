@@ -56,8 +56,8 @@ void frmDispSet::buildLayout()
     use->setObjectName(QStringLiteral("fraUse"));
     optCti0 = named(new QRadioButton(QStringLiteral("しない"), use), "optCti0");
     optCti1 = named(new QRadioButton(QStringLiteral("TAをこのパソコンに接続して使用する。"), use), "optCti1");
-    optCti2 = named(new QRadioButton(QStringLiteral("TAをネットワーク上の他のパソコンに接続して使用する。"), use),
-                    "optCti2");
+    optCti2 =
+        named(new QRadioButton(QStringLiteral("TAをネットワーク上の他のパソコンに接続して使用する。"), use), "optCti2");
     auto *choice = new QButtonGroup(this);
     auto *useBox = new QVBoxLayout(use);
     for (QRadioButton *o : {optCti0, optCti1, optCti2}) {
@@ -93,7 +93,8 @@ void frmDispSet::buildLayout()
     fraFolder = named(new QGroupBox(QStringLiteral("着信番号参照フォルダの設定："), this), "fraFolder");
     txtFolder = named(new QLineEdit(fraFolder), "txtFolder");
     cmdBrowse = named(new QPushButton(QStringLiteral("参照(&S)..."), fraFolder), "cmdBrowse");
-    auto *folderNote = new QLabel(QStringLiteral("CTIネットワークツールで設定したフォルダを指定して下さい。"), fraFolder);
+    auto *folderNote =
+        new QLabel(QStringLiteral("CTIネットワークツールで設定したフォルダを指定して下さい。"), fraFolder);
     folderNote->setWordWrap(true);
     auto *folderGrid = new QGridLayout(fraFolder);
     folderGrid->addWidget(caption(QStringLiteral("参照フォルダ名："), txtFolder, fraFolder), 0, 0);

@@ -305,7 +305,7 @@ void frmOrder::cmdRepeat_Click()
             break;
         }
         QTreeWidgetItem *item = r.Line.MenuName == kDeliveryFee ? OrderLineList::Append(lsvMenu, r.Line)
-                                                                 : OrderLineList::AddOrMerge(lsvMenu, r.Line);
+                                                                : OrderLineList::AddOrMerge(lsvMenu, r.Line);
         if (!firstAdded)
             firstAdded = item;
         if (r.Gone) {
