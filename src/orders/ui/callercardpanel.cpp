@@ -18,22 +18,25 @@ CallerCardPanel::CallerCardPanel(QWidget *parent) : QGroupBox(QStringLiteral("�
     lsvCard = named(new QTreeWidget(this), "lsvCard", QStringLiteral("前回までのご注文"));
     lsvCard->setColumnCount(3);
     lsvCard->setHeaderLabels({QStringLiteral("日付"), QStringLiteral("品目"), QStringLiteral("請求額")});
+    // Date, items and amount read for themselves; the header's row is better spent on the screen.
+    lsvCard->setHeaderHidden(true);
     lsvCard->setRootIsDecorated(false);
     lsvCard->setSelectionMode(QAbstractItemView::NoSelection);
     lsvCard->setFocusPolicy(Qt::NoFocus);
-    lsvCard->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     lsvCard->header()->setStretchLastSection(false);
     lsvCard->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     lsvCard->header()->setSectionResizeMode(1, QHeaderView::Stretch);
     lsvCard->header()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
-    // Three rows and the header, no more: the order window must still fit a small screen.
+    // Three one-line rows, no more, so the order window still fits a small screen; a row's
+    // whole list of items shows as its tooltip.
     const int row = fontMetrics().height() + 4;
-    lsvCard->setFixedHeight(row * (kCallerCardOrders + 1) + 6);
+    lsvCard->setFixedHeight(row * kCallerCardOrders + 6);
+    lsvCard->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     cmdRepeat = named(new QPushButton(QStringLiteral("前回と同じ"), this), "cmdRepeat");
     cmdRepeat->setToolTip(QStringLiteral("前回のご注文の品目を注文リストに入れます"));
+    // The order window places the key where it has room (beside the customer buttons).
     box->addWidget(lsvCard);
-    box->addWidget(cmdRepeat, 0, Qt::AlignRight);
     connect(cmdRepeat, &QPushButton::clicked, this, &CallerCardPanel::repeatRequested);
     Clear();
 }

@@ -21,6 +21,7 @@ class CallerCardPanel : public QGroupBox
     const SalesRecord *LastSale() const { return m_orders.empty() ? nullptr : &m_orders.front().Sale; }
 
     QTreeWidget *lsvCard;
+    // "前回と同じ": created here, placed by the order window.
     QPushButton *cmdRepeat;
 
   signals:
