@@ -1,8 +1,11 @@
 #include "app/commandtable.h"
 
+#include "app/calleridwiring.h"
 #include "app/frmMain.h"
 #include "board/ui/frmJokyo.h"
 #include "board/ui/frmShinko.h"
+#include "callerid/callerid.h"
+#include "callerid/ui/frmDispSet.h"
 #include "customers/ui/frmCust.h"
 #include "customers/ui/frmCustNew.h"
 #include "customers/ui/frmTelDataIn.h"
@@ -18,6 +21,7 @@
 #include "settings/ui/frmStaffSet.h"
 #include "store/appdata.h"
 
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
@@ -81,6 +85,9 @@ QWidget *openOrderEntry(AppData &data, frmMain &frame)
     QObject::connect(order, &frmOrder::orderStored, &frame,
                      [&frame](const QString &key) { showOrderOnBoard(frame, key); });
     QObject::connect(order, &frmOrder::menuSettingsRequested, &frame, [&frame] { frame.RunCommand(Command::SetMenu); });
+    CallerPanelHooks panels;
+    panels.replaced = [&frame](const QString &text) { frame.sbrReplaced->setText(text); };
+    ConnectCallerId(order, frame.callerId(), panels);
     return order;
 }
 
@@ -127,6 +134,12 @@ void runMenuSettings(AppData &data, frmMain &frame)
 void runStaffSettings(AppData &data, frmMain &frame)
 {
     frmStaffSet dialog(data.settings, &frame);
+    dialog.exec();
+}
+
+void runCtiSettings(AppData &data, frmMain &frame)
+{
+    frmDispSet dialog(data.settings, &frame);
     dialog.exec();
 }
 
@@ -187,7 +200,7 @@ const std::vector<CommandRow> &CommandTable()
         {C::SetShien,     QStringLiteral("入力支援(&H)"),          QStringLiteral("mnuSetShien"),     QChar(0x652F), kSettingsColor,    G::Settings,    R::None,                 dialog(runShienSettings)},
         {C::SetShop,      QStringLiteral("店舗設定(&S)"),          QStringLiteral("mnuSetShop"),      QChar(0x5E97), kSettingsColor,    G::Settings,    R::None,                 dialog(runShopSettings)},
         {C::SetStaff,     QStringLiteral("ｽﾀｯﾌ設定(&F)"),          QStringLiteral("mnuSetStaff"),     QChar(0x4EBA), kSettingsColor,    G::Settings,    R::None,                 dialog(runStaffSettings)},
-        {C::SetCti,       QStringLiteral("CTI設定(&C)"),           QStringLiteral("mnuSetCti"),       QChar(0x260E), kSettingsColor,    G::Settings,    R::None,                 {}},
+        {C::SetCti,       QStringLiteral("CTI設定(&C)"),           QStringLiteral("mnuSetCti"),       QChar(0x260E), kSettingsColor,    G::Settings,    R::None,                 dialog(runCtiSettings)},
         {C::Backup,       QStringLiteral("ﾊﾞｯｸｱｯﾌﾟ(&B)"),          QStringLiteral("mnuBackup"),       QChar(0x4FDD), kMaintenanceColor, G::Maintenance, R::None,                 {}},
         {C::Restore,      QStringLiteral("ﾊﾞｯｸｱｯﾌﾟﾌｧｲﾙの復元(&R)"), QStringLiteral("mnuRestore"),      QChar(0x5FA9), kMaintenanceColor, G::Maintenance, R::None,                 {}},
         {C::Settei,       QStringLiteral("詳細設定(&S)..."),       QStringLiteral("mnuSettei"),       QChar(0x8A73), kSettingsColor,    G::Tools,       R::None,                 dialog(runDetailSettings)},

@@ -2,6 +2,7 @@
 #include "platform/ui/widgetnaming.h"
 
 #include "app/commandtable.h"
+#include "callerid/callerid.h"
 #include "app/frmCompact.h"
 #include "app/frmExit.h"
 #include "app/icons.h"
@@ -381,6 +382,15 @@ void frmMain::requestRefresh()
     QMetaObject::invokeMethod(
         this, [this] { m_refreshedInThisPass = false; }, Qt::QueuedConnection);
     RefreshOnActivation();
+}
+
+CallerId &frmMain::callerId()
+{
+    if (!m_callerId) {
+        m_callerId = std::make_unique<CallerId>(m_data);
+        m_callerId->callerPanelChanged = [this](const QString &text) { sbrCaller->setText(text); };
+    }
+    return *m_callerId;
 }
 
 void frmMain::SetCallerPanels(const QString &caller, const QString &replacedText)

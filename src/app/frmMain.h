@@ -8,7 +8,9 @@
 #include <QPointer>
 
 #include <functional>
+#include <memory>
 
+class CallerId;
 class LeftPanel;
 struct CommandRow;
 class QAction;
@@ -47,6 +49,9 @@ class frmMain : public QMainWindow
     void RefreshNotice();
     // The two caller panels of the status bar.
     void SetCallerPanels(const QString &caller, const QString &replacedText);
+    // Caller ID lives as long as the frame: the latest number and the history outlast the order
+    // window. Its recordings show in the first caller panel.
+    CallerId &callerId();
 
     // The automatic backup at exit; returns true when the program may end. Unset: no backup.
     std::function<bool(AppData &)> automaticBackup;
@@ -92,6 +97,7 @@ class frmMain : public QMainWindow
     bool runExitSequence();
 
     AppData &m_data;
+    std::unique_ptr<CallerId> m_callerId;
     QMdiArea *m_mdi;
     QMap<Command, QAction *> m_actions;
     QMap<Command, QPointer<QMdiSubWindow>> m_children;

@@ -35,4 +35,8 @@ inline constexpr SettingValue<std::optional<int>> MainLeft{PrefKey::MainLeft};
 inline constexpr SettingValue<std::optional<int>> MainTop{PrefKey::MainTop};
 inline constexpr SettingValue<std::optional<int>> MainWidth{PrefKey::MainWidth};
 inline constexpr SettingValue<std::optional<int>> MainHeight{PrefKey::MainHeight};
+inline constexpr SettingValue<QString> CtiCom1{PrefKey::CtiCom1};
+inline constexpr SettingValue<QString> CtiCom2{PrefKey::CtiCom2};
+inline constexpr SettingValue<QString> CtiCom3{PrefKey::CtiCom3};
+inline constexpr SettingValue<QString> CtiCom4{PrefKey::CtiCom4};
 } // namespace Prefs

@@ -34,6 +34,10 @@ enum class PrefKey {
     MainTop,        //   maximized, without the window manager's frame, in desktop pixels
     MainWidth,
     MainHeight,
+    CtiCom1, // CTI / COM1..COM4: the device each caller-ID port number stands for
+    CtiCom2,
+    CtiCom3,
+    CtiCom4,
     Count
 };
 
@@ -85,6 +89,10 @@ inline constexpr PrefEntry kPrefTable[] = {
     {PrefKey::MainTop, "SET", "MAINTOP", "", PrefType::OptionalInteger},
     {PrefKey::MainWidth, "SET", "MAINWIDTH", "", PrefType::OptionalInteger},
     {PrefKey::MainHeight, "SET", "MAINHEIGHT", "", PrefType::OptionalInteger},
+    {PrefKey::CtiCom1, "CTI", "COM1", "/dev/ttyS0", PrefType::Text},
+    {PrefKey::CtiCom2, "CTI", "COM2", "/dev/ttyS1", PrefType::Text},
+    {PrefKey::CtiCom3, "CTI", "COM3", "/dev/ttyS2", PrefType::Text},
+    {PrefKey::CtiCom4, "CTI", "COM4", "/dev/ttyS3", PrefType::Text},
 };
 
 // One row per key, in the order of the keys, so a key is its row number.

@@ -9,6 +9,8 @@
 #include "app/frmSplash.h"
 #include "board/ui/frmShinko.h"
 #include "customers/ui/CustomerImportTab.h"
+#include "callerid/ui/frmDispSet.h"
+#include "callerid/ui/frmTelIn.h"
 #include "customers/ui/frmBuildingIn.h"
 #include "customers/ui/frmCust.h"
 #include "customers/ui/frmCustNew.h"
@@ -162,6 +164,10 @@ TEST_F(AccessibleNames, EveryInputControlOfEveryWindowHasOne)
     check("frmMenuName", [&] { return new frmMenuName(frmMenuName::Mode::Change, noodles, 0); });
     check("frmMenuSubName", [] { return new frmMenuSubName(frmMenuSubName::Mode::Add, {}); });
     check("frmSettei", [] { return new frmSettei; });
+    check("frmDispSet", [&] { return new frmDispSet(data.settings); });
+    check("frmTelIn", [] {
+        return new frmTelIn({CallEntry{QStringLiteral("0312345678"), QDateTime(), QStringLiteral("ﾔﾏﾀﾞ")}});
+    });
     data.settings.BuildingList << QStringLiteral("サンハイツ\t西新宿2-8");
     data.settings.DeliverToList << QStringLiteral("市役所");
     check("frmShienSet", [&] { return new frmShienSet(data.settings); });

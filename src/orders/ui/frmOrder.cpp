@@ -4,6 +4,9 @@
 #include "orders/ordercommit.h"
 #include "orders/ordercustomer.h"
 #include "orders/pricing.h"
+#include "orders/callercard.h"
+#include "orders/orderlines.h"
+#include "orders/ui/callercardpanel.h"
 #include "orders/ui/frmOrderSub.h"
 #include "orders/ui/frmRegi.h"
 #include "orders/ui/kanakeyboard.h"
@@ -67,12 +70,6 @@ void frmOrder::openWindow()
 
     m_siteiText = kNoOption;
     updateConfirmCaption();
-
-    // Not part of this program (yet): caller ID, the customer and postal windows, the menu
-    // settings window. Their buttons stay off.
-    for (QWidget *w : {static_cast<QWidget *>(cmdCTI), static_cast<QWidget *>(cmdTel),
-                       static_cast<QWidget *>(cmdRireki), static_cast<QWidget *>(lblRireki)})
-        w->setEnabled(false);
 
     showCustomerState(Opened);
     Menu_enabled(false);
@@ -211,8 +208,10 @@ void frmOrder::cmdCheck_Click()
         showCustomerState(KnownCustomer);
         Menu_enabled(true);
         RegiKeisan();
+        showCallerCard();
         return;
     }
+    fraCard->Clear();
     showCustomerState(NewCustomer);
     Menu_enabled(false);
     if (found.Kind == CallerKind::PhoneBook) {
@@ -253,6 +252,78 @@ OrderCustomerFields frmOrder::windowFields() const
     return f;
 }
 
+void frmOrder::showCallerCard()
+{
+    fraCard->ShowOrders(CallerCardOrders(m_data.records, m_customer.Record.CustomerId, m_data.settings.Shop.TaxRate));
+}
+
+void frmOrder::TakeCallerNumber(const QString &number)
+{
+    txtTel->setText(number);
+    if (!number.isEmpty() && IsNumericInput(number)) {
+        cmdCheck_Click();
+        return;
+    }
+    resetForManualEntry();
+}
+
+void frmOrder::resetForManualEntry()
+{
+    clearCustomerFields();
+    // The clerk types the name straight over the two selected characters.
+    txtNameKana->setText(QStringLiteral("ｳｴ"));
+    m_newCustomer = true;
+    m_customer = OrderCustomer();
+    fraCard->Clear();
+    Menu_enabled2(false);
+    Menu_enabled(false);
+    showCustomerState(Opened);
+    txtTel->setFocus();
+    txtTel->selectAll();
+}
+
+void frmOrder::UpdateCallerIdButtons()
+{
+    const QString mode = m_data.settings.Cti.CtiMode;
+    const bool on = mode == QLatin1String("1") || mode == QLatin1String("2");
+    cmdCTI->setEnabled(on);
+    cmdTel->setEnabled(on);
+    lblRireki->setEnabled(on);
+    cmdRireki->setEnabled(on && !m_historyOpen);
+}
+
+void frmOrder::SetHistoryOpen(bool open)
+{
+    m_historyOpen = open;
+    UpdateCallerIdButtons();
+}
+
+void frmOrder::cmdRepeat_Click()
+{
+    const SalesRecord *last = fraCard->LastSale();
+    if (!last || !fraMenu->isEnabled())
+        return;
+    static const QString kDeliveryFee = QStringLiteral("配達料");
+    QTreeWidgetItem *firstAdded = nullptr;
+    for (const RepeatLine &r : RepeatLinesFrom(*last, m_data.settings.MenuTable)) {
+        if (lsvMenu->topLevelItemCount() >= kMaxLinesPerOrder) {
+            ShowLineLimitWarning();
+            break;
+        }
+        QTreeWidgetItem *item = r.Line.MenuName == kDeliveryFee ? OrderLineList::Append(lsvMenu, r.Line)
+                                                                : OrderLineList::AddOrMerge(lsvMenu, r.Line);
+        if (!firstAdded)
+            firstAdded = item;
+        if (r.Gone) {
+            item->setForeground(0, QColor(176, 0, 0));
+            item->setToolTip(0, QStringLiteral("メニューにない品目です（前回の単価）"));
+        }
+    }
+    if (firstAdded)
+        lsvMenu->setCurrentItem(firstAdded);
+    LinesChanged();
+}
+
 void frmOrder::cmdNew_Click()
 {
     // A customer that did not reach the file cannot be given orders.
@@ -287,6 +358,7 @@ void frmOrder::cmdOut_Click()
 {
     if (!handlePendingLines(true))
         return;
+    fraCard->Clear();
     const OrderCustomerFields takeOut = TakeOutFields();
     txtTel->setText(takeOut.Tel);
     clearCustomerFields();
@@ -349,6 +421,10 @@ void frmOrder::connectSignals()
     connect(txtZip, &QLineEdit::textChanged, this, &frmOrder::updateZipButton);
     connect(txtShiku, &QLineEdit::textChanged, this, &frmOrder::updateZipButton);
     connect(cmdMenuSet, &QPushButton::clicked, this, &frmOrder::menuSettingsRequested);
+    connect(cmdCTI, &QPushButton::clicked, this, &frmOrder::ctiRequested);
+    connect(cmdTel, &QPushButton::clicked, this, &frmOrder::ctiSaveRequested);
+    connect(cmdRireki, &QPushButton::clicked, this, &frmOrder::historyRequested);
+    connect(fraCard, &CallerCardPanel::repeatRequested, this, &frmOrder::cmdRepeat_Click);
 
     connect(cbo5g, &QComboBox::activated, this, [this] { cbo5g_Click(); });
     connectMenuSignals(this);

@@ -22,6 +22,7 @@ class QToolBar;
 class QToolButton;
 class QTreeWidget;
 class QTreeWidgetItem;
+class CallerCardPanel;
 class KanaKeyboard;
 class LeaveFieldCheck;
 class MenuBoardPanel;
@@ -51,6 +52,16 @@ class frmOrder : public QWidget, public Refreshable, public OrderMenuArea
     // ---- OrderWindowHost
     void LinesChanged() override;
 
+    // A number from caller ID or its history enters the phone field: a number runs the customer
+    // check, anything else (a word such as "番号非通知", or nothing) resets the window for typing.
+    void TakeCallerNumber(const QString &number);
+    // The caller-ID buttons follow the caller-ID mode of the settings; "▼" also stays off while
+    // the history list is open.
+    void UpdateCallerIdButtons();
+    void SetHistoryOpen(bool open);
+    // "前回と同じ": the lines of the caller's last completed order join the order.
+    void cmdRepeat_Click();
+
     bool IsNewCustomer() const { return m_newCustomer; }
     // The customer the window takes the order for (Pos -1 while there is none).
     const OrderCustomer &Customer() const { return m_customer; }
@@ -79,6 +90,8 @@ class frmOrder : public QWidget, public Refreshable, public OrderMenuArea
     QPushButton *cmdNew;
     QPushButton *cmdChange;
     QPushButton *cmdCust;
+    // ---- the caller card
+    CallerCardPanel *fraCard;
     // ---- section 3 and the pricing area: OrderMenuArea
     QToolBar *tlbGo;
     QAction *tlbGoConfirm; // the toolbar's one button: the confirm button
@@ -93,6 +106,10 @@ class frmOrder : public QWidget, public Refreshable, public OrderMenuArea
     void orderStored(const QString &orderKey);
     // "ﾒﾆｭｰ設定(&M)": the menu catalogue is to be opened; the candidates follow on the next refresh.
     void menuSettingsRequested();
+    // The caller-ID buttons: "自動入力（CTI）(&T)", the save button beside it, and "▼".
+    void ctiRequested();
+    void ctiSaveRequested();
+    void historyRequested();
 
   protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -114,6 +131,8 @@ class frmOrder : public QWidget, public Refreshable, public OrderMenuArea
     void openWindow();
     void showCustomerState(int state);
     void clearCustomerFields();
+    void resetForManualEntry();
+    void showCallerCard();
     void showFields(const OrderCustomerFields &fields);
     OrderCustomerFields windowFields() const;
     // Pending lines before a new customer: true to go on, false when the caller stops here.
@@ -139,6 +158,7 @@ class frmOrder : public QWidget, public Refreshable, public OrderMenuArea
     QSize m_wideMinimum;
     bool m_measuredShown = false;
     bool m_newCustomer = true;
+    bool m_historyOpen = false;
     bool m_reentry = false; // while RegiKeisan re-applies the point discount
     LeaveFieldCheck *m_fieldCheck = nullptr;
 };

@@ -3,6 +3,7 @@
 #include "orders/ui/frmOrder.h"
 
 #include "orders/pricing.h"
+#include "orders/ui/callercardpanel.h"
 #include "orders/ui/kanakeyboard.h"
 #include "orders/ui/menuboardpanel.h"
 #include "orders/ui/orderlinelist.h"
@@ -41,8 +42,16 @@ void frmOrder::buildLayout()
     grid->setHorizontalSpacing(6);
     grid->setVerticalSpacing(4);
     // Left: who calls; right: what they order, with the amounts under it.
+    fraCard = new CallerCardPanel(this);
     grid->addWidget(buildPhoneSection(), 0, 0);
-    grid->addWidget(buildCustomerSection(), 1, 0, 2, 1);
+    // The customer and the caller card share one column, so the card never lengthens the
+    // menu side's rows.
+    auto *caller = new QVBoxLayout;
+    caller->setSpacing(4);
+    caller->addWidget(buildCustomerSection());
+    caller->addWidget(fraCard);
+    caller->addStretch(1);
+    grid->addLayout(caller, 1, 0, 2, 1);
     grid->addWidget(buildMenuSection(), 0, 1, 2, 1);
     grid->addWidget(buildPriceSection(), 2, 1);
     grid->setColumnStretch(0, 0);
@@ -57,6 +66,7 @@ void frmOrder::placeAll(bool compact)
     // The caller's sections give up a little width on a narrow screen.
     fraTel->setFixedWidth(compact ? 264 : 300);
     fraCust->setFixedWidth(compact ? 264 : 300);
+    fraCard->setFixedWidth(compact ? 264 : 300);
 }
 
 void frmOrder::measureLayouts()
@@ -192,6 +202,7 @@ QGroupBox *frmOrder::buildCustomerSection()
     buttons->addWidget(cmdNew, 0, 0);
     buttons->addWidget(cmdChange, 0, 1);
     buttons->addWidget(cmdCust, 1, 0);
+    buttons->addWidget(fraCard->cmdRepeat, 1, 1);
     grid->addLayout(buttons, row++, 0, 1, 3);
     grid->setRowStretch(row, 1);
     grid->setColumnStretch(1, 1);

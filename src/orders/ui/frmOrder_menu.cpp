@@ -18,6 +18,7 @@ void frmOrder::Re_view()
     fillStaff(Prefs::OrderStaff.get());
     fillDeliverTo();
     updateConfirmCaption();
+    UpdateCallerIdButtons();
     if (m_searchMode == 2)
         cmdAdd->setEnabled(false);
 }
