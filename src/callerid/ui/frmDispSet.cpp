@@ -115,6 +115,7 @@ void frmDispSet::buildLayout()
         buttons->addWidget(b);
 
     auto *box = new QVBoxLayout(this);
+    box->setSizeConstraint(QLayout::SetMinimumSize);
     box->addWidget(use);
     box->addWidget(fraPort);
     box->addWidget(fraFolder);
@@ -193,6 +194,9 @@ void frmDispSet::followChoice()
 {
     fraPort->setVisible(optCti1->isChecked());
     fraFolder->setVisible(optCti2->isChecked());
+    // The window grows and shrinks with the frame shown, so its notes are never cut.
+    layout()->activate();
+    adjustSize();
 }
 
 void frmDispSet::setChanged()
