@@ -67,6 +67,13 @@ class ChartWindows : public ::testing::Test
         return out;
     }
 
+    // With SORANOWA_SHOTS set to a folder, each window as the staff see it goes there as a picture.
+    static void shoot(QWidget *w, const QString &name)
+    {
+        if (const QString shots = qEnvironmentVariable("SORANOWA_SHOTS"); !shots.isEmpty())
+            w->grab().save(shots + QLatin1Char('/') + name + QStringLiteral(".png"));
+    }
+
     TestDataFolder folder;
     TestPrompt prompt;
     AppData data{folder.path()};
@@ -236,6 +243,40 @@ TEST_F(ChartWindows, CustomerAnalysisFillsTheCountRows)
     EXPECT_EQ(pieLabels(w.picCh).front(), QStringLiteral("31-回 (33.3%)"));
     EXPECT_EQ(w.lblNum[8]->text(), QStringLiteral("1"));
     EXPECT_EQ(w.lblNum[6]->text(), QStringLiteral("0"));
+}
+
+// The frame's child area is about 1150 x 600 on a 1366 x 768 screen and 800 x 560 on 1024 x 768.
+TEST_F(ChartWindows, BothWindowsFitTheChildAreaOfSmallScreens)
+{
+    folder.write(QStringLiteral("Customer.snw"), ChartCustomer(1, "1000001", 3, 31).toBytes() +
+                                                     ChartCustomer(2, "4506201", 5, 2).toBytes() +
+                                                     ChartCustomer(3, "", 1, 0).toBytes());
+    frmChSales sales(data);
+    sales.LoadCopy();
+    frmChCust cust(data);
+    cust.LoadCopy();
+    for (QWidget *w : {static_cast<QWidget *>(&sales), static_cast<QWidget *>(&cust)}) {
+        EXPECT_LE(w->minimumSizeHint().width(), 800) << w->objectName().toStdString();
+        EXPECT_LE(w->minimumSizeHint().height(), 560) << w->objectName().toStdString();
+    }
+    sales.picCriteria->cmdAll->click();
+    sales.picCriteria->cboYear->setCurrentText(QStringLiteral("2004年度"));
+    for (const QSize size : {QSize(1150, 600), QSize(800, 560)}) {
+        const QString suffix = QStringLiteral("_%1").arg(size.width());
+        sales.resize(size);
+        sales.show();
+        for (int kind : {0, 4}) {
+            sales.cboSyu->setCurrentIndex(kind);
+            sales.cmdGo->click();
+            QApplication::processEvents();
+            shoot(&sales, QStringLiteral("frmChSales%1_kind%2").arg(suffix).arg(kind));
+        }
+        cust.resize(size);
+        cust.show();
+        cust.cmdGo->click();
+        QApplication::processEvents();
+        shoot(&cust, QStringLiteral("frmChCust") + suffix);
+    }
 }
 
 } // namespace

@@ -150,6 +150,7 @@ void ChartCriteriaPanel::buildTimeGroup()
         grid->addWidget(new QLabel(QStringLiteral("～"), fraTime), i, 2);
         grid->addWidget(e, i, 3);
     }
+    grid->setColumnStretch(4, 1);
     optTime[0]->setChecked(true);
     enableSlots();
 }

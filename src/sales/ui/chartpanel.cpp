@@ -10,7 +10,10 @@
 #include <QChart>
 #include <QChartView>
 #include <QClipboard>
+#include <QFontMetrics>
+#include <QLegend>
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QPainter>
 #include <QPieSeries>
 #include <QPrintDialog>
@@ -59,6 +62,15 @@ void ChartPanel::Draw(const ChartTable &table)
             pie->append(table.Series[s], table.Values[size_t(s)].empty() ? 0 : table.Values[size_t(s)][0]);
         pie->setPieSize(0.85);
         chart->addSeries(pie);
+        // Long area names with their shares: the legend takes the room it needs, the pie the rest.
+        const QFontMetrics metrics(chart->legend()->font());
+        int widest = 0;
+        for (const QString &label : table.Series)
+            widest = std::max(widest, metrics.horizontalAdvance(label));
+        if (widest + 48 <= width() / 2)
+            chart->legend()->setMinimumWidth(widest + 48);
+        else
+            chart->legend()->setAlignment(Qt::AlignBottom);
         if (!table.Categories.isEmpty())
             chart->setTitle(table.Categories.front());
     } else {
@@ -112,6 +124,12 @@ void FillChartSide(QTableWidget *table, const ChartSide &side)
         }
     }
     table->resizeColumnsToContents();
+    // The table as wide as its figures, so that the chart keeps the rest of the width.
+    int width = table->verticalHeader()->sizeHint().width() + 2 * table->frameWidth() +
+                table->verticalScrollBar()->sizeHint().width();
+    for (int c = 0; c < table->columnCount(); ++c)
+        width += table->columnWidth(c);
+    table->setFixedWidth(width);
 }
 
 void SetChartPrinterDialog(const ChartPrinterDialog &dialog)

@@ -46,7 +46,8 @@ frmChCust::frmChCust(AppData &data, QWidget *parent) : QWidget(parent), m_data(d
         side->addWidget(lblNum[size_t(k)], row, 1);
     }
     side->setRowStretch(10, 1);
-    picSide->setFixedWidth(fontMetrics().horizontalAdvance(QStringLiteral("東京都千代田区千代田 999,999")) + 24);
+    m_nameWidth = fontMetrics().horizontalAdvance(QStringLiteral("東京都千代田区千代田"));
+    picSide->setFixedWidth(m_nameWidth + fontMetrics().horizontalAdvance(QStringLiteral(" 999,999")) + 32);
     picSide->setVisible(false);
 
     auto *commands = new QHBoxLayout;
@@ -96,7 +97,9 @@ void frmChCust::cmdGo_Click()
     // Rows 1..8 from the top, then the total in row 0.
     for (size_t k = 1; k <= 8; ++k) {
         const ChartSideRow &row = d.Side.Rows[k - 1];
-        lblNumName[k]->setText(row.Label);
+        // Long area names are shortened to fit; the whole name shows when pointed at.
+        lblNumName[k]->setText(lblNumName[k]->fontMetrics().elidedText(row.Label, Qt::ElideRight, m_nameWidth));
+        lblNumName[k]->setToolTip(row.Label);
         lblNum[k]->setText(row.Cells.value(0, QStringLiteral("0")));
     }
     lblNum[0]->setText(d.Side.Rows.back().Cells.value(0));

@@ -42,4 +42,5 @@ class frmChCust : public QWidget
   private:
     AppData &m_data;
     CustomerCopy m_copy;
+    int m_nameWidth = 0;
 };

@@ -57,7 +57,7 @@ frmChSales::frmChSales(AppData &data, QWidget *parent) : QWidget(parent), m_data
     for (QAbstractButton *corner : picSide->findChildren<QAbstractButton *>())
         corner->setAccessibleName(QStringLiteral("集計表の角"));
     picSide->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
-    picSide->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("9999年¥99,999,999¥99,999,999")) + 40);
+    picSide->setFixedWidth(fontMetrics().horizontalAdvance(QStringLiteral("9999年¥99,999,999¥99,999,999")) + 40);
 
     auto *commands = new QHBoxLayout;
     commands->addWidget(caption(QStringLiteral("集計種別："), cboSyu, this));
