@@ -45,6 +45,7 @@ struct ChartMoment {
     bool valid = false;
     int day = 0, weekday = 0, hour = 0, minute = 0, second = 0;
 };
-ChartMoment ChartMomentOf(double oleDate);
+// `cachedWhole`/`cachedDay` remember the day of the month of the last whole day looked up.
+ChartMoment ChartMomentOf(double oleDate, qint64 *cachedWhole = nullptr, int *cachedDay = nullptr);
 // Adds without wrapping round: sums of absurd amounts stop at the largest value.
 qint64 ChartAdd(qint64 a, qint64 b);
