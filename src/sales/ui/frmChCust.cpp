@@ -18,7 +18,6 @@ frmChCust::frmChCust(AppData &data, QWidget *parent) : QWidget(parent), m_data(d
 {
     setObjectName(QStringLiteral("frmChCust"));
     setWindowTitle(QStringLiteral("顧客分析"));
-    setAttribute(Qt::WA_DeleteOnClose);
 
     cboSyu = named(new QComboBox(this), "cboSyu");
     cboSyu->addItems(CustomerChartKindNames());

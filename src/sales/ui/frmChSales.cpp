@@ -31,7 +31,6 @@ frmChSales::frmChSales(AppData &data, QWidget *parent) : QWidget(parent), m_data
 {
     setObjectName(QStringLiteral("frmChSales"));
     setWindowTitle(QStringLiteral("売上分析"));
-    setAttribute(Qt::WA_DeleteOnClose);
     const QDate today = Clock::Now().date();
     picCriteria = named(new ChartCriteriaPanel(ChartYearList(today.year(), data.records.OldestSalesDate), today, this),
                         "picCriteria");
