@@ -14,6 +14,8 @@
 #include "orders/ui/frmOrderChange.h"
 #include "platform/prompt.h"
 #include "printing/ui/deliverynoteprint.h"
+#include "sales/ui/frmChCust.h"
+#include "sales/ui/frmChSales.h"
 #include "settings/ui/frmMenuSet.h"
 #include "settings/ui/frmSettei.h"
 #include "settings/ui/frmShienSet.h"
@@ -22,7 +24,9 @@
 #include "store/appdata.h"
 
 #include <QLabel>
+#include <QCoreApplication>
 #include <QMdiArea>
+#include <QProgressBar>
 #include <QMdiSubWindow>
 
 #include <algorithm>
@@ -113,6 +117,34 @@ QWidget *openCustomerSearch(AppData &data, frmMain &)
     return view;
 }
 
+// The frame's progress bar follows a window's loading of its copy; the events are let through so
+// that the bar is painted while the loading holds the thread.
+ProgressFn frameProgress(frmMain &frame)
+{
+    return [&frame](qint64 value, qint64 maximum) {
+        QProgressBar *bar = frame.progressBar();
+        bar->setMaximum(int(std::min<qint64>(maximum, INT_MAX)));
+        bar->setValue(int(std::min<qint64>(value, INT_MAX)));
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    };
+}
+
+QWidget *openSalesCharts(AppData &data, frmMain &frame)
+{
+    auto *charts = new frmChSales(data);
+    charts->progress = frameProgress(frame);
+    charts->LoadCopy();
+    return charts;
+}
+
+QWidget *openCustomerCharts(AppData &data, frmMain &frame)
+{
+    auto *charts = new frmChCust(data);
+    charts->progress = frameProgress(frame);
+    charts->LoadCopy();
+    return charts;
+}
+
 void runShienSettings(AppData &data, frmMain &frame)
 {
     frmShienSet dialog(data.settings, &frame);
@@ -191,11 +223,11 @@ const std::vector<CommandRow> &CommandTable()
         {C::Uketsuke,     QStringLiteral("注文受付(&U)"),          QStringLiteral("mnuUketsuke"),     QChar(0x53D7), kOrderColor,       G::Main,        R::None,                 child(openOrderEntry)},
         {C::CustNew,      QStringLiteral("新規登録(&N)"),          QStringLiteral("mnuCustNew"),      QChar(0x65B0), kCustomerColor,    G::Customers,   R::None,                 dialog(runCustNew)},
         {C::CustView,     QStringLiteral("検索・変更・削除(&S)"),  QStringLiteral("mnuCustView"),     QChar(0x691C), kCustomerColor,    G::Customers,   R::None,                 child(openCustomerSearch)},
-        {C::CustBunseki,  QStringLiteral("顧客分析(&B)"),          QStringLiteral("mnuCustBunseki"),  QChar(0x5206), kCustomerColor,    G::Customers,   R::NoCustomersToAnalyse, {}},
+        {C::CustBunseki,  QStringLiteral("顧客分析(&B)"),          QStringLiteral("mnuCustBunseki"),  QChar(0x5206), kCustomerColor,    G::Customers,   R::NoCustomersToAnalyse, child(openCustomerCharts)},
         {C::CustDM,       QStringLiteral("DM発行(&D)"),            QStringLiteral("mnuCustDM"),       QChar('D'),    kCustomerColor,    G::Customers,   R::NoCustomersToMail,    {}},
         {C::CustTel,      QStringLiteral("電話帳データ(&T)"),      QStringLiteral("mnuCustTel"),      QChar(0x96FB), kCustomerColor,    G::Customers,   R::None,                 dialog(runPhoneBookImport)},
         {C::SalesView,    QStringLiteral("売上検索(&S)"),          QStringLiteral("mnuSalesView"),    QChar(0x58F2), kSalesColor,       G::Sales,       R::None,                 {}},
-        {C::SalesBunseki, QStringLiteral("売上分析(&B)"),          QStringLiteral("mnuSalesBunseki"), QChar(0x6790), kSalesColor,       G::Sales,       R::NoSales,              {}},
+        {C::SalesBunseki, QStringLiteral("売上分析(&B)"),          QStringLiteral("mnuSalesBunseki"), QChar(0x6790), kSalesColor,       G::Sales,       R::NoSales,              child(openSalesCharts)},
         {C::SetMenu,      QStringLiteral("出前ﾒﾆｭｰ設定(&M)"),      QStringLiteral("mnuSetMenu"),      QChar(0x81B3), kSettingsColor,    G::Settings,    R::None,                 dialog(runMenuSettings)},
         {C::SetShien,     QStringLiteral("入力支援(&H)"),          QStringLiteral("mnuSetShien"),     QChar(0x652F), kSettingsColor,    G::Settings,    R::None,                 dialog(runShienSettings)},
         {C::SetShop,      QStringLiteral("店舗設定(&S)"),          QStringLiteral("mnuSetShop"),      QChar(0x5E97), kSettingsColor,    G::Settings,    R::None,                 dialog(runShopSettings)},

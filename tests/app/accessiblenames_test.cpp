@@ -28,6 +28,8 @@
 #include "printing/printdocument.h"
 #include "printing/ui/frmPreview.h"
 #include "printing/ui/frmPrinterBox.h"
+#include "sales/ui/frmChCust.h"
+#include "sales/ui/frmChSales.h"
 #include "settings/ui/frmSettei.h"
 #include "settings/ui/frmMenuBCheck.h"
 #include "settings/ui/frmMenuBoard.h"
@@ -203,6 +205,8 @@ TEST_F(AccessibleNames, EveryInputControlOfEveryWindowHasOne)
     check("frmExit",
           [&] { return new frmExit(QStringLiteral("/backup/月"), QStringLiteral("Soranowa_bak_24_05_10_18.snb")); });
     check("frmCompact", [] { return new frmCompact; });
+    check("frmChSales", [&] { return new frmChSales(data); });
+    check("frmChCust", [&] { return new frmChCust(data); });
     check("frmSplash", [] { return new frmSplash; });
 }
 
