@@ -233,7 +233,6 @@ QWidget *frmSalesView::buildTimeBox()
     for (int i = 0; i < 4; ++i) {
         optTime[size_t(i)] = named(new QRadioButton(QString::fromUtf8(captions[i]), box),
                                    QStringLiteral("optTime%1").arg(i));
-        connect(optTime[size_t(i)], &QRadioButton::toggled, this, &frmSalesView::timeChoiceChanged);
     }
     optTime[0]->setChecked(true);
     grid->addWidget(optTime[0], 0, 0);
@@ -253,6 +252,8 @@ QWidget *frmSalesView::buildTimeBox()
         grid->addWidget(dtpTimeE[size_t(n)], n, 3);
     }
     grid->setColumnStretch(4, 1);
+    for (QRadioButton *o : optTime)
+        connect(o, &QRadioButton::toggled, this, &frmSalesView::timeChoiceChanged);
     return box;
 }
 
@@ -312,13 +313,19 @@ bool frmSalesView::eventFilter(QObject *watched, QEvent *event)
             c->setChecked(false);
         box->setChecked(true);
         m_dragging = true;
+        m_dragMonth = int(std::find(chkMonth.begin(), chkMonth.end(), box) - chkMonth.begin());
         return true;
     case QEvent::MouseMove:
         if (m_dragging) {
             const QPoint global = static_cast<QMouseEvent *>(event)->globalPosition().toPoint();
-            for (QCheckBox *c : chkMonth) {
-                if (c->rect().contains(c->mapFromGlobal(global)))
-                    c->setChecked(true);
+            for (int m = 0; m < 12; ++m) {
+                QCheckBox *c = chkMonth[size_t(m)];
+                if (!c->rect().contains(c->mapFromGlobal(global)))
+                    continue;
+                // A quick drag skips boxes between two pointer positions; they were passed over.
+                for (int k = std::min(m, m_dragMonth); k <= std::max(m, m_dragMonth); ++k)
+                    chkMonth[size_t(k)]->setChecked(true);
+                m_dragMonth = m;
             }
         }
         return true;

@@ -84,6 +84,7 @@ class frmSalesView : public QWidget, public Refreshable
     SalesRowModel *m_model;
     int m_tag = 0;
     bool m_dragging = false;
+    int m_dragMonth = 0;
     int m_orderSortColumn = -1;
     int m_orderSortOrder = 0;
 };
