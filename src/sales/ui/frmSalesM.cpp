@@ -44,7 +44,6 @@ frmSalesM::frmSalesM(AppData &data, const SearchCriteria &criteria, const std::v
     lsvTotal = TotalsList(this, "lsvTotal", QStringLiteral("集計"),
                           {"区分", "件数", "数量", "売上合計", "消費税", "税込合計", "客単価", "税込客単価"}, kTotalAlign);
     lsvM = TotalsList(this, "lsvM", QStringLiteral("メニュー別売上"), {"メニュー", "数量", "単価", "小計"}, kItemAlign);
-    lsvM->setColumnWidth(0, 240);
     connect(lsvM->header(), &QHeaderView::sectionClicked, this,
             [this](int column) { SortTotalsList(lsvM, column, m_sortColumn, m_descending); });
 
@@ -60,8 +59,6 @@ frmSalesM::frmSalesM(AppData &data, const SearchCriteria &criteria, const std::v
     const SalesTotals totals = ComputeSalesTotals(data.records, data.settings.Shop.TaxRate, positions);
     FillTotalsList(lsvTotal, totals.SummaryRows(), kTotalAlign);
     FillTotalsList(lsvM, totals.ItemRows(), kItemAlign);
-    for (int c = 1; c < 8; ++c)
-        lsvTotal->resizeColumnToContents(c);
     QApplication::restoreOverrideCursor();
 }
 

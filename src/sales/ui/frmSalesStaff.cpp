@@ -40,7 +40,6 @@ frmSalesStaff::frmSalesStaff(AppData &data, const SearchCriteria &criteria, cons
 
     lsvStaff = TotalsList(this, "lsvStaff", QStringLiteral("スタッフ別集金表"),
                           {"スタッフ名", "配達件数", "税込金額", "割引", "集金合計"}, kStaffAlign);
-    lsvStaff->setColumnWidth(0, 180);
     connect(lsvStaff->header(), &QHeaderView::sectionClicked, this,
             [this](int column) { SortTotalsList(lsvStaff, column, m_sortColumn, m_descending); });
 

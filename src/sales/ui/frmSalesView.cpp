@@ -68,6 +68,7 @@ frmSalesView::frmSalesView(AppData &data, QWidget *parent) : QWidget(parent), m_
     sstSeach->addTab(buildMonthTab(), QStringLiteral("月単位で検索"));
     sstSeach->addTab(buildPeriodTab(), QStringLiteral("特定期間で検索"));
     sstSeach->addTab(buildDayTab(), QStringLiteral("特定日で検索"));
+    sstSeach->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
 
     auto *customerBox = new QGroupBox(QStringLiteral("特定顧客のみ抽出"), this);
     txtID = named(new QLineEdit(customerBox), "txtID");
@@ -158,7 +159,7 @@ frmSalesView::frmSalesView(AppData &data, QWidget *parent) : QWidget(parent), m_
     split->setStretchFactor(1, 1);
 
     auto *layout = new QVBoxLayout(this);
-    layout->addLayout(criteria);
+    layout->addLayout(criteria, 0);
     layout->addLayout(buttons);
     layout->addWidget(split, 1);
 
@@ -194,6 +195,7 @@ QWidget *frmSalesView::buildMonthTab()
     grid->addWidget(monthCaption, 1, 0, 1, 2);
     grid->addLayout(months, 2, 0, 1, 2);
     grid->setColumnStretch(1, 1);
+    grid->setRowStretch(3, 1);
     return tab;
 }
 
@@ -213,6 +215,7 @@ QWidget *frmSalesView::buildPeriodTab()
     row->addWidget(new QLabel(QStringLiteral("～"), tab));
     row->addWidget(dtpDate[1]);
     row->addStretch();
+    row->setAlignment(Qt::AlignTop);
     return tab;
 }
 
@@ -222,6 +225,7 @@ QWidget *frmSalesView::buildDayTab()
     auto *row = new QHBoxLayout(tab);
     row->addWidget(dtpDate[2]);
     row->addStretch();
+    row->setAlignment(Qt::AlignTop);
     return tab;
 }
 

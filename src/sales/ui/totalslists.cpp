@@ -16,6 +16,9 @@ QTreeWidget *TotalsList(QWidget *parent, const char *name, const QString &spoken
     for (int c = 0; c < headers.size(); ++c)
         list->headerItem()->setTextAlignment(c, alignments[size_t(c)] | Qt::AlignVCenter);
     list->header()->setSectionsClickable(true);
+    // Columns share the width, so the amounts stay beside their captions on a wide window.
+    list->header()->setSectionResizeMode(QHeaderView::Stretch);
+    list->header()->setMinimumSectionSize(60);
     return list;
 }
 
