@@ -23,6 +23,9 @@
 #include "printing/printdocument.h"
 #include "printing/ui/frmPreview.h"
 #include "printing/ui/frmPrinterBox.h"
+#include "sales/ui/frmSalesM.h"
+#include "sales/ui/frmSalesStaff.h"
+#include "sales/ui/frmSalesView.h"
 #include "settings/ui/frmSettei.h"
 #include "settings/ui/frmMenuBCheck.h"
 #include "settings/ui/frmMenuBoard.h"
@@ -159,6 +162,9 @@ TEST_F(AccessibleNames, EveryInputControlOfEveryWindowHasOne)
     check("frmMenuName", [&] { return new frmMenuName(frmMenuName::Mode::Change, noodles, 0); });
     check("frmMenuSubName", [] { return new frmMenuSubName(frmMenuSubName::Mode::Add, {}); });
     check("frmSettei", [] { return new frmSettei; });
+    check("frmSalesView", [&] { return new frmSalesView(data); });
+    check("frmSalesM", [&] { return new frmSalesM(data, SearchCriteria{}, {}); });
+    check("frmSalesStaff", [&] { return new frmSalesStaff(data, SearchCriteria{}, {}); });
     data.settings.BuildingList << QStringLiteral("サンハイツ\t西新宿2-8");
     data.settings.DeliverToList << QStringLiteral("市役所");
     check("frmShienSet", [&] { return new frmShienSet(data.settings); });

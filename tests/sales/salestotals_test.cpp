@@ -5,6 +5,8 @@
 #include "sales/salestotals.h"
 #include "store/helpers.h"
 
+#include <QProcess>
+
 #include <random>
 
 namespace
@@ -154,4 +156,22 @@ TEST(SalesCaption, PeriodAndTimes)
     EXPECT_EQ(TotalsCaption(kTotalsCaptionPrefix, c), "売上集計 [ 2024/05/01 ～ 2024/05/31 11:00-14:00 ]");
     c.End = c.Start;
     EXPECT_EQ(TotalsCaption(kStaffCaptionPrefix, c), "スタッフ別集金集計 [ 2024/05/01 11:00-14:00 ]");
+}
+
+TEST_F(SalesTotalsTest, AdminTotals_PrintsWhatTheWindowComputes)
+{
+    addBook();
+    data.records.CloseRecordFiles();
+    QProcess admin;
+    admin.start(SORANOWA_ADMIN_PATH, {"totals", folder.path(), "--from", "20240510", "--to", "20240510", "--csv",
+                                      folder.file("t.csv")});
+    ASSERT_TRUE(admin.waitForFinished(30000));
+    EXPECT_EQ(admin.exitCode(), 0) << admin.readAllStandardError().toStdString();
+    const QStringList lines = QString::fromUtf8(admin.readAllStandardOutput()).split('\n');
+    ASSERT_GE(lines.size(), 9);
+    EXPECT_EQ(lines[0], "売上集計 [ 2024/05/10 00:00-23:59 ]");
+    // The tool reads the folder's own tax rate: none set, so prices include tax.
+    EXPECT_EQ(lines[4], "合計\t3件\t10\t¥3,900\t¥0\t¥3,900\t¥1,300\t¥1,300");
+    EXPECT_EQ(lines[8], "ラーメン\t3\t¥500\t¥1,600");
+    EXPECT_TRUE(folder.read("t.csv").startsWith("\"\x83\x89\x81[\x83\x81\x83\x93\",\"3\",\"500\",\"1,600\"\r\n"));
 }
