@@ -19,10 +19,10 @@ int renderSalesSheet(const QStringList &args, PrintKind kind)
 {
     ParsedArgs parsed;
     int exitCode = kExitOk;
-    const auto period = LoadPeriodOrders(
-        args, {QStringLiteral("--kind"), QStringLiteral("--out")},
-        QStringLiteral("render takes DATA_DIR --kind SK|SS --from yyyymmdd --to yyyymmdd --out FILE"), &parsed,
-        &exitCode);
+    const auto period =
+        LoadPeriodOrders(args, {QStringLiteral("--kind"), QStringLiteral("--out")},
+                         QStringLiteral("render takes DATA_DIR --kind SK|SS --from yyyymmdd --to yyyymmdd --out FILE"),
+                         &parsed, &exitCode);
     if (!period)
         return exitCode;
     if (!parsed.values.contains(QStringLiteral("--out"))) {
@@ -39,8 +39,12 @@ int renderSalesSheet(const QStringList &args, PrintKind kind)
     } else {
         const StaffCollection c =
             ComputeStaffCollection(period->data->records, settings.Shop.TaxRate, settings.StaffList, period->positions);
-        doc.Collection = {TotalsCaption(kStaffCaptionPrefix, period->criteria), c.Rows(), c.CountText(),
-                          c.WithTaxText(), c.DiscountText(), c.MoneyText()};
+        doc.Collection = {TotalsCaption(kStaffCaptionPrefix, period->criteria),
+                          c.Rows(),
+                          c.CountText(),
+                          c.WithTaxText(),
+                          c.DiscountText(),
+                          c.MoneyText()};
     }
     QString error;
     if (!RenderDocumentToPdf(doc, out, &error)) {

@@ -68,9 +68,9 @@ int RunTotals(const QStringList &args)
 {
     ParsedArgs parsed;
     int exitCode = kExitOk;
-    const auto period = LoadPeriodOrders(args, {QStringLiteral("--csv")},
-                                         QStringLiteral("totals takes DATA_DIR --from yyyymmdd --to yyyymmdd [--csv FILE]"),
-                                         &parsed, &exitCode);
+    const auto period = LoadPeriodOrders(
+        args, {QStringLiteral("--csv")},
+        QStringLiteral("totals takes DATA_DIR --from yyyymmdd --to yyyymmdd [--csv FILE]"), &parsed, &exitCode);
     if (!period)
         return exitCode;
     const SalesTotals totals =

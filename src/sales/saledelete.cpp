@@ -17,8 +17,7 @@ bool DeleteSaleFromHistory(AppData &data, int salePos, const QString &name)
                          QStringLiteral(" 様の売上履歴を削除しますか？");
     if (!AskYesNo(QStringLiteral("削除確認"), text, PromptIcon::Warning))
         return false;
-    if (order->HasCustomer() && data.settings.Shop.PointService == QStringLiteral("1") &&
-        order->Customer.Points >= 0) {
+    if (order->HasCustomer() && data.settings.Shop.PointService == QStringLiteral("1") && order->Customer.Points >= 0) {
         const PointRules rules = PointRules::FromShop(data.settings.Shop);
         ReverseSpentPoints(order->Sale, order->Customer, rules);
         ReverseEarnedPoints(order->Sale, order->Customer, rules);

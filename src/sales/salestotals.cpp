@@ -95,8 +95,8 @@ std::vector<QStringList> SalesTotals::SummaryRows() const
     const qint64 withTax = SaturatingAdd(sales, tax);
     auto row = [&](const QString &label, qint64 n, qint64 qty, qint64 s, qint64 x) {
         const qint64 inc = SaturatingAdd(s, x);
-        return QStringList{label,           QString::number(n) + ken, QString::number(qty), FormatYen(s),
-                           FormatYen(x),    FormatYen(inc),           average(s, n),        average(inc, n)};
+        return QStringList{label,        QString::number(n) + ken, QString::number(qty), FormatYen(s),
+                           FormatYen(x), FormatYen(inc),           average(s, n),        average(inc, n)};
     };
     const QString none;
     return {
@@ -106,8 +106,8 @@ std::vector<QStringList> SalesTotals::SummaryRows() const
         row(QStringLiteral("合計"), count, TakeOutQty + DeliveryQty, sales, tax),
         QStringList{QStringLiteral("割引"), QString::number(DiscountCount) + ken, none, none, none,
                     FormatYen(DiscountTotal), none, none},
-        QStringList{QStringLiteral("割引後合計"), none, none, none, none, FormatYen(SaturatingAdd(withTax, DiscountTotal)),
-                    none, none},
+        QStringList{QStringLiteral("割引後合計"), none, none, none, none,
+                    FormatYen(SaturatingAdd(withTax, DiscountTotal)), none, none},
     };
 }
 

@@ -115,7 +115,8 @@ TEST_F(SalesTest, SalesView_SearchDetailDeleteAndTotals)
         EXPECT_EQ(totals.lsvM->topLevelItemCount(), 5);
         prompt.fileNext(folder.file("items.csv"));
         totals.ex->trigger();
-        EXPECT_TRUE(folder.read("items.csv").startsWith("\"\x83\x89\x81[\x83\x81\x83\x93\",\"2\",\"650\",\"1,300\"\r\n"));
+        EXPECT_TRUE(
+            folder.read("items.csv").startsWith("\"\x83\x89\x81[\x83\x81\x83\x93\",\"2\",\"650\",\"1,300\"\r\n"));
         picture(&totals, "salesm");
     }
     {

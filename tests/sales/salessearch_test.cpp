@@ -31,7 +31,7 @@ TEST_F(SalesTest, Search_DateRangeDeliveryTimeAndCustomerRules)
 {
     addSale("20240509", 1, 2, {{"ラーメン", 1, 600}}, QTime(14, 0, 0));
     addSale("20240510", 1, 12, {{"ラーメン", 1, 600}}, QTime(14, 0, 30));
-    addSale("20240510", 2, 2, {{"ラーメン", 1, 600}}, std::nullopt); // taken, not delivered
+    addSale("20240510", 2, 2, {{"ラーメン", 1, 600}}, std::nullopt);  // taken, not delivered
     addSale("20240510", 3, 99, {{"ラーメン", 1, 600}}, QTime(12, 0)); // customer deleted
     addSale("20240511", 1, 12, {{"ラーメン", 1, 600}}, QTime(11, 0));
     addSale("20240512", 1, 12, {{"ラーメン", 1, 600}}, QTime(0, 0)); // delivered at midnight
@@ -48,7 +48,8 @@ TEST_F(SalesTest, Search_DateRangeDeliveryTimeAndCustomerRules)
 
     // Slot 11:00-14:00 filters on the delivery's time of day: 14:00:00 in, 14:00:30 out.
     rows = SearchSales(data.records, period("20240509", "20240512", "110000", "140000"));
-    EXPECT_EQ(names(rows), QStringList({"2024/05/09 11:00 ﾔﾏﾀﾞ ﾀﾛｳ", "2024/05/10 11:00 削除", "2024/05/11 11:00 ｽｽﾞｷ ﾊﾅｺ"}));
+    EXPECT_EQ(names(rows),
+              QStringList({"2024/05/09 11:00 ﾔﾏﾀﾞ ﾀﾛｳ", "2024/05/10 11:00 削除", "2024/05/11 11:00 ｽｽﾞｷ ﾊﾅｺ"}));
     rows = SearchSales(data.records, period("20240509", "20240509", "090000", "100000"));
     EXPECT_EQ(rows.size(), 1u);
 

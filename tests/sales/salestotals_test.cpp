@@ -46,10 +46,8 @@ TEST_F(SalesTotalsTest, Totals_EveryFigureAsComputedByHand)
     const std::vector<QStringList> items = t.ItemRows();
     const std::vector<QStringList> wantItems = {
         {"ラーメン", "3", "¥500", "¥1,600"}, // 2 x 500 + 1 x 600, first price kept
-        {"ビール", "3", "¥400", "¥1,200"},
-        {"餃子", "3", "¥300", "¥900"},
-        {"ライス", "1", "¥200", "¥200"},
-        {"", "", "", ""},
+        {"ビール", "3", "¥400", "¥1,200"},   {"餃子", "3", "¥300", "¥900"},
+        {"ライス", "1", "¥200", "¥200"},     {"", "", "", ""},
         {"割引", "2", "", "-¥150"},
     };
     EXPECT_EQ(items, wantItems);
@@ -122,7 +120,8 @@ TEST(SalesExchangeSort, SameOrderAsThePairwiseLoopOnRandomTables)
 
 TEST_F(SalesTotalsTest, Export_BytesQuotedCp932CrLf)
 {
-    const std::vector<QStringList> rows = {{"ラーメン", "3", "¥500", "¥1,500"}, {"", "", "", ""}, {"割引", "2", "", "-¥150"}};
+    const std::vector<QStringList> rows = {
+        {"ラーメン", "3", "¥500", "¥1,500"}, {"", "", "", ""}, {"割引", "2", "", "-¥150"}};
     const QByteArray want("\"\x83\x89\x81[\x83\x81\x83\x93\",\"3\",\"500\",\"1,500\"\r\n"
                           "\"\",\"\",\"\",\"\"\r\n"
                           "\"\x8a\x84\x88\xf8\",\"2\",\"\",\"-150\"\r\n");
@@ -163,8 +162,8 @@ TEST_F(SalesTotalsTest, AdminTotals_PrintsWhatTheWindowComputes)
     addBook();
     data.records.CloseRecordFiles();
     QProcess admin;
-    admin.start(SORANOWA_ADMIN_PATH, {"totals", folder.path(), "--from", "20240510", "--to", "20240510", "--csv",
-                                      folder.file("t.csv")});
+    admin.start(SORANOWA_ADMIN_PATH,
+                {"totals", folder.path(), "--from", "20240510", "--to", "20240510", "--csv", folder.file("t.csv")});
     ASSERT_TRUE(admin.waitForFinished(30000));
     EXPECT_EQ(admin.exitCode(), 0) << admin.readAllStandardError().toStdString();
     const QStringList lines = QString::fromUtf8(admin.readAllStandardOutput()).split('\n');

@@ -23,8 +23,7 @@ const std::vector<Qt::Alignment> kItemAlign = {L, C, R, R};
 
 } // namespace
 
-frmSalesM::frmSalesM(AppData &data, const SearchCriteria &criteria, const std::vector<int> &positions,
-                     QWidget *parent)
+frmSalesM::frmSalesM(AppData &data, const SearchCriteria &criteria, const std::vector<int> &positions, QWidget *parent)
     : QDialog(parent)
 {
     named(this, "frmSalesM");
@@ -41,8 +40,9 @@ frmSalesM::frmSalesM(AppData &data, const SearchCriteria &criteria, const std::v
     connect(ex, &QAction::triggered, this, &frmSalesM::Export);
     connect(close, &QAction::triggered, this, &QDialog::reject);
 
-    lsvTotal = TotalsList(this, "lsvTotal", QStringLiteral("集計"),
-                          {"区分", "件数", "数量", "売上合計", "消費税", "税込合計", "客単価", "税込客単価"}, kTotalAlign);
+    lsvTotal =
+        TotalsList(this, "lsvTotal", QStringLiteral("集計"),
+                   {"区分", "件数", "数量", "売上合計", "消費税", "税込合計", "客単価", "税込客単価"}, kTotalAlign);
     lsvM = TotalsList(this, "lsvM", QStringLiteral("メニュー別売上"), {"メニュー", "数量", "単価", "小計"}, kItemAlign);
     connect(lsvM->header(), &QHeaderView::sectionClicked, this,
             [this](int column) { SortTotalsList(lsvM, column, m_sortColumn, m_descending); });

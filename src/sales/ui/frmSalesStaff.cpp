@@ -79,8 +79,8 @@ frmSalesStaff::frmSalesStaff(AppData &data, const SearchCriteria &criteria, cons
 
 CollectionSheetInput frmSalesStaff::SheetInput() const
 {
-    return {windowTitle(), TotalsListRows(lsvStaff), lblKen->text(), lblTotal->text(), lblTotalWari->text(),
-            lblMoney->text()};
+    return {windowTitle(),    TotalsListRows(lsvStaff), lblKen->text(),
+            lblTotal->text(), lblTotalWari->text(),     lblMoney->text()};
 }
 
 void frmSalesStaff::Preview()

@@ -36,9 +36,9 @@ namespace
 {
 
 const std::array<SettingValue<QString>, 4> kSlotStart = {Prefs::BandStart1, Prefs::BandStart1, Prefs::BandStart2,
-                                                          Prefs::BandStart3};
+                                                         Prefs::BandStart3};
 const std::array<SettingValue<QString>, 4> kSlotEnd = {Prefs::BandEnd1, Prefs::BandEnd1, Prefs::BandEnd2,
-                                                        Prefs::BandEnd3};
+                                                       Prefs::BandEnd3};
 
 QTime slotTime(const QString &text)
 {
@@ -109,9 +109,8 @@ frmSalesView::frmSalesView(AppData &data, QWidget *parent) : QWidget(parent), m_
     lsvSales->setColumnWidth(1, 130);
     connect(lsvSales->header(), &QHeaderView::sectionClicked, this, [this](int column) {
         m_model->sortBy(column);
-        lsvSales->header()->setSortIndicator(column, m_model->sortOrder() == SortOrder::Ascending
-                                                         ? Qt::AscendingOrder
-                                                         : Qt::DescendingOrder);
+        lsvSales->header()->setSortIndicator(
+            column, m_model->sortOrder() == SortOrder::Ascending ? Qt::AscendingOrder : Qt::DescendingOrder);
         clearDetail();
     });
     lsvSales->header()->setSortIndicatorShown(true);
@@ -179,8 +178,8 @@ QWidget *frmSalesView::buildMonthTab()
     auto *monthCaption = new QLabel(QStringLiteral("検索月：  （ドラッグで複数月の選択が可能）"), tab);
     auto *months = new QHBoxLayout;
     for (int m = 0; m < 12; ++m) {
-        chkMonth[size_t(m)] = named(new QCheckBox(QString::number(m + 1), tab),
-                                    QStringLiteral("chkMonth%1").arg(m + 1), QStringLiteral("%1月").arg(m + 1));
+        chkMonth[size_t(m)] = named(new QCheckBox(QString::number(m + 1), tab), QStringLiteral("chkMonth%1").arg(m + 1),
+                                    QStringLiteral("%1月").arg(m + 1));
         chkMonth[size_t(m)]->installEventFilter(this);
         months->addWidget(chkMonth[size_t(m)]);
     }
@@ -205,8 +204,8 @@ QWidget *frmSalesView::buildPeriodTab()
     const QDate today = Clock::Now().date();
     for (int i = 0; i < 3; ++i) {
         static const char *const spoken[] = {"開始日", "終了日", "検索日"};
-        dtpDate[size_t(i)] = named(new QDateEdit(today), QStringLiteral("dtpDate%1").arg(i),
-                                   QString::fromUtf8(spoken[i]));
+        dtpDate[size_t(i)] =
+            named(new QDateEdit(today), QStringLiteral("dtpDate%1").arg(i), QString::fromUtf8(spoken[i]));
         dtpDate[size_t(i)]->setCalendarPopup(true);
         dtpDate[size_t(i)]->setDisplayFormat(QStringLiteral("yyyy/MM/dd"));
     }
@@ -235,17 +234,17 @@ QWidget *frmSalesView::buildTimeBox()
     auto *grid = new QGridLayout(box);
     static const char *const captions[] = {"終日", "指定時間１", "指定時間２", "指定時間３"};
     for (int i = 0; i < 4; ++i) {
-        optTime[size_t(i)] = named(new QRadioButton(QString::fromUtf8(captions[i]), box),
-                                   QStringLiteral("optTime%1").arg(i));
+        optTime[size_t(i)] =
+            named(new QRadioButton(QString::fromUtf8(captions[i]), box), QStringLiteral("optTime%1").arg(i));
     }
     optTime[0]->setChecked(true);
     grid->addWidget(optTime[0], 0, 0);
     dtpTimeS[0] = dtpTimeE[0] = nullptr;
     for (int n = 1; n <= 3; ++n) {
-        dtpTimeS[size_t(n)] = named(new QTimeEdit(box), QStringLiteral("dtpTimeS%1").arg(n),
-                                    QStringLiteral("指定時間%1の開始").arg(n));
-        dtpTimeE[size_t(n)] = named(new QTimeEdit(box), QStringLiteral("dtpTimeE%1").arg(n),
-                                    QStringLiteral("指定時間%1の終了").arg(n));
+        dtpTimeS[size_t(n)] =
+            named(new QTimeEdit(box), QStringLiteral("dtpTimeS%1").arg(n), QStringLiteral("指定時間%1の開始").arg(n));
+        dtpTimeE[size_t(n)] =
+            named(new QTimeEdit(box), QStringLiteral("dtpTimeE%1").arg(n), QStringLiteral("指定時間%1の終了").arg(n));
         for (QTimeEdit *t : {dtpTimeS[size_t(n)], dtpTimeE[size_t(n)]})
             t->setDisplayFormat(QStringLiteral("HH:mm"));
         connect(dtpTimeS[size_t(n)], &QTimeEdit::timeChanged, this, [this, n] { keepSlotOrder(n, true); });
