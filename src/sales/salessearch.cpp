@@ -64,6 +64,24 @@ QByteArray trimmedDate(const SalesIndexEntry &e)
 
 } // namespace
 
+QString SalesRowTimeText(double value)
+{
+    // As FormatOleDate(value, "yyyy/MM/dd hh:mm") gives it, without a QDateTime per row.
+    if (!std::isfinite(value) || value < -657434.0 || value > 2958465.99999)
+        return QString();
+    double whole = std::trunc(value);
+    qint64 ms = std::llround(std::fabs(value - whole) * 86400000.0);
+    if (ms >= 86400000) {
+        ms -= 86400000;
+        whole += 1;
+    }
+    const QDate day = QDate(1899, 12, 30).addDays(qint64(whole));
+    char text[24];
+    const int n = std::snprintf(text, sizeof text, "%04d/%02d/%02d %02d:%02d", day.year(), day.month(), day.day(),
+                                int(ms / 3600000), int(ms / 60000 % 60));
+    return QString::fromLatin1(text, n);
+}
+
 QHash<qint32, int> FirstCustomerPositions(const RecordStore &records)
 {
     QHash<qint32, int> positions;
@@ -82,6 +100,7 @@ std::vector<SalesRow> SearchSales(RecordStore &records, const SearchCriteria &c)
     const QHash<qint32, int> customerPos = FirstCustomerPositions(records);
 
     std::vector<SalesRow> rows;
+    char buf[kSalesRecordLength];
     for (int pos = 1; pos <= records.SalesCount(); ++pos) {
         const SalesIndexEntry &e = records.SalesIndex[pos];
         const QByteArray date = trimmedDate(e);
@@ -92,12 +111,12 @@ std::vector<SalesRow> SearchSales(RecordStore &records, const SearchCriteria &c)
             continue;
         if (!wantedId.isEmpty() && QString::number(e.CustomerId) != wantedId)
             continue;
-        const std::optional<SalesRecord> sale = records.ReadSale(pos);
-        if (!sale)
+        // Only the order time is shown: the rest of the record is not decoded.
+        if (!records.ReadSaleBytes(pos, buf))
             continue;
         SalesRow row;
         row.Pos = pos;
-        row.OrderTime = FormatOleDate(sale->OrderTime, QStringLiteral("yyyy/MM/dd hh:mm"));
+        row.OrderTime = SalesRowTimeText(RecordBytes::GetDouble(buf + SalesOffsets::OrderTime));
         const int cp = customerPos.value(e.CustomerId, -1);
         if (cp < 1) {
             row.Name = QStringLiteral("削除");

@@ -44,6 +44,9 @@ struct SalesRow {
     const QString &Column(int column) const { return column == 0 ? OrderTime : (column == 1 ? Name : Tel); }
 };
 
+// "yyyy/mm/dd hh:nn" of a stored date; "" when it is not a date.
+QString SalesRowTimeText(double value);
+
 // The first CustomerIndex position of each customer number, as FindCustomerPos finds it.
 QHash<qint32, int> FirstCustomerPositions(const RecordStore &records);
 

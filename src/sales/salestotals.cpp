@@ -1,6 +1,7 @@
 #include "sales/salestotals.h"
 
 #include "sales/money.h"
+#include "store/cp932.h"
 #include "store/helpers.h"
 #include "store/recordstore.h"
 #include "store/saleamounts.h"
@@ -22,10 +23,35 @@ QString average(qint64 sum, qint64 count)
     return FormatYen(std::llround(double(sum) / double(count)));
 }
 
-qint64 lineAmount(const SalesRecord &sale, int i)
+// The few fields the totals read, straight from the stored bytes: decoding every text of every
+// listed order would cost more than the totals themselves.
+struct SaleFields {
+    const char *p;
+    qint32 customerId() const { return RecordBytes::GetInt32(p + SalesOffsets::CustomerId); }
+    qint16 qty(int i) const { return RecordBytes::GetInt16(p + SalesOffsets::ItemQty + 2 * i); }
+    qint64 price(int i) const { return CurrencyToYen(RecordBytes::GetInt64(p + SalesOffsets::ItemPrice + 8 * i)); }
+    qint64 amount(int i) const { return SaturatingMul(qty(i), price(i)); }
+    qint16 serviceDiscount() const { return RecordBytes::GetInt16(p + SalesOffsets::ServiceDiscount); }
+    qint32 pointDiscount() const { return RecordBytes::GetInt32(p + SalesOffsets::PointDiscount); }
+    QByteArray name(int i) const { return QByteArray(p + SalesOffsets::ItemName + 30 * i, 30); }
+    QByteArray deliveryStaff() const { return QByteArray(p + SalesOffsets::DeliveryStaff, 20); }
+};
+
+// A text field's stored bytes to its trimmed text, each distinct field decoded once.
+class FieldTexts
 {
-    return SaturatingMul(sale.ItemQty[i], CurrencyToYen(sale.ItemPrice[i]));
-}
+  public:
+    const QString &text(const QByteArray &raw)
+    {
+        auto found = m_seen.constFind(raw);
+        if (found == m_seen.cend())
+            found = m_seen.insert(raw, TrimField(FromCp932(raw)));
+        return *found;
+    }
+
+  private:
+    QHash<QByteArray, QString> m_seen;
+};
 
 } // namespace
 
@@ -34,35 +60,37 @@ SalesTotals ComputeSalesTotals(RecordStore &records, const QString &taxRate, con
     SalesTotals t;
     const QHash<qint32, int> customerPos = FirstCustomerPositions(records);
     QHash<QString, int> itemAt;
+    FieldTexts names;
+    char buf[kSalesRecordLength];
     for (int pos : positions) {
-        const std::optional<SalesRecord> sale = records.ReadSale(pos);
-        if (!sale)
+        if (!records.ReadSaleBytes(pos, buf))
             continue;
-        const int cp = customerPos.value(sale->CustomerId, -1);
+        const SaleFields sale{buf};
+        const int cp = customerPos.value(sale.customerId(), -1);
         const bool takeOut = cp > 0 && records.CustomerIndex[cp].Tel == kTakeOutTel;
         if (cp > 0)
             ++(takeOut ? t.TakeOutCount : t.DeliveryCount);
         qint64 amount = 0;
-        for (int i = 1; i <= kMaxOrderLines && sale->ItemQty[i] >= 1; ++i) {
-            const qint64 line = lineAmount(*sale, i);
+        for (int i = 1; i <= kMaxOrderLines && sale.qty(i) >= 1; ++i) {
+            const qint64 line = sale.amount(i);
             amount = SaturatingAdd(amount, line);
-            (takeOut ? t.TakeOutQty : t.DeliveryQty) += sale->ItemQty[i];
-            const QString name = TrimField(sale->ItemName[i]);
+            (takeOut ? t.TakeOutQty : t.DeliveryQty) += sale.qty(i);
+            const QString &name = names.text(sale.name(i));
             auto found = itemAt.constFind(name);
             if (found != itemAt.cend()) {
                 ItemTotal &item = t.Items[size_t(*found)];
-                item.Qty += sale->ItemQty[i];
+                item.Qty += sale.qty(i);
                 item.Amount = SaturatingAdd(item.Amount, line);
             } else {
                 itemAt.insert(name, int(t.Items.size()));
-                t.Items.push_back({name, sale->ItemQty[i], CurrencyToYen(sale->ItemPrice[i]), line});
+                t.Items.push_back({name, sale.qty(i), sale.price(i), line});
             }
         }
         qint64 &sales = takeOut ? t.TakeOutSales : t.DeliverySales;
         sales = SaturatingAdd(sales, amount);
         qint64 &tax = takeOut ? t.TakeOutTax : t.DeliveryTax;
         tax = SaturatingAdd(tax, ClampYen(ComputeTax(amount, taxRate)));
-        for (qint64 discount : {qint64(sale->ServiceDiscount), qint64(sale->PointDiscount)}) {
+        for (qint64 discount : {qint64(sale.serviceDiscount()), qint64(sale.pointDiscount())}) {
             if (discount < 0) {
                 t.DiscountTotal = SaturatingAdd(t.DiscountTotal, discount);
                 ++t.DiscountCount;
@@ -123,24 +151,26 @@ StaffCollection ComputeStaffCollection(RecordStore &records, const QString &taxR
         if (!staffAt.contains(staffList[i]))
             staffAt.insert(staffList[i], i);
     }
+    FieldTexts names;
+    char buf[kSalesRecordLength];
     for (int pos : positions) {
-        const std::optional<SalesRecord> sale = records.ReadSale(pos);
-        if (!sale)
+        if (!records.ReadSaleBytes(pos, buf))
             continue;
-        const int cp = customerPos.value(sale->CustomerId, -1);
+        const SaleFields sale{buf};
+        const int cp = customerPos.value(sale.customerId(), -1);
         if (cp > 0 && records.CustomerIndex[cp].Tel == kTakeOutTel)
             continue;
         // Every slot counts here, including those after an empty one.
         qint64 amount = 0;
         for (int i = 1; i <= kMaxOrderLines; ++i)
-            amount = SaturatingAdd(amount, lineAmount(*sale, i));
+            amount = SaturatingAdd(amount, sale.amount(i));
         const qint64 withTax = SaturatingAdd(amount, ClampYen(ComputeTax(amount, taxRate)));
         qint64 discount = 0;
-        if (sale->ServiceDiscount < 0)
-            discount += sale->ServiceDiscount;
-        if (sale->PointDiscount < 0)
-            discount += sale->PointDiscount;
-        const QString name = TrimField(sale->DeliveryStaff);
+        if (sale.serviceDiscount() < 0)
+            discount += sale.serviceDiscount();
+        if (sale.pointDiscount() < 0)
+            discount += sale.pointDiscount();
+        const QString &name = names.text(sale.deliveryStaff());
         const int at = name.isEmpty() ? 0 : staffAt.value(name, 0);
         for (StaffTotal *s : {&c.Staff[size_t(at)], &c.Total}) {
             ++s->Count;

@@ -1,6 +1,9 @@
 #include "salestest.h"
 
 #include "sales/salessearch.h"
+#include "store/oledate.h"
+
+#include <random>
 
 namespace
 {
@@ -94,6 +97,14 @@ TEST(SalesSearchRules, MonthsTimesAndYears)
     EXPECT_EQ(DoneTimeKey(-1.25), "060000"); // before 1899-12-30 the fraction still gives the time
     EXPECT_EQ(DoneTimeKey(std::nan("")), "350000");
     EXPECT_EQ(SlotTimeText(QTime(9, 5, 59)), "090500");
+
+    // The list's fast date text is the program's date format, edges of rounding included.
+    std::mt19937_64 random(5);
+    std::vector<double> values = {1.0, 0.0, -1.25, 45000.99999999, 2958465.9, 1e300, -1e9, 37000.5 - 1e-9};
+    for (int i = 0; i < 20000; ++i)
+        values.push_back(double(random() % 4000000000ull) / 1e4 - 50000.0);
+    for (double v : values)
+        ASSERT_EQ(SalesRowTimeText(v), FormatOleDate(v, "yyyy/MM/dd hh:mm")) << v;
 
     EXPECT_EQ(SearchYears(2004, "20010619"), QStringList({"2004年度", "2003年度", "2002年度", "2001年度"}));
     EXPECT_EQ(SearchYears(2002, "20000301").last(), "2000年度");
