@@ -4,7 +4,12 @@
 #include <QString>
 #include <QStringList>
 
+#include "sales/salessearch.h"
+#include "store/appdata.h"
+
+#include <memory>
 #include <optional>
+#include <vector>
 
 constexpr int kExitOk = 0;
 constexpr int kExitFailure = 1; // the work could not be done (missing folder, write error, ...)
@@ -35,3 +40,16 @@ int RunRender(const QStringList &args); // needs a QGuiApplication (fonts)
 int RunImport(const QStringList &args);
 int RunZipDb(const QStringList &args); // zipdb build OUT [SOURCES...]
 int RunZip(const QStringList &args);   // zip DATA_DIR KEY
+int RunTotals(const QStringList &args);
+
+// The orders a sales search of a period lists (all day, every customer), in list order, with the
+// data folder they were read from.
+struct PeriodOrders {
+    std::unique_ptr<AppData> data;
+    SearchCriteria criteria;
+    std::vector<int> positions;
+};
+// Reads DATA_DIR --from yyyymmdd --to yyyymmdd (plus `extraValued` options, returned in
+// `parsed`); nullopt after the message, with the exit status in `exitCode`.
+std::optional<PeriodOrders> LoadPeriodOrders(const QStringList &args, const QStringList &extraValued,
+                                             const QString &usage, ParsedArgs *parsed, int *exitCode);

@@ -40,6 +40,8 @@ int main(int argc, char **argv)
         return RunSampleData(args);
     if (command == QLatin1String("render"))
         return RunRender(args);
+    if (command == QLatin1String("totals"))
+        return RunTotals(args);
     if (command == QLatin1String("import"))
         return RunImport(args);
     if (command == QLatin1String("zipdb"))

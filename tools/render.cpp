@@ -4,14 +4,67 @@
 #include "printing/orderprint.h"
 #include "printing/pdfrender.h"
 #include "printing/printkind.h"
+#include "sales/salestotals.h"
 #include "store/appdata.h"
 #include "store/datastats.h"
 #include "store/settingfiles.h"
 
 #include <QDir>
 
+namespace
+{
+
+// The two sales sheets of a period, from the same totals the windows show.
+int renderSalesSheet(const QStringList &args, PrintKind kind)
+{
+    ParsedArgs parsed;
+    int exitCode = kExitOk;
+    const auto period =
+        LoadPeriodOrders(args, {QStringLiteral("--kind"), QStringLiteral("--out")},
+                         QStringLiteral("render takes DATA_DIR --kind SK|SS --from yyyymmdd --to yyyymmdd --out FILE"),
+                         &parsed, &exitCode);
+    if (!period)
+        return exitCode;
+    if (!parsed.values.contains(QStringLiteral("--out"))) {
+        PrintErr(QStringLiteral("render takes DATA_DIR --kind SK|SS --from yyyymmdd --to yyyymmdd --out FILE"));
+        return kExitUsage;
+    }
+    const QString out = QDir::current().absoluteFilePath(parsed.values.value(QStringLiteral("--out")));
+    const SettingTables &settings = period->data->settings;
+    PrintDocument doc;
+    doc.PrintKind = kind;
+    if (kind == PrintKind::SK) {
+        const SalesTotals t = ComputeSalesTotals(period->data->records, settings.Shop.TaxRate, period->positions);
+        doc.Totals = {TotalsCaption(kTotalsCaptionPrefix, period->criteria), t.ItemRows(), t.SummaryRows()};
+    } else {
+        const StaffCollection c =
+            ComputeStaffCollection(period->data->records, settings.Shop.TaxRate, settings.StaffList, period->positions);
+        doc.Collection = {TotalsCaption(kStaffCaptionPrefix, period->criteria),
+                          c.Rows(),
+                          c.CountText(),
+                          c.WithTaxText(),
+                          c.DiscountText(),
+                          c.MoneyText()};
+    }
+    QString error;
+    if (!RenderDocumentToPdf(doc, out, &error)) {
+        PrintErr(error);
+        return kExitFailure;
+    }
+    PrintOut(out);
+    return kExitOk;
+}
+
+} // namespace
+
 int RunRender(const QStringList &args)
 {
+    const int kindAt = int(args.indexOf(QStringLiteral("--kind")));
+    if (kindAt >= 0 && kindAt + 1 < args.size()) {
+        const QString kindName = args[kindAt + 1];
+        if (kindName == QLatin1String("SK") || kindName == QLatin1String("SS"))
+            return renderSalesSheet(args, PrintKindFromName(kindName));
+    }
     QString error;
     const auto parsed =
         ParseArgs(args, {QStringLiteral("--kind"), QStringLiteral("--order"), QStringLiteral("--out")}, {}, &error);
@@ -22,7 +75,7 @@ int RunRender(const QStringList &args)
     }
     const PrintKind kind = PrintKindFromName(parsed->values.value(QStringLiteral("--kind"), QStringLiteral("Nohin")));
     if (kind != PrintKind::Nohin && kind != PrintKind::Nohin2) {
-        PrintErr(QStringLiteral("--kind must be Nohin or Nohin2"));
+        PrintErr(QStringLiteral("--kind must be Nohin, Nohin2, SK or SS"));
         return kExitUsage;
     }
     const QString folder = parsed->positional.front();

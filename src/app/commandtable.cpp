@@ -16,6 +16,7 @@
 #include "printing/ui/deliverynoteprint.h"
 #include "sales/ui/frmChCust.h"
 #include "sales/ui/frmChSales.h"
+#include "sales/ui/frmSalesView.h"
 #include "settings/ui/frmMenuSet.h"
 #include "settings/ui/frmSettei.h"
 #include "settings/ui/frmShienSet.h"
@@ -93,6 +94,11 @@ QWidget *openOrderEntry(AppData &data, frmMain &frame)
     panels.replaced = [&frame](const QString &text) { frame.sbrReplaced->setText(text); };
     ConnectCallerId(order, frame.callerId(), panels);
     return order;
+}
+
+QWidget *openSalesView(AppData &data, frmMain &)
+{
+    return new frmSalesView(data);
 }
 
 void runCustNew(AppData &data, frmMain &frame)
@@ -226,7 +232,7 @@ const std::vector<CommandRow> &CommandTable()
         {C::CustBunseki,  QStringLiteral("顧客分析(&B)"),          QStringLiteral("mnuCustBunseki"),  QChar(0x5206), kCustomerColor,    G::Customers,   R::NoCustomersToAnalyse, child(openCustomerCharts)},
         {C::CustDM,       QStringLiteral("DM発行(&D)"),            QStringLiteral("mnuCustDM"),       QChar('D'),    kCustomerColor,    G::Customers,   R::NoCustomersToMail,    {}},
         {C::CustTel,      QStringLiteral("電話帳データ(&T)"),      QStringLiteral("mnuCustTel"),      QChar(0x96FB), kCustomerColor,    G::Customers,   R::None,                 dialog(runPhoneBookImport)},
-        {C::SalesView,    QStringLiteral("売上検索(&S)"),          QStringLiteral("mnuSalesView"),    QChar(0x58F2), kSalesColor,       G::Sales,       R::None,                 {}},
+        {C::SalesView,    QStringLiteral("売上検索(&S)"),          QStringLiteral("mnuSalesView"),    QChar(0x58F2), kSalesColor,       G::Sales,       R::None,                 child(openSalesView)},
         {C::SalesBunseki, QStringLiteral("売上分析(&B)"),          QStringLiteral("mnuSalesBunseki"), QChar(0x6790), kSalesColor,       G::Sales,       R::NoSales,              child(openSalesCharts)},
         {C::SetMenu,      QStringLiteral("出前ﾒﾆｭｰ設定(&M)"),      QStringLiteral("mnuSetMenu"),      QChar(0x81B3), kSettingsColor,    G::Settings,    R::None,                 dialog(runMenuSettings)},
         {C::SetShien,     QStringLiteral("入力支援(&H)"),          QStringLiteral("mnuSetShien"),     QChar(0x652F), kSettingsColor,    G::Settings,    R::None,                 dialog(runShienSettings)},

@@ -394,6 +394,16 @@ std::optional<SalesRecord> RecordStore::ReadSale(int pos)
     return SalesRecord::fromBytes(buf.data());
 }
 
+bool RecordStore::ReadSaleBytes(int pos, char *out)
+{
+    if (pos < 1 || pos > SalesCount() ||
+        !readRecord(m_sales, kSalesRecordLength, SalesIndex[size_t(pos)].RecordNo, out)) {
+        ShowErrorBox(10, QStringLiteral("売上データの読み込みエラー"));
+        return false;
+    }
+    return true;
+}
+
 int RecordStore::FindCustomerPos(qint32 id) const
 {
     for (size_t i = 1; i < CustomerIndex.size(); ++i) {

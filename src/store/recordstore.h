@@ -89,6 +89,9 @@ class RecordStore
     std::optional<CustomerRecord> ReadCustomer(int pos);
     std::optional<PhoneBookRecord> ReadPhoneBookEntry(int pos);
     std::optional<SalesRecord> ReadSale(int pos);
+    // The stored bytes of the sale at `pos` (kSalesRecordLength of them), for long scans that
+    // need a few fields only; false after the same error box as ReadSale.
+    bool ReadSaleBytes(int pos, char *out);
     int FindCustomerPos(qint32 id) const;
     bool UpdateCustomer(int pos, const CustomerRecord &customer);
     bool UpdateSale(int pos, const SalesRecord &sale);

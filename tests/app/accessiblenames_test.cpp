@@ -30,6 +30,9 @@
 #include "printing/ui/frmPrinterBox.h"
 #include "sales/ui/frmChCust.h"
 #include "sales/ui/frmChSales.h"
+#include "sales/ui/frmSalesM.h"
+#include "sales/ui/frmSalesStaff.h"
+#include "sales/ui/frmSalesView.h"
 #include "settings/ui/frmSettei.h"
 #include "settings/ui/frmMenuBCheck.h"
 #include "settings/ui/frmMenuBoard.h"
@@ -170,6 +173,9 @@ TEST_F(AccessibleNames, EveryInputControlOfEveryWindowHasOne)
     check("frmTelIn", [] {
         return new frmTelIn({CallEntry{QStringLiteral("0312345678"), QDateTime(), QStringLiteral("ﾔﾏﾀﾞ")}});
     });
+    check("frmSalesView", [&] { return new frmSalesView(data); });
+    check("frmSalesM", [&] { return new frmSalesM(data, SearchCriteria{}, {}); });
+    check("frmSalesStaff", [&] { return new frmSalesStaff(data, SearchCriteria{}, {}); });
     data.settings.BuildingList << QStringLiteral("サンハイツ\t西新宿2-8");
     data.settings.DeliverToList << QStringLiteral("市役所");
     check("frmShienSet", [&] { return new frmShienSet(data.settings); });
