@@ -230,7 +230,13 @@ DmConditions frmDM::Conditions() const
 
 void frmDM::cmdPic_Click()
 {
-    m_model->SetRows(ExtractDmCustomers(m_model->Snapshot(), Conditions()));
+    std::vector<int> rows = ExtractDmCustomers(m_model->Snapshot(), Conditions());
+    // The snapshot predates a "しない" saved while the window is open; that choice still counts.
+    if (!m_declinedEver.isEmpty()) {
+        const auto &snapshot = m_model->Snapshot();
+        std::erase_if(rows, [&](int pos) { return m_declinedEver.contains(snapshot[size_t(pos)].CustomerId); });
+    }
+    m_model->SetRows(std::move(rows));
     if (m_model->rowCount() > 0)
         lsvList->setCurrentIndex(m_model->index(0, 0));
     updateResultButtons();
@@ -279,8 +285,10 @@ void frmDM::DirectMailDeclined(const QString &customerId)
 {
     bool ok = false;
     const qint32 id = customerId.toInt(&ok);
-    if (ok)
+    if (ok) {
         m_declined.insert(id);
+        m_declinedEver.insert(id);
+    }
 }
 
 void frmDM::Re_view()

@@ -100,7 +100,8 @@ class frmDM : public QWidget, public Refreshable
     AppData &m_data;
     DmResultModel *m_model = nullptr;
     std::vector<DmHistoryEntry> m_history; // rows point here by position
-    QSet<qint32> m_declined;
+    QSet<qint32> m_declined;               // to leave the list at the next refresh
+    QSet<qint32> m_declinedEver;           // kept out of later extractions
     int m_historySortColumn = -1;
     SortOrder m_historyOrder = SortOrder::Ascending;
     bool m_closed = false;
