@@ -30,6 +30,21 @@ namespace
 class DmWindow : public DmTest
 {
   protected:
+    // With SORANOWA_SHOTS set to a folder, the window as the staff see it at the frame sizes the
+    // program runs in (the child area of 1366x768 and 1024x768 screens).
+    static void shoot(QWidget &w, const char *name)
+    {
+        const QString dir = qEnvironmentVariable("SORANOWA_SHOTS");
+        if (dir.isEmpty())
+            return;
+        const QSize original = w.size();
+        for (const QSize &size : {QSize(1300, 600), QSize(980, 600)}) {
+            if (qobject_cast<frmDM *>(&w))
+                w.resize(size);
+            w.grab().save(QStringLiteral("%1/%2-%3.png").arg(dir, QString::fromLatin1(name)).arg(size.width()));
+        }
+        w.resize(original);
+    }
     void chooseTarget(frmDM &w, int target)
     {
         w.cboTar->setCurrentIndex(target);
@@ -77,6 +92,7 @@ TEST_F(DmWindow, ExtractDeclineInDetailRegisterDeleteAndCloseWritesHistory)
               (QStringList{QStringLiteral("00004"), QStringLiteral("ｴﾉﾓﾄ"), QStringLiteral("-----"),
                            QStringLiteral("-----"), QStringLiteral("000")}));
     EXPECT_TRUE(w->cmdRegist->isEnabled());
+    shoot(*w, "frmDM-pick");
 
     // The second row's detail: "しない" and OK take the customer off the list.
     w->lsvList->setCurrentIndex(w->lsvList->model()->index(1, 0));
@@ -131,6 +147,8 @@ TEST_F(DmWindow, ExtractDeclineInDetailRegisterDeleteAndCloseWritesHistory)
     EXPECT_EQ(prompt.last().text, QStringLiteral("削除してもよろしいですか？"));
     EXPECT_EQ(w->HistoryCount(), 2);
 
+    w->tabMain->setCurrentIndex(1);
+    shoot(*w, "frmDM-history");
     w->close();
     const QByteArray expected = ToCp932(QStringLiteral("\"2024/05/10 18:45:12\t0\t2\tすべて\t3\"\r\n"
                                                        "\"2024/05/10 18:45:12\t3\t2\t%1\t1\"\r\n")
@@ -187,6 +205,7 @@ TEST_F(DmWindow, PaperWindowChecksFieldsAndTheA4Limits)
     EXPECT_EQ(w.txtA[0]->text(), QStringLiteral("23.5"));
     EXPECT_EQ(w.txtA[4]->text(), QStringLiteral("7"));
     EXPECT_FALSE(w.cmdApply->isEnabled());
+    shoot(w, "frmDMPaper");
 
     // Leaving a field: not a number, out of range, a label lower than 24.6 mm.
     w.txtA[3]->setFocus();
