@@ -1,5 +1,9 @@
-// render: a delivery note of one stored order as a PDF file.
+// render: a delivery note of one stored order, the address labels of chosen customers, or the
+// sales sheets of a period, as a PDF file.
 #include "admin.h"
+
+#include "directmail/dmexport.h"
+#include "directmail/dmlabels.h"
 
 #include "printing/orderprint.h"
 #include "printing/pdfrender.h"
@@ -66,17 +70,37 @@ int RunRender(const QStringList &args)
             return renderSalesSheet(args, PrintKindFromName(kindName));
     }
     QString error;
-    const auto parsed =
-        ParseArgs(args, {QStringLiteral("--kind"), QStringLiteral("--order"), QStringLiteral("--out")}, {}, &error);
-    if (!parsed || parsed->positional.size() != 1 || !parsed->values.contains(QStringLiteral("--order")) ||
+    const auto parsed = ParseArgs(
+        args,
+        {QStringLiteral("--kind"), QStringLiteral("--order"), QStringLiteral("--customers"), QStringLiteral("--out")},
+        {}, &error);
+    const PrintKind kind =
+        parsed ? PrintKindFromName(parsed->values.value(QStringLiteral("--kind"), QStringLiteral("Nohin")))
+               : PrintKind::None;
+    const QString what = kind == PrintKind::DM ? QStringLiteral("--customers") : QStringLiteral("--order");
+    if (!parsed || parsed->positional.size() != 1 || !parsed->values.contains(what) ||
         !parsed->values.contains(QStringLiteral("--out"))) {
-        PrintErr(parsed ? QStringLiteral("render takes DATA_DIR --kind KIND --order KEY --out FILE") : error);
+        PrintErr(parsed ? QStringLiteral("render takes DATA_DIR --kind Nohin|Nohin2 --order KEY --out FILE, or "
+                                         "DATA_DIR --kind DM --customers all|ID,ID,... --out FILE")
+                        : error);
         return kExitUsage;
     }
-    const PrintKind kind = PrintKindFromName(parsed->values.value(QStringLiteral("--kind"), QStringLiteral("Nohin")));
-    if (kind != PrintKind::Nohin && kind != PrintKind::Nohin2) {
-        PrintErr(QStringLiteral("--kind must be Nohin, Nohin2, SK or SS"));
+    if (kind != PrintKind::Nohin && kind != PrintKind::Nohin2 && kind != PrintKind::DM) {
+        PrintErr(QStringLiteral("--kind must be Nohin, Nohin2, DM, SK or SS"));
         return kExitUsage;
+    }
+    std::vector<qint32> ids;
+    const QString customers = parsed->values.value(QStringLiteral("--customers"));
+    const bool allCustomers = customers == QLatin1String("all");
+    if (kind == PrintKind::DM && !allCustomers) {
+        for (const QString &part : customers.split(QLatin1Char(','))) {
+            const auto id = ParseNumber(part.trimmed(), 1, 2147483647);
+            if (!id) {
+                PrintErr(QStringLiteral("--customers takes all or customer numbers separated by commas"));
+                return kExitUsage;
+            }
+            ids.push_back(qint32(*id));
+        }
     }
     const QString folder = parsed->positional.front();
     const QString problem = DataFolderProblem(folder);
@@ -95,6 +119,25 @@ int RunRender(const QStringList &args)
     if (!opened) {
         PrintErr(QStringLiteral("cannot read the record files in %1").arg(folder));
         return kExitFailure;
+    }
+    if (kind == PrintKind::DM) {
+        // "all" is every customer in file order; the index keeps that order.
+        if (allCustomers) {
+            for (int pos = 1; pos <= data.records.CustomerCount(); ++pos)
+                ids.push_back(data.records.CustomerIndex[size_t(pos)].CustomerId);
+        }
+        std::vector<CustomerRecord> labels = ReadDmCustomers(data.records, ids);
+        if (labels.size() != ids.size()) {
+            PrintErr(QStringLiteral("some of the customers are not in %1").arg(folder));
+            return kExitFailure;
+        }
+        PrintDocument doc = MakeDmLabelDocument(std::move(labels));
+        if (!RenderDocumentToPdf(doc, out, &error)) {
+            PrintErr(error);
+            return kExitFailure;
+        }
+        PrintOut(out);
+        return kExitOk;
     }
     const QString key = parsed->values.value(QStringLiteral("--order"));
     std::optional<DeliveryNoteInput> note = LoadOrderForPrint(data, key);

@@ -10,6 +10,7 @@
 #include "customers/ui/frmCustNew.h"
 #include "customers/ui/frmTelDataIn.h"
 #include "customers/ui/frmCustView.h"
+#include "directmail/ui/frmDM.h"
 #include "orders/ui/frmOrder.h"
 #include "orders/ui/frmOrderChange.h"
 #include "platform/prompt.h"
@@ -55,6 +56,15 @@ void showOrderOnBoard(frmMain &frame, const QString &orderKey)
     }
 }
 
+// A detail window opened anywhere tells an open direct-mail window of a customer declining mail.
+void connectToDirectMail(frmCust &dialog, frmMain &frame)
+{
+    for (QMdiSubWindow *sub : frame.mdiArea()->subWindowList()) {
+        if (auto *dm = qobject_cast<frmDM *>(sub->widget()))
+            QObject::connect(&dialog, &frmCust::directMailDeclined, dm, &frmDM::DirectMailDeclined);
+    }
+}
+
 QWidget *openBoard(AppData &data, frmMain &frame)
 {
     auto *board = new frmJokyo(data);
@@ -69,10 +79,11 @@ QWidget *openBoard(AppData &data, frmMain &frame)
     board->print = [board, &data](const StoredOrder &order, PrintKind kind) {
         PrintDeliveryNote(DeliveryNoteInput{order.Sale, order.Customer, data.settings.Shop}, kind, board);
     };
-    board->openCustomer = [board, &data](const StoredOrder &order) {
+    board->openCustomer = [board, &data, &frame](const StoredOrder &order) {
         if (!order.HasCustomer())
             return;
         frmCust dialog(data, order.CustomerPos, board);
+        connectToDirectMail(dialog, frame);
         dialog.exec();
     };
     board->openOrderChange = [board, &data, &frame](const StoredOrder &order) {
@@ -113,11 +124,12 @@ void runPhoneBookImport(AppData &data, frmMain &frame)
     dialog.exec();
 }
 
-QWidget *openCustomerSearch(AppData &data, frmMain &)
+QWidget *openCustomerSearch(AppData &data, frmMain &frame)
 {
     auto *view = new frmCustView(data);
-    view->openDetail = [view, &data](int customerPos) {
+    view->openDetail = [view, &data, &frame](int customerPos) {
         frmCust dialog(data, customerPos, view);
+        connectToDirectMail(dialog, frame);
         dialog.exec();
     };
     return view;
@@ -149,6 +161,12 @@ QWidget *openCustomerCharts(AppData &data, frmMain &frame)
     charts->progress = frameProgress(frame);
     charts->LoadCopy();
     return charts;
+}
+
+QWidget *openDirectMail(AppData &data, frmMain &frame)
+{
+    // The snapshot of the customer file shows on the frame's progress bar, then the bar empties.
+    return new frmDM(data, frameProgress(frame));
 }
 
 void runShienSettings(AppData &data, frmMain &frame)
@@ -230,7 +248,7 @@ const std::vector<CommandRow> &CommandTable()
         {C::CustNew,      QStringLiteral("新規登録(&N)"),          QStringLiteral("mnuCustNew"),      QChar(0x65B0), kCustomerColor,    G::Customers,   R::None,                 dialog(runCustNew)},
         {C::CustView,     QStringLiteral("検索・変更・削除(&S)"),  QStringLiteral("mnuCustView"),     QChar(0x691C), kCustomerColor,    G::Customers,   R::None,                 child(openCustomerSearch)},
         {C::CustBunseki,  QStringLiteral("顧客分析(&B)"),          QStringLiteral("mnuCustBunseki"),  QChar(0x5206), kCustomerColor,    G::Customers,   R::NoCustomersToAnalyse, child(openCustomerCharts)},
-        {C::CustDM,       QStringLiteral("DM発行(&D)"),            QStringLiteral("mnuCustDM"),       QChar('D'),    kCustomerColor,    G::Customers,   R::NoCustomersToMail,    {}},
+        {C::CustDM,       QStringLiteral("DM発行(&D)"),            QStringLiteral("mnuCustDM"),       QChar('D'),    kCustomerColor,    G::Customers,   R::NoCustomersToMail,    child(openDirectMail)},
         {C::CustTel,      QStringLiteral("電話帳データ(&T)"),      QStringLiteral("mnuCustTel"),      QChar(0x96FB), kCustomerColor,    G::Customers,   R::None,                 dialog(runPhoneBookImport)},
         {C::SalesView,    QStringLiteral("売上検索(&S)"),          QStringLiteral("mnuSalesView"),    QChar(0x58F2), kSalesColor,       G::Sales,       R::None,                 child(openSalesView)},
         {C::SalesBunseki, QStringLiteral("売上分析(&B)"),          QStringLiteral("mnuSalesBunseki"), QChar(0x6790), kSalesColor,       G::Sales,       R::NoSales,              child(openSalesCharts)},

@@ -18,6 +18,8 @@
 #include "customers/ui/frmCustView.h"
 #include "customers/ui/frmPost.h"
 #include "customers/ui/frmPostPA.h"
+#include "directmail/ui/frmDM.h"
+#include "directmail/ui/frmDMPaper.h"
 #include "mock/testfolder.h"
 #include "mock/testprompt.h"
 #include "orders/ui/frmMenuIn.h"
@@ -195,6 +197,8 @@ TEST_F(AccessibleNames, EveryInputControlOfEveryWindowHasOne)
     check("frmMenuBCheck", [&] { return new frmMenuBCheck(board, 1); });
     QLineEdit building;
     check("frmCustView", [&] { return new frmCustView(data); });
+    check("frmDM", [&] { return new frmDM(data); });
+    check("frmDMPaper", [&] { return new frmDMPaper; });
     check("frmBuildingIn",
           [&] { return new frmBuildingIn(data.settings.BuildingList, QStringLiteral("西新宿2-8-1"), &building); });
     check("frmCustNew", [&] { return new frmCustNew(data); });
