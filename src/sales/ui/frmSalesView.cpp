@@ -133,7 +133,7 @@ frmSalesView::frmSalesView(AppData &data, QWidget *parent) : QWidget(parent), m_
     lblTotal->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     auto *criteria = new QHBoxLayout;
-    criteria->addWidget(sstSeach, 3);
+    criteria->addWidget(sstSeach, 3, Qt::AlignTop);
     auto *side = new QVBoxLayout;
     side->addWidget(buildTimeBox());
     side->addWidget(customerBox);
@@ -186,11 +186,15 @@ QWidget *frmSalesView::buildMonthTab()
     chkMonth[0]->setChecked(true);
     cmdAll = named(new QPushButton(QStringLiteral("通年(&T)"), tab), "cmdAll");
     connect(cmdAll, &QPushButton::clicked, this, &frmSalesView::cmdAll_Click);
-    months->addWidget(cmdAll);
     months->addStretch();
+    // "通年" sits beside the year, so the month row stays narrow enough for a 1024-wide screen.
+    auto *yearRow = new QHBoxLayout;
+    yearRow->addWidget(cboYear);
+    yearRow->addWidget(cmdAll);
+    yearRow->addStretch();
     auto *grid = new QGridLayout(tab);
     grid->addWidget(caption(QStringLiteral("検索年度："), cboYear, tab), 0, 0);
-    grid->addWidget(cboYear, 0, 1, Qt::AlignLeft);
+    grid->addLayout(yearRow, 0, 1);
     grid->addWidget(monthCaption, 1, 0, 1, 2);
     grid->addLayout(months, 2, 0, 1, 2);
     grid->setColumnStretch(1, 1);
