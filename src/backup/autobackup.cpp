@@ -11,10 +11,10 @@
 
 #include <algorithm>
 
-QString AutomaticBackupFolder()
+QString AutomaticBackupFolder(const QString &root)
 {
     const QString weekday = QLocale::system().dayName(Clock::Today().dayOfWeek(), QLocale::ShortFormat);
-    return ProgramFolder() + QStringLiteral("/backup/") + weekday;
+    return (root.isEmpty() ? ProgramFolder() + QStringLiteral("/backup") : root) + QLatin1Char('/') + weekday;
 }
 
 QString AutomaticBackupFileName()
@@ -41,10 +41,10 @@ void RotateBackups(const QString &folder, int keep)
         QFile::remove(dir.filePath(names.at(i)));
 }
 
-bool RunAutomaticBackup()
+bool RunAutomaticBackup(const QString &root)
 {
     EnterDataFolder();
-    const QString folder = AutomaticBackupFolder();
+    const QString folder = AutomaticBackupFolder(root);
     QDir().mkpath(folder);
     const QString fileName = AutomaticBackupFileName();
     const QString archive = folder + QLatin1Char('/') + fileName;
