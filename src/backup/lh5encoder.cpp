@@ -21,14 +21,14 @@ constexpr int kPosBits = 4;
 constexpr int kTempSymbols = 19;
 constexpr int kTempBits = 5;
 constexpr int kLitLenBits = 9;
-constexpr int kBlockSymbols = 16384; // block size is a 16-bit count
+constexpr int kBlockSymbols = 65535; // block size is a 16-bit count
 constexpr int kHashBits = 15;
 constexpr int kBufferSize = 4 * kWindow * 2;
 // Matching effort, tuned like a middle compression level.
-constexpr int kMaxChain = 96;
+constexpr int kMaxChain = 256;
 constexpr int kGoodLength = 16;
-constexpr int kMaxLazy = 32;
-constexpr int kNiceLength = 128;
+constexpr int kMaxLazy = 64;
+constexpr int kNiceLength = 256;
 
 class BitWriter
 {
@@ -319,10 +319,27 @@ bool Matcher::refill()
     return true;
 }
 
+// Bytes two runs have in common, up to `limit`, eight at a time.
+int commonLength(const unsigned char *a, const unsigned char *b, int limit)
+{
+    int n = 0;
+    while (n + 8 <= limit) {
+        std::uint64_t x, y;
+        std::memcpy(&x, a + n, 8);
+        std::memcpy(&y, b + n, 8);
+        if (x != y)
+            return n + (__builtin_ctzll(x ^ y) >> 3);
+        n += 8;
+    }
+    while (n < limit && a[n] == b[n])
+        ++n;
+    return n;
+}
+
 int Matcher::longestMatch(qint64 pos, int prevLength, int *distance) const
 {
     const int maxLen = int(std::min<qint64>(kMaxMatch, m_bufEnd - pos));
-    if (maxLen < kMinMatch)
+    if (maxLen < kMinMatch || prevLength >= maxLen)
         return 0;
     int chain = prevLength >= kGoodLength ? kMaxChain / 4 : kMaxChain;
     int best = prevLength >= kMinMatch ? prevLength : kMinMatch - 1;
@@ -332,10 +349,9 @@ int Matcher::longestMatch(qint64 pos, int prevLength, int *distance) const
     qint64 cand = m_prev[std::size_t(pos & (kWindow - 1))];
     while (cand >= limit && cand >= 0 && chain-- > 0) {
         const unsigned char *there = &m_buf[std::size_t(cand - m_bufStart)];
-        if (there[best] == here[best] && there[0] == here[0] && there[1] == here[1]) {
-            int len = 2;
-            while (len < maxLen && there[len] == here[len])
-                ++len;
+        if (there[best] == here[best] && there[best - 1] == here[best - 1] && there[0] == here[0] &&
+            there[1] == here[1]) {
+            const int len = commonLength(there, here, maxLen);
             if (len > best) {
                 best = len;
                 found = len;

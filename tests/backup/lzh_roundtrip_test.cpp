@@ -47,6 +47,16 @@ QByteArray randomBytes(int size, quint32 seed)
     return out;
 }
 
+// Few distinct bytes, few long repeats: mostly literals, so the data spans several blocks.
+QByteArray manySymbols(int size, quint32 seed)
+{
+    QRandomGenerator rng(seed);
+    QByteArray out(size, '\0');
+    for (char &c : out)
+        c = "ACGT"[rng.bounded(4)];
+    return out;
+}
+
 std::vector<Sample> samples()
 {
     return {
@@ -56,6 +66,7 @@ std::vector<Sample> samples()
         {QStringLiteral("Random.snw"), randomBytes(70000, 7)},
         {QStringLiteral("Sales.snw"), textLike(200000, 11)},
         {QStringLiteral("Short.snw"), QByteArray("abcabcabcabcabcabd")},
+        {QStringLiteral("Blocks.snw"), manySymbols(1000000, 5)},
         {QStringLiteral("顧客ソ表.snw"), textLike(5000, 3)},
     };
 }
@@ -108,7 +119,18 @@ TEST_F(LzhArchive, OurReaderGetsBackEveryByteAndTheWriterReportsTheRightCrcs)
         EXPECT_TRUE(f.readAll() == all[i].bytes) << e.name.toStdString();
     }
     // Compression works where it can: the repetitive and record-like files shrink a lot.
-    EXPECT_LT(QFileInfo(archive).size(), 70000 + 200000 / 3 + 20000);
+    EXPECT_LT(QFileInfo(archive).size(), 70000 + 200000 / 3 + 1000000 / 3 + 20000);
+}
+
+TEST(Crc16, MatchesTheArcCheckValueInOneGoAndInPieces)
+{
+    const QByteArray check("123456789");
+    EXPECT_EQ(Crc16(check.constData(), 9), 0xBB3D);
+    const QByteArray longer = QByteArray("0123456789abcdefXYZ").repeated(7);
+    std::uint16_t pieces = 0;
+    for (int at = 0; at < longer.size(); at += 5)
+        pieces = Crc16Update(pieces, longer.constData() + at, std::size_t(std::min<qsizetype>(5, longer.size() - at)));
+    EXPECT_EQ(pieces, Crc16(longer.constData(), std::size_t(longer.size())));
 }
 
 TEST_F(LzhArchive, LhasaTestsTheArchiveClean)
