@@ -175,6 +175,21 @@ TEST_F(PackTest, HostileOrDamagedArchivesChangeNothing)
     EXPECT_EQ(data.read(QStringLiteral("Customer.snw")), QByteArray("from the archive"));
 }
 
+TEST_F(PackTest, RestoresArchivesWithTheOlderHeaderLevelsOfOtherPackers)
+{
+    const QString old = elsewhere.filePath(QStringLiteral("old.lzh"));
+    QFile f(old);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(RawLzhArchive({RawLzhOldLevelEntry(0, "Shop.snw", "level zero"),
+                           RawLzhOldLevelEntry(1, "Staff.snw", "level one"),
+                           RawLzhEntry("-lh0-", "Menu.snw", "level two")}));
+    f.close();
+    ASSERT_TRUE(UnpackData(old));
+    EXPECT_EQ(data.read(QStringLiteral("Shop.snw")), QByteArray("level zero"));
+    EXPECT_EQ(data.read(QStringLiteral("Staff.snw")), QByteArray("level one"));
+    EXPECT_EQ(data.read(QStringLiteral("Menu.snw")), QByteArray("level two"));
+}
+
 TEST(RestorableName, OnlyBareSnwNames)
 {
     EXPECT_TRUE(IsRestorableName(QStringLiteral("Sales.snw")));

@@ -63,3 +63,28 @@ QByteArray RawLzhArchive(const QList<QByteArray> &entries)
     out.append(char(0));
     return out;
 }
+
+QByteArray RawLzhOldLevelEntry(int level, const QByteArray &name, const QByteArray &data)
+{
+    QByteArray h; // from the method id to the end of the header
+    h += "-lh0-";
+    u32(h, quint32(data.size()));
+    u32(h, quint32(data.size()));
+    u32(h, (quint32(46) << 25) | (6u << 21) | (15u << 16) | (12u << 11)); // 2026-06-15 12:00
+    h.append(char(0x20));                                                 // archive attribute
+    h.append(char(level));
+    h.append(char(name.size()));
+    h += name;
+    u16(h, Crc16(data.constData(), std::size_t(data.size())));
+    if (level == 1) {
+        h.append('M');
+        u16(h, 0); // no extended headers
+    }
+    unsigned sum = 0;
+    for (char c : h)
+        sum += static_cast<unsigned char>(c);
+    QByteArray entry;
+    entry.append(char(h.size()));
+    entry.append(char(sum & 0xFF));
+    return entry + h + data;
+}

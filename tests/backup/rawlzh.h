@@ -8,3 +8,7 @@
 QByteArray RawLzhEntry(const QByteArray &method, const QByteArray &name, const QByteArray &data, quint16 unixMode = 0);
 // The entries followed by the archive's end mark.
 QByteArray RawLzhArchive(const QList<QByteArray> &entries);
+
+// One stored entry with a level-0 or level-1 header (as older packers write them): DOS time,
+// the name in the fixed part, a byte-sum header checksum.
+QByteArray RawLzhOldLevelEntry(int level, const QByteArray &name, const QByteArray &data);

@@ -32,7 +32,8 @@ BackupPlaceDialog::BackupPlaceDialog(const QString &frameTitle, const QString &b
     fraLocal = named(new QGroupBox(frameTitle, this), "fraLocal");
     lblFolder = named(new QLabel(fraLocal), "lblFolder");
     lblFolder->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    lblFolder->setWordWrap(true);
+    // Shown like a field, on one line beside its caption: a path has no blanks to wrap at.
+    lblFolder->setFrameShape(QFrame::StyledPanel);
     lblFolder->setMinimumWidth(320);
     txtFileName = named(new QLineEdit(fraLocal), "txtFileName");
     cmdBrowse = named(new QPushButton(QStringLiteral("参照(&R)..."), fraLocal), "cmdBrowse");
@@ -40,7 +41,7 @@ BackupPlaceDialog::BackupPlaceDialog(const QString &frameTitle, const QString &b
     cmdClose = named(new QPushButton(QStringLiteral("閉じる"), this), "cmdClose");
 
     auto *grid = new QGridLayout;
-    grid->addWidget(caption(QStringLiteral("場所："), lblFolder, fraLocal), 0, 0, Qt::AlignTop);
+    grid->addWidget(caption(QStringLiteral("場所："), lblFolder, fraLocal), 0, 0);
     grid->addWidget(lblFolder, 0, 1);
     grid->addWidget(caption(QStringLiteral("ﾌｧｲﾙ名："), txtFileName, fraLocal), 1, 0);
     grid->addWidget(txtFileName, 1, 1);
@@ -61,6 +62,7 @@ BackupPlaceDialog::BackupPlaceDialog(const QString &frameTitle, const QString &b
     layout->addLayout(foot);
 
     showPlace();
+    lblFolder->setFixedHeight(txtFileName->sizeHint().height());
     connect(txtFileName, &QLineEdit::textEdited, this, [this](const QString &text) { m_place.BackupFileName = text; });
     connect(cmdBrowse, &QPushButton::clicked, this, &BackupPlaceDialog::browse);
     connect(cmdDefault, &QPushButton::clicked, this, [this] {
@@ -78,6 +80,7 @@ void BackupPlaceDialog::addActionButton(QPushButton *button)
 void BackupPlaceDialog::showPlace()
 {
     lblFolder->setText(m_place.BackupFolder);
+    lblFolder->setToolTip(m_place.BackupFolder);
     txtFileName->setText(m_place.BackupFileName);
 }
 
