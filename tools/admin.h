@@ -33,7 +33,7 @@ int RunCompact(const QStringList &args);
 int RunSampleData(const QStringList &args);
 int RunRender(const QStringList &args); // needs a QGuiApplication (fonts)
 int RunImport(const QStringList &args);
-int RunZipDb(const QStringList &args); // zipdb build OUT [SOURCES...]
-int RunZip(const QStringList &args);   // zip DATA_DIR KEY
+int RunZipDb(const QStringList &args);          // zipdb build OUT [SOURCES...]
+int RunZip(const QStringList &args);            // zip DATA_DIR KEY
 int RunBackupCommand(const QStringList &args);  // backup DATA_DIR ARCHIVE
 int RunRestoreCommand(const QStringList &args); // restore DATA_DIR ARCHIVE
