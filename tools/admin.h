@@ -41,6 +41,8 @@ int RunImport(const QStringList &args);
 int RunZipDb(const QStringList &args); // zipdb build OUT [SOURCES...]
 int RunZip(const QStringList &args);   // zip DATA_DIR KEY
 int RunTotals(const QStringList &args);
+int RunBackupCommand(const QStringList &args);  // backup DATA_DIR ARCHIVE
+int RunRestoreCommand(const QStringList &args); // restore DATA_DIR ARCHIVE
 
 // The orders a sales search of a period lists (all day, every customer), in list order, with the
 // data folder they were read from.

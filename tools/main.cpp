@@ -48,6 +48,10 @@ int main(int argc, char **argv)
         return RunZipDb(args);
     if (command == QLatin1String("zip"))
         return RunZip(args);
+    if (command == QLatin1String("backup"))
+        return RunBackupCommand(args);
+    if (command == QLatin1String("restore"))
+        return RunRestoreCommand(args);
     PrintErr(QStringLiteral("unknown command '%1'").arg(command));
     PrintErr(QStringLiteral("try 'soranowa-admin --help'"));
     return kExitUsage;

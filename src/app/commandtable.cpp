@@ -2,6 +2,8 @@
 
 #include "app/calleridwiring.h"
 #include "app/frmMain.h"
+#include "backup/ui/frmBackup.h"
+#include "backup/ui/frmRestore.h"
 #include "board/ui/frmJokyo.h"
 #include "board/ui/frmShinko.h"
 #include "callerid/callerid.h"
@@ -199,6 +201,21 @@ void runCtiSettings(AppData &data, frmMain &frame)
     dialog.exec();
 }
 
+void runBackup(AppData &data, frmMain &frame)
+{
+    frmBackup dialog(data.records, &frame);
+    dialog.exec();
+}
+
+void runRestore(AppData &data, frmMain &frame)
+{
+    frmRestore dialog(data.records, &frame);
+    dialog.exec();
+    // The restored files are loaded at the next start, never mixed with what is in memory now.
+    if (dialog.restored())
+        frame.EndAtOnce();
+}
+
 void runDetailSettings(AppData &, frmMain &frame)
 {
     frmSettei dialog(&frame);
@@ -257,8 +274,8 @@ const std::vector<CommandRow> &CommandTable()
         {C::SetShop,      QStringLiteral("店舗設定(&S)"),          QStringLiteral("mnuSetShop"),      QChar(0x5E97), kSettingsColor,    G::Settings,    R::None,                 dialog(runShopSettings)},
         {C::SetStaff,     QStringLiteral("ｽﾀｯﾌ設定(&F)"),          QStringLiteral("mnuSetStaff"),     QChar(0x4EBA), kSettingsColor,    G::Settings,    R::None,                 dialog(runStaffSettings)},
         {C::SetCti,       QStringLiteral("CTI設定(&C)"),           QStringLiteral("mnuSetCti"),       QChar(0x260E), kSettingsColor,    G::Settings,    R::None,                 dialog(runCtiSettings)},
-        {C::Backup,       QStringLiteral("ﾊﾞｯｸｱｯﾌﾟ(&B)"),          QStringLiteral("mnuBackup"),       QChar(0x4FDD), kMaintenanceColor, G::Maintenance, R::None,                 {}},
-        {C::Restore,      QStringLiteral("ﾊﾞｯｸｱｯﾌﾟﾌｧｲﾙの復元(&R)"), QStringLiteral("mnuRestore"),      QChar(0x5FA9), kMaintenanceColor, G::Maintenance, R::None,                 {}},
+        {C::Backup,       QStringLiteral("ﾊﾞｯｸｱｯﾌﾟ(&B)"),          QStringLiteral("mnuBackup"),       QChar(0x4FDD), kMaintenanceColor, G::Maintenance, R::None,                 dialog(runBackup)},
+        {C::Restore,      QStringLiteral("ﾊﾞｯｸｱｯﾌﾟﾌｧｲﾙの復元(&R)"), QStringLiteral("mnuRestore"),      QChar(0x5FA9), kMaintenanceColor, G::Maintenance, R::None,                 dialog(runRestore)},
         {C::Settei,       QStringLiteral("詳細設定(&S)..."),       QStringLiteral("mnuSettei"),       QChar(0x8A73), kSettingsColor,    G::Tools,       R::None,                 dialog(runDetailSettings)},
     };
     // clang-format on

@@ -1,7 +1,6 @@
 #include "app/frmExit.h"
 #include "platform/ui/widgetnaming.h"
 
-#include "platform/clock.h"
 #include "platform/datafolder.h"
 #include "platform/shell.h"
 
@@ -9,22 +8,9 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLocale>
 #include <QPushButton>
 #include <QStyle>
 #include <QVBoxLayout>
-
-QString AutomaticBackupFolder()
-{
-    const QString weekday = QLocale::system().dayName(Clock::Today().dayOfWeek(), QLocale::ShortFormat);
-    return ProgramFolder() + QStringLiteral("/backup/") + weekday;
-}
-
-QString AutomaticBackupFileName()
-{
-    return QStringLiteral("Soranowa_bak_") + Clock::Now().toString(QStringLiteral("yy_MM_dd_hh")) +
-           QStringLiteral(".snb");
-}
 
 frmExit::frmExit(const QString &backupFolder, const QString &backupFileName, QWidget *parent) : QDialog(parent)
 {

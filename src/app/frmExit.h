@@ -1,5 +1,7 @@
 #pragma once
 // The end-of-work dialog: asks whether to back up, offers the file compaction.
+#include "backup/autobackup.h"
+
 #include <QDialog>
 
 class QCheckBox;
@@ -31,7 +33,3 @@ class frmExit : public QDialog
   private:
     Choice m_choice = Cancel;
 };
-
-// The folder and file name the automatic backup of this moment would use.
-QString AutomaticBackupFolder();
-QString AutomaticBackupFileName();

@@ -15,6 +15,7 @@
 #include "store/windowplacement.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
@@ -432,6 +433,13 @@ void frmMain::closeEvent(QCloseEvent *event)
     event->ignore();
 }
 
+void frmMain::EndAtOnce()
+{
+    // The frame is the last window: closing it ends the program.
+    m_mayClose = true;
+    close();
+}
+
 bool frmMain::runExitSequence()
 {
     // Child windows close first; one that keeps itself open (its user chose to stay) stops the exit.
@@ -443,10 +451,14 @@ bool frmMain::runExitSequence()
     SaveInputSupportLists(m_data.settings);
 
     RecordStore &records = m_data.records;
+    // After a failed backup the dialog asks again with the user's compaction choice kept.
+    bool compactionChosen = false;
     for (;;) {
         frmExit dialog(AutomaticBackupFolder(), AutomaticBackupFileName(), this);
+        dialog.chkOptimize->setChecked(compactionChosen);
         dialog.exec();
         const frmExit::Choice choice = dialog.choice();
+        compactionChosen = dialog.compactionChosen();
         if (choice == frmExit::Cancel) {
             // Compacted files no longer match the tables: rebuild them before work goes on.
             if (m_indexesStale) {

@@ -53,6 +53,9 @@ class frmMain : public QMainWindow
     // window. Its recordings show in the first caller panel.
     CallerId &callerId();
 
+    // Ends the program now: no end-of-work dialog, nothing written back (after a restore).
+    void EndAtOnce();
+
     // The automatic backup at exit; returns true when the program may end. Unset: no backup.
     std::function<bool(AppData &)> automaticBackup;
 

@@ -2,6 +2,7 @@
 #include "app/frmMain.h"
 #include "app/singleinstance.h"
 #include "app/startup.h"
+#include "backup/autobackup.h"
 #include "platform/ui/messageboxprompt.h"
 #include "store/appdata.h"
 
@@ -25,6 +26,7 @@ int main(int argc, char **argv)
         return 0;
 
     frmMain window(data);
+    window.automaticBackup = [](AppData &) { return RunAutomaticBackup(); };
     window.ShowPlaced();
     const int rc = app.exec();
     SetPromptService(nullptr);

@@ -7,6 +7,8 @@
 #include "app/frmExit.h"
 #include "app/frmMain.h"
 #include "app/frmSplash.h"
+#include "backup/ui/frmBackup.h"
+#include "backup/ui/frmRestore.h"
 #include "board/ui/frmShinko.h"
 #include "customers/ui/CustomerImportTab.h"
 #include "callerid/ui/frmDispSet.h"
@@ -217,6 +219,8 @@ TEST_F(AccessibleNames, EveryInputControlOfEveryWindowHasOne)
     check("frmCompact", [] { return new frmCompact; });
     check("frmChSales", [&] { return new frmChSales(data); });
     check("frmChCust", [&] { return new frmChCust(data); });
+    check("frmBackup", [&] { return new frmBackup(data.records); });
+    check("frmRestore", [&] { return new frmRestore(data.records); });
     check("frmSplash", [] { return new frmSplash; });
 }
 
@@ -225,6 +229,8 @@ TEST_F(AccessibleNames, FieldsAreReadByTheirCaptionsWithoutMnemonicOrColon)
     // Fields inside a row of their own, away from their caption.
     frmShop shop(data.settings);
     EXPECT_EQ(shop.txtZip->accessibleName(), QStringLiteral("郵便番号"));
+    frmBackup backup(data.records);
+    EXPECT_EQ(backup.txtFileName->accessibleName(), QStringLiteral("ﾌｧｲﾙ名"));
     EXPECT_EQ(shop.txtZip->accessibleDescription(), QStringLiteral("（ハイホンなしで入力）"));
     EXPECT_EQ(shop.txtTel[0]->accessibleName(), QStringLiteral("電話番号"));
     EXPECT_EQ(shop.txtTel[2]->accessibleName(), QStringLiteral("電話番号（3番目）"));

@@ -1,0 +1,154 @@
+#include "backup/backupdata.h"
+
+#include "backup/lzhreader.h"
+#include "backup/lzhwriter.h"
+#include "platform/datafolder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QTemporaryDir>
+#include <QTemporaryFile>
+
+#include <algorithm>
+
+#include <cstdio>
+
+namespace
+{
+
+QFileInfoList dataFiles(const QString &folder)
+{
+    QDir dir(folder);
+    dir.setNameFilters({QStringLiteral("*.snw")});
+    dir.setFilter(QDir::Files);
+    dir.setSorting(QDir::Name | QDir::IgnoreCase);
+    return dir.entryInfoList();
+}
+
+// POSIX rename replaces the target in one step; QFile::rename refuses an existing target.
+bool replaceFile(const QString &from, const QString &to)
+{
+    return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
+}
+
+bool sameName(const QString &a, const QString &b)
+{
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+} // namespace
+
+bool IsRestorableName(const QString &name)
+{
+    if (name.isEmpty() || name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')) ||
+        name.contains(QLatin1Char(':')) || name.contains(QChar(0)))
+        return false;
+    if (name == QLatin1String(".") || name == QLatin1String("..") || name.startsWith(QLatin1Char('.')))
+        return false;
+    return name.endsWith(QLatin1String(".snw"), Qt::CaseInsensitive) && name.size() > 4;
+}
+
+bool DriveReady(const QString &folder, bool create)
+{
+    if (folder.isEmpty())
+        return false;
+    if (create)
+        QDir().mkpath(folder);
+    const QFileInfo info(folder);
+    return info.isDir() && info.isReadable() && (!create || info.isWritable());
+}
+
+QString DriveName(const QString &folder)
+{
+    QString name = QDir::cleanPath(folder);
+    return name.isEmpty() ? folder : name;
+}
+
+bool PackData(const QString &archivePath, PackMode mode)
+{
+    const QString dataFolder = DataFolderPath();
+    const QFileInfo target(archivePath);
+    std::vector<LzhSource> sources;
+    for (const QFileInfo &f : dataFiles(dataFolder))
+        sources.push_back({f.fileName(), f.absoluteFilePath(), f.lastModified()});
+
+    // Updating keeps the old entries that no newer data file replaces; they are unpacked here
+    // and packed again. An old archive that cannot be read fails the backup, untouched.
+    QTemporaryDir kept;
+    if (mode == PackMode::Update && target.exists()) {
+        if (!kept.isValid())
+            return false;
+        QHash<QString, QDateTime> modifiedOf;
+        for (const LzhSource &s : sources)
+            modifiedOf.insert(s.name.toLower(), s.modified);
+        std::vector<LzhSource> oldOnes;
+        const auto old = ReadLzhArchive(archivePath, kept.path(), [&](const LzhEntry &e) {
+            if (!e.regularFile || !IsRestorableName(e.name))
+                return false;
+            oldOnes.push_back({e.name, kept.filePath(e.name), e.modified});
+            return true;
+        });
+        if (!old)
+            return false;
+        for (const LzhSource &o : oldOnes) {
+            auto it = std::find_if(sources.begin(), sources.end(),
+                                   [&](const LzhSource &s) { return sameName(s.name, o.name); });
+            if (it == sources.end())
+                sources.push_back(o);
+            else if (o.modified.isValid() && it->modified.toSecsSinceEpoch() <= o.modified.toSecsSinceEpoch())
+                *it = o; // the archived copy is as new as the data file
+        }
+    }
+
+    QTemporaryFile temp(target.absolutePath() + QLatin1Char('/') + target.fileName() + QStringLiteral(".XXXXXX"));
+    if (!temp.open())
+        return false;
+    std::vector<LzhEntryInfo> written;
+    if (!WriteLzhArchive(temp, sources, &written))
+        return false;
+    temp.close();
+
+    // Read the new archive back: every entry must come out as it went in.
+    std::size_t next = 0;
+    bool matches = true;
+    const auto readBack = ReadLzhArchive(temp.fileName(), QString(), [](const LzhEntry &e) { return e.regularFile; });
+    if (!readBack || readBack->size() != written.size())
+        return false;
+    for (const LzhEntry &e : *readBack) {
+        const LzhEntryInfo &w = written[next++];
+        matches = matches && e.name == w.name && e.size == w.size && e.crc == w.crc;
+    }
+    if (!matches)
+        return false;
+    if (!replaceFile(temp.fileName(), archivePath))
+        return false;
+    temp.setAutoRemove(false);
+    return true;
+}
+
+bool UnpackData(const QString &archivePath)
+{
+    const QString dataFolder = DataFolderPath();
+    if (!QFileInfo(archivePath).isFile())
+        return false;
+    // Unpacked beside the data files, so each one moves into place by a rename.
+    QTemporaryDir staging(dataFolder + QStringLiteral("/.restore-XXXXXX"));
+    if (!staging.isValid())
+        return false;
+    QStringList names;
+    const auto entries = ReadLzhArchive(archivePath, staging.path(), [&](const LzhEntry &e) {
+        if (!e.regularFile || !IsRestorableName(e.name))
+            return false;
+        names << e.name;
+        return true;
+    });
+    if (!entries)
+        return false;
+    for (const QString &name : names) {
+        if (!replaceFile(staging.filePath(name), dataFolder + QLatin1Char('/') + name))
+            return false;
+    }
+    return true;
+}

@@ -1,0 +1,435 @@
+#include "backup/lh5encoder.h"
+
+#include "backup/crc16.h"
+#include "backup/huffman.h"
+
+#include <QIODevice>
+
+#include <cstring>
+#include <vector>
+
+namespace
+{
+
+constexpr int kWindow = 8192;             // -lh5- dictionary
+constexpr int kMaxDistance = kWindow - 1; // a copy never reaches the byte being written
+constexpr int kMinMatch = 3;
+constexpr int kMaxMatch = 256;
+constexpr int kLitLenSymbols = 256 + kMaxMatch - kMinMatch + 1; // 510
+constexpr int kPosSymbols = 14;
+constexpr int kPosBits = 4;
+constexpr int kTempSymbols = 19;
+constexpr int kTempBits = 5;
+constexpr int kLitLenBits = 9;
+constexpr int kBlockSymbols = 65535; // block size is a 16-bit count
+constexpr int kHashBits = 15;
+constexpr int kBufferSize = 4 * kWindow * 2;
+// Matching effort, tuned like a middle compression level.
+constexpr int kMaxChain = 256;
+constexpr int kGoodLength = 16;
+constexpr int kMaxLazy = 64;
+constexpr int kNiceLength = 256;
+
+class BitWriter
+{
+  public:
+    explicit BitWriter(QIODevice &out) : m_out(out) { m_bytes.reserve(1 << 16); }
+    void put(int count, unsigned value)
+    {
+        m_acc = (m_acc << count) | (value & ((1u << count) - 1));
+        m_bits += count;
+        while (m_bits >= 8) {
+            m_bits -= 8;
+            m_bytes.push_back(char(m_acc >> m_bits));
+        }
+        if (m_bytes.size() >= (1 << 16))
+            drain();
+    }
+    void finish()
+    {
+        if (m_bits > 0)
+            put(8 - m_bits, 0);
+        drain();
+    }
+    bool failed() const { return m_failed; }
+    qint64 written() const { return m_written + qint64(m_bytes.size()); }
+
+  private:
+    void drain()
+    {
+        if (!m_bytes.empty() && m_out.write(m_bytes.data(), qint64(m_bytes.size())) != qint64(m_bytes.size()))
+            m_failed = true;
+        m_written += qint64(m_bytes.size());
+        m_bytes.clear();
+    }
+    QIODevice &m_out;
+    std::vector<char> m_bytes;
+    std::uint64_t m_acc = 0;
+    int m_bits = 0;
+    qint64 m_written = 0;
+    bool m_failed = false;
+};
+
+int bitLength(unsigned v)
+{
+    int n = 0;
+    while (v) {
+        ++n;
+        v >>= 1;
+    }
+    return n;
+}
+
+class BlockCoder
+{
+  public:
+    explicit BlockCoder(BitWriter &bits) : m_bits(bits)
+    {
+        m_codes.reserve(kBlockSymbols);
+        m_dists.reserve(kBlockSymbols);
+    }
+    void literal(unsigned char c)
+    {
+        m_codes.push_back(c);
+        if (int(m_codes.size()) >= kBlockSymbols)
+            flush();
+    }
+    void match(int length, int distance)
+    {
+        m_codes.push_back(std::uint16_t(256 + length - kMinMatch));
+        m_dists.push_back(std::uint16_t(distance - 1));
+        if (int(m_codes.size()) >= kBlockSymbols)
+            flush();
+    }
+    void flush();
+
+  private:
+    void writeTempTable(const std::vector<std::uint8_t> &len, int countBits, int special);
+    void writeLitLenLengths(const std::vector<std::uint8_t> &len, const std::vector<std::uint8_t> &tLen,
+                            const std::vector<std::uint16_t> &tCode);
+
+    BitWriter &m_bits;
+    std::vector<std::uint16_t> m_codes; // literal/length symbols of the block
+    std::vector<std::uint16_t> m_dists; // distance - 1 of each match, in order
+};
+
+// The run-length alphabet that codes the literal/length code lengths.
+template <typename Emit> void walkLitLenLengths(const std::vector<std::uint8_t> &len, int n, Emit send)
+{
+    int i = 0;
+    while (i < n) {
+        const int k = len[i++];
+        if (k != 0) {
+            send(k + 2, -1, 0);
+            continue;
+        }
+        int count = 1;
+        while (i < n && len[i] == 0) {
+            ++i;
+            ++count;
+        }
+        if (count <= 2) {
+            for (int j = 0; j < count; ++j)
+                send(0, -1, 0);
+        } else if (count <= 18) {
+            send(1, 4, count - 3);
+        } else if (count == 19) {
+            send(0, -1, 0);
+            send(1, 4, 15);
+        } else {
+            send(2, kLitLenBits, count - 20);
+        }
+    }
+}
+
+int usedLength(const std::vector<std::uint8_t> &len)
+{
+    int n = int(len.size());
+    while (n > 0 && len[n - 1] == 0)
+        --n;
+    return n;
+}
+
+void BlockCoder::writeTempTable(const std::vector<std::uint8_t> &len, int countBits, int special)
+{
+    const int n = usedLength(len);
+    m_bits.put(countBits, unsigned(n));
+    int i = 0;
+    while (i < n) {
+        const int k = len[i++];
+        if (k <= 6)
+            m_bits.put(3, unsigned(k));
+        else
+            m_bits.put(k - 3, (1u << (k - 3)) - 2);
+        if (i == special) {
+            while (i < n && i < 6 && len[i] == 0)
+                ++i;
+            m_bits.put(2, unsigned(i - 3));
+        }
+    }
+}
+
+void BlockCoder::writeLitLenLengths(const std::vector<std::uint8_t> &len, const std::vector<std::uint8_t> &tLen,
+                                    const std::vector<std::uint16_t> &tCode)
+{
+    const int n = usedLength(len);
+    m_bits.put(kLitLenBits, unsigned(n));
+    walkLitLenLengths(len, n, [&](int sym, int extraBits, int extra) {
+        m_bits.put(tLen[sym], tCode[sym]);
+        if (extraBits > 0)
+            m_bits.put(extraBits, unsigned(extra));
+    });
+}
+
+void BlockCoder::flush()
+{
+    if (m_codes.empty())
+        return;
+    std::vector<std::uint32_t> cFreq(kLitLenSymbols, 0), pFreq(kPosSymbols, 0);
+    for (std::uint16_t c : m_codes)
+        ++cFreq[c];
+    for (std::uint16_t d : m_dists)
+        ++pFreq[bitLength(d)];
+
+    m_bits.put(16, unsigned(m_codes.size()));
+    const std::vector<std::uint8_t> cLen = HuffmanLengths(cFreq);
+    const bool cSingle = usedLength(cLen) == 0;
+    std::vector<std::uint16_t> cCode;
+    if (cSingle) {
+        int only = 0;
+        while (cFreq[only] == 0)
+            ++only;
+        m_bits.put(kTempBits, 0);
+        m_bits.put(kTempBits, 0);
+        m_bits.put(kLitLenBits, 0);
+        m_bits.put(kLitLenBits, unsigned(only));
+    } else {
+        cCode = CanonicalCodes(cLen);
+        std::vector<std::uint32_t> tFreq(kTempSymbols, 0);
+        walkLitLenLengths(cLen, usedLength(cLen), [&](int sym, int, int) { ++tFreq[sym]; });
+        std::vector<std::uint8_t> tLen = HuffmanLengths(tFreq);
+        std::vector<std::uint16_t> tCode(kTempSymbols, 0);
+        if (usedLength(tLen) == 0) {
+            int only = 0;
+            while (tFreq[only] == 0)
+                ++only;
+            m_bits.put(kTempBits, 0);
+            m_bits.put(kTempBits, unsigned(only));
+        } else {
+            tCode = CanonicalCodes(tLen);
+            writeTempTable(tLen, kTempBits, 3);
+        }
+        writeLitLenLengths(cLen, tLen, tCode);
+    }
+
+    const std::vector<std::uint8_t> pLen = HuffmanLengths(pFreq);
+    std::vector<std::uint16_t> pCode;
+    const bool pSingle = usedLength(pLen) == 0;
+    if (pSingle) {
+        int only = 0;
+        while (only < kPosSymbols - 1 && pFreq[only] == 0)
+            ++only;
+        m_bits.put(kPosBits, 0);
+        m_bits.put(kPosBits, unsigned(pFreq[only] ? only : 0));
+    } else {
+        pCode = CanonicalCodes(pLen);
+        writeTempTable(pLen, kPosBits, -1);
+    }
+
+    std::size_t d = 0;
+    for (std::uint16_t c : m_codes) {
+        if (!cSingle)
+            m_bits.put(cLen[c], cCode[c]);
+        if (c < 256)
+            continue;
+        const unsigned dist = m_dists[d++];
+        const int slot = bitLength(dist);
+        if (!pSingle)
+            m_bits.put(pLen[slot], pCode[slot]);
+        if (slot > 1)
+            m_bits.put(slot - 1, dist & ((1u << (slot - 1)) - 1));
+    }
+    m_codes.clear();
+    m_dists.clear();
+}
+
+class Matcher
+{
+  public:
+    Matcher(QIODevice &in, BlockCoder &coder, Lh5Result &result)
+        : m_in(in), m_coder(coder), m_result(result), m_buf(kBufferSize), m_head(1 << kHashBits, -1),
+          m_prev(kWindow, -1)
+    {
+    }
+    // false on a read error; `stop` is asked now and then whether to give up early.
+    template <typename Stop> bool run(Stop stop);
+
+  private:
+    bool refill();
+    unsigned char at(qint64 pos) const { return m_buf[std::size_t(pos - m_bufStart)]; }
+    unsigned hashAt(qint64 pos) const
+    {
+        const unsigned char *p = &m_buf[std::size_t(pos - m_bufStart)];
+        return ((unsigned(p[0]) << 16 | unsigned(p[1]) << 8 | p[2]) * 2654435761u) >> (32 - kHashBits);
+    }
+    void insert(qint64 pos)
+    {
+        if (pos + kMinMatch > m_bufEnd)
+            return;
+        const unsigned h = hashAt(pos);
+        m_prev[std::size_t(pos & (kWindow - 1))] = m_head[h];
+        m_head[h] = pos;
+    }
+    int longestMatch(qint64 pos, int prevLength, int *distance) const;
+
+    QIODevice &m_in;
+    BlockCoder &m_coder;
+    Lh5Result &m_result;
+    std::vector<unsigned char> m_buf;
+    std::vector<qint64> m_head;
+    std::vector<qint64> m_prev;
+    qint64 m_bufStart = 0; // absolute position of m_buf[0]
+    qint64 m_bufEnd = 0;   // absolute end of the data read so far
+    bool m_eof = false;
+};
+
+bool Matcher::refill()
+{
+    const qint64 keepFrom = std::max(m_bufStart, m_bufEnd - qint64(kWindow) - kMaxMatch - 8);
+    const qint64 keep = m_bufEnd - keepFrom;
+    if (keepFrom > m_bufStart) {
+        std::memmove(m_buf.data(), m_buf.data() + (keepFrom - m_bufStart), std::size_t(keep));
+        m_bufStart = keepFrom;
+    }
+    while (!m_eof && m_bufEnd - m_bufStart < qint64(m_buf.size())) {
+        const qint64 room = qint64(m_buf.size()) - (m_bufEnd - m_bufStart);
+        const qint64 got = m_in.read(reinterpret_cast<char *>(m_buf.data()) + (m_bufEnd - m_bufStart), room);
+        if (got < 0)
+            return false;
+        if (got == 0) {
+            m_eof = m_in.atEnd() || !m_in.waitForReadyRead(-1);
+            if (m_eof)
+                break;
+            continue;
+        }
+        m_result.crc = Crc16Update(m_result.crc, m_buf.data() + (m_bufEnd - m_bufStart), std::size_t(got));
+        m_bufEnd += got;
+        m_result.originalSize += got;
+    }
+    return true;
+}
+
+// Bytes two runs have in common, up to `limit`, eight at a time.
+int commonLength(const unsigned char *a, const unsigned char *b, int limit)
+{
+    int n = 0;
+    while (n + 8 <= limit) {
+        std::uint64_t x, y;
+        std::memcpy(&x, a + n, 8);
+        std::memcpy(&y, b + n, 8);
+        if (x != y)
+            return n + (__builtin_ctzll(x ^ y) >> 3);
+        n += 8;
+    }
+    while (n < limit && a[n] == b[n])
+        ++n;
+    return n;
+}
+
+int Matcher::longestMatch(qint64 pos, int prevLength, int *distance) const
+{
+    const int maxLen = int(std::min<qint64>(kMaxMatch, m_bufEnd - pos));
+    if (maxLen < kMinMatch || prevLength >= maxLen)
+        return 0;
+    int chain = prevLength >= kGoodLength ? kMaxChain / 4 : kMaxChain;
+    int best = prevLength >= kMinMatch ? prevLength : kMinMatch - 1;
+    int found = 0;
+    const unsigned char *here = &m_buf[std::size_t(pos - m_bufStart)];
+    const qint64 limit = pos - kMaxDistance;
+    qint64 cand = m_prev[std::size_t(pos & (kWindow - 1))];
+    while (cand >= limit && cand >= 0 && chain-- > 0) {
+        const unsigned char *there = &m_buf[std::size_t(cand - m_bufStart)];
+        if (there[best] == here[best] && there[best - 1] == here[best - 1] && there[0] == here[0] &&
+            there[1] == here[1]) {
+            const int len = commonLength(there, here, maxLen);
+            if (len > best) {
+                best = len;
+                found = len;
+                *distance = int(pos - cand);
+                if (len >= std::min(maxLen, kNiceLength))
+                    break;
+            }
+        }
+        const qint64 next = m_prev[std::size_t(cand & (kWindow - 1))];
+        if (next >= cand) // the slot was reused by a newer position: the chain ends here
+            break;
+        cand = next;
+    }
+    return found;
+}
+
+template <typename Stop> bool Matcher::run(Stop stop)
+{
+    if (!refill())
+        return false;
+    qint64 pos = 0;
+    int prevLength = 0;
+    int prevDistance = 0;
+    bool pending = false; // the byte at pos - 1 is not yet coded
+    unsigned steps = 0;
+    while (pos < m_bufEnd) {
+        if (!m_eof && m_bufEnd - pos < kMaxMatch + kMinMatch + 1) {
+            if (!refill())
+                return false;
+        }
+        if ((++steps & 0xFFF) == 0 && stop())
+            return true;
+        insert(pos);
+        int length = 0;
+        int distance = 0;
+        if (prevLength < kMaxLazy)
+            length = longestMatch(pos, prevLength, &distance);
+        if (length == kMinMatch && distance > 4096)
+            length = 0; // a far short match costs more than three literals
+        if (prevLength >= kMinMatch && length <= prevLength) {
+            m_coder.match(prevLength, prevDistance);
+            const qint64 end = pos - 1 + prevLength;
+            for (qint64 p = pos + 1; p < end; ++p)
+                insert(p);
+            pos = end;
+            pending = false;
+            prevLength = 0;
+        } else {
+            if (pending)
+                m_coder.literal(at(pos - 1));
+            pending = true;
+            prevLength = length;
+            prevDistance = distance;
+            ++pos;
+        }
+    }
+    if (pending)
+        m_coder.literal(at(pos - 1));
+    return true;
+}
+
+} // namespace
+
+Lh5Result EncodeLh5(QIODevice &in, QIODevice &out, qint64 packedLimit)
+{
+    Lh5Result result;
+    BitWriter bits(out);
+    BlockCoder coder(bits);
+    Matcher matcher(in, coder, result);
+    bool gaveUp = false;
+    const bool read = matcher.run([&] {
+        gaveUp = packedLimit >= 0 && bits.written() >= packedLimit;
+        return gaveUp;
+    });
+    if (!gaveUp)
+        coder.flush();
+    bits.finish();
+    result.packedSize = gaveUp ? std::max(bits.written(), packedLimit) : bits.written();
+    result.ok = read && !bits.failed();
+    return result;
+}

@@ -1,0 +1,25 @@
+#include "backup/ui/frmRestore.h"
+
+#include "backup/backupflow.h"
+#include "platform/ui/widgetnaming.h"
+
+#include <QGroupBox>
+#include <QPushButton>
+
+frmRestore::frmRestore(RecordStore &records, QWidget *parent)
+    : BackupPlaceDialog(QStringLiteral("ご使用のパソコン又は外部記憶装置から復元"),
+                        QStringLiteral("バックアップファイルの復元"), false, parent),
+      m_records(records)
+{
+    named(this, "frmRestore");
+    setWindowTitle(QStringLiteral("バックアップファイルの復元"));
+    cmdRestore = named(new QPushButton(QStringLiteral("バックアップデータの復元(&B)"), fraLocal), "cmdRestore");
+    cmdRestore->setDefault(true);
+    addActionButton(cmdRestore);
+    connect(cmdRestore, &QPushButton::clicked, this, [this] {
+        if (RunRestore(m_records, m_place) == RestoreOutcome::Restored) {
+            m_restored = true;
+            accept();
+        }
+    });
+}

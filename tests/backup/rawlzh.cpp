@@ -1,0 +1,90 @@
+#include "rawlzh.h"
+
+#include "backup/crc16.h"
+
+#include <QList>
+
+namespace
+{
+void u16(QByteArray &b, quint16 v)
+{
+    b.append(char(v & 0xFF));
+    b.append(char(v >> 8));
+}
+void u32(QByteArray &b, quint32 v)
+{
+    for (int i = 0; i < 4; ++i)
+        b.append(char((v >> (8 * i)) & 0xFF));
+}
+} // namespace
+
+QByteArray RawLzhEntry(const QByteArray &method, const QByteArray &name, const QByteArray &data, quint16 unixMode)
+{
+    // Extended headers (type byte and data); each is followed by the size of the next one.
+    QList<QByteArray> ext;
+    ext << QByteArray(3, '\0'); // header CRC, filled in below
+    ext << QByteArray(1, '\x01') + name;
+    if (unixMode != 0) {
+        QByteArray mode(1, '\x50');
+        u16(mode, unixMode);
+        ext << mode;
+    }
+    QByteArray h;
+    u16(h, 0); // total size, filled in below
+    h += method;
+    u32(h, quint32(data.size()));
+    u32(h, quint32(data.size()));
+    u32(h, 1700000000u);
+    h.append(char(0x20));
+    h.append(char(2));
+    u16(h, Crc16(data.constData(), std::size_t(data.size())));
+    h.append('U');
+    u16(h, quint16(ext.first().size() + 2));
+    const int crcAt = int(h.size()) + 1;
+    for (int i = 0; i < ext.size(); ++i) {
+        h += ext[i];
+        u16(h, i + 1 < ext.size() ? quint16(ext[i + 1].size() + 2) : 0);
+    }
+    if ((h.size() & 0xFF) == 0)
+        h.append(char(0));
+    h[0] = char(h.size() & 0xFF);
+    h[1] = char((h.size() >> 8) & 0xFF);
+    const quint16 crc = Crc16(h.constData(), std::size_t(h.size()));
+    h[crcAt] = char(crc & 0xFF);
+    h[crcAt + 1] = char(crc >> 8);
+    return h + data;
+}
+
+QByteArray RawLzhArchive(const QList<QByteArray> &entries)
+{
+    QByteArray out;
+    for (const QByteArray &e : entries)
+        out += e;
+    out.append(char(0));
+    return out;
+}
+
+QByteArray RawLzhOldLevelEntry(int level, const QByteArray &name, const QByteArray &data)
+{
+    QByteArray h; // from the method id to the end of the header
+    h += "-lh0-";
+    u32(h, quint32(data.size()));
+    u32(h, quint32(data.size()));
+    u32(h, (quint32(46) << 25) | (6u << 21) | (15u << 16) | (12u << 11)); // 2026-06-15 12:00
+    h.append(char(0x20));                                                 // archive attribute
+    h.append(char(level));
+    h.append(char(name.size()));
+    h += name;
+    u16(h, Crc16(data.constData(), std::size_t(data.size())));
+    if (level == 1) {
+        h.append('M');
+        u16(h, 0); // no extended headers
+    }
+    unsigned sum = 0;
+    for (char c : h)
+        sum += static_cast<unsigned char>(c);
+    QByteArray entry;
+    entry.append(char(h.size()));
+    entry.append(char(sum & 0xFF));
+    return entry + h + data;
+}
