@@ -9,12 +9,36 @@
 #include "store/settingfiles.h"
 #include "store/settingtables.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
+#include <QGuiApplication>
 
 #include <exception>
 
 namespace
 {
+
+// The pointer shows busy while an archive is written or read, which takes a while on years of
+// orders. The headless tool has no pointer.
+class BusyPointer
+{
+  public:
+    BusyPointer() : m_on(qobject_cast<QGuiApplication *>(QCoreApplication::instance()) != nullptr)
+    {
+        if (m_on)
+            QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    }
+    ~BusyPointer()
+    {
+        if (m_on)
+            QGuiApplication::restoreOverrideCursor();
+    }
+    BusyPointer(const BusyPointer &) = delete;
+    BusyPointer &operator=(const BusyPointer &) = delete;
+
+  private:
+    bool m_on;
+};
 
 const QString kNameTitle = QStringLiteral("ファイル名確認");
 
@@ -78,7 +102,10 @@ bool RunBackup(RecordStore &records, const BackupSettings &settings)
             mode = PackMode::Replace;
         }
         records.CloseRecordFiles();
-        const bool packed = PackData(archive, mode);
+        const bool packed = [&] {
+            const BusyPointer busy;
+            return PackData(archive, mode);
+        }();
         if (packed)
             ShowInformation(QStringLiteral("バックアップの完了"), QStringLiteral("バックアップが完了しました。"));
         else
@@ -118,7 +145,11 @@ RestoreOutcome RunRestore(RecordStore &records, const BackupSettings &settings)
         if (!waitForDrive(settings.BackupFolder, false))
             return RestoreOutcome::Stopped;
         records.CloseRecordFiles();
-        if (UnpackData(archive)) {
+        const bool unpacked = [&] {
+            const BusyPointer busy;
+            return UnpackData(archive);
+        }();
+        if (unpacked) {
             ShowInformation(QStringLiteral("ソラノワの再起動"),
                             QStringLiteral("バックアップデータの復元が完了しました。\r\n\r\n"
                                            "ソラノワの再起動が必要です。\r\n"
