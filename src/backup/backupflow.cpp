@@ -11,6 +11,7 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QCursor>
 #include <QGuiApplication>
 
 #include <exception>

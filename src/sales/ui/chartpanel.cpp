@@ -90,10 +90,12 @@ void ChartPanel::Draw(const ChartTable &table)
         chart->addAxis(x, Qt::AlignBottom);
         bars->attachAxis(x);
         auto *y = new QValueAxis;
-        y->setRange(0, top > 0 ? top * 1.1 : 1);
         y->setLabelFormat(QStringLiteral("%.0f"));
         chart->addAxis(y, Qt::AlignLeft);
         bars->attachAxis(y);
+        y->setRange(0, top > 0 ? top * 1.1 : 1);
+        // Round steps (0, 500000, 1000000, …) read at a glance; the exact figures are in the table.
+        y->applyNiceNumbers();
     }
     QChart *old = m_view->chart();
     m_view->setChart(chart);
