@@ -5,6 +5,7 @@
 //   bench_board [DATA_FOLDER]
 // DATA_FOLDER defaults to a fresh folder under /tmp; it is generated (about 1.6 GB) and removed
 // at the end.
+#include "benchsupport.h"
 #include "board/boardrows.h"
 #include "board/orderdetail.h"
 #include "store/records.h"
@@ -28,37 +29,6 @@ constexpr int kSales = 1000000;
 constexpr int kToday = 200;      // today's orders, every status
 constexpr int kUnfinished = 100; // unfinished orders of earlier days
 const QDate kDay(2024, 5, 10);
-
-double best(int runs, const std::function<void()> &fn)
-{
-    double b = 1e300;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer t;
-        t.start();
-        fn();
-        b = std::min(b, t.nsecsElapsed() / 1e6);
-    }
-    return b;
-}
-
-bool writeChunked(const QString &path, int count, int length, const std::function<void(int, char *)> &fill)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return false;
-    constexpr int kChunk = 8192;
-    QByteArray chunk;
-    for (int done = 0; done < count;) {
-        const int n = std::min(kChunk, count - done);
-        chunk.resize(qsizetype(n) * length);
-        for (int i = 0; i < n; ++i)
-            fill(done + i, chunk.data() + qsizetype(i) * length);
-        if (f.write(chunk) != chunk.size())
-            return false;
-        done += n;
-    }
-    return true;
-}
 
 bool generate(const QString &folder)
 {

@@ -5,6 +5,7 @@
 //                                                 vs  a plain byte compare over 200,000 numbers  target < 5 ms
 //
 //   bench_orders            (uses and removes a folder under /tmp)
+#include "benchsupport.h"
 #include "orders/kanasearch.h"
 #include "orders/ordercustomer.h"
 #include "orders/ui/orderlinelist.h"
@@ -24,18 +25,6 @@
 
 namespace
 {
-
-double best(int runs, const std::function<void()> &fn)
-{
-    double b = 1e300;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer t;
-        t.start();
-        fn();
-        b = std::min(b, t.nsecsElapsed() / 1e6);
-    }
-    return b;
-}
 
 QString randomReading(std::mt19937 &rng)
 {

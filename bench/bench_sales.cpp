@@ -6,6 +6,7 @@
 //   bench_sales [DATA_FOLDER]
 // DATA_FOLDER defaults to a fresh folder under /tmp; it is generated (about 1.6 GB) and removed
 // at the end.
+#include "benchsupport.h"
 #include "sales/salessearch.h"
 #include "sales/salestotals.h"
 #include "sales/ui/salesrowmodel.h"
@@ -31,18 +32,6 @@ constexpr int kCustomers = 20000;
 constexpr int kSales = 1000000;
 constexpr int kDays = 3650; // ten years: one year holds about 100,000 orders
 const QDate kFirstDay(2015, 1, 1);
-
-double best(int runs, const std::function<void()> &fn)
-{
-    double b = 1e300;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer t;
-        t.start();
-        fn();
-        b = std::min(b, t.nsecsElapsed() / 1e6);
-    }
-    return b;
-}
 
 bool writeAll(const QString &path, int count, int length, const std::function<void(int, char *)> &fill)
 {
