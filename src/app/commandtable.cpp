@@ -143,8 +143,10 @@ ProgressFn frameProgress(frmMain &frame)
 {
     return [&frame](qint64 value, qint64 maximum) {
         QProgressBar *bar = frame.progressBar();
-        bar->setMaximum(int(std::min<qint64>(maximum, INT_MAX)));
-        bar->setValue(int(std::min<qint64>(value, INT_MAX)));
+        // A bar with no maximum would turn into the endless busy animation: nothing to show is
+        // an empty bar.
+        bar->setMaximum(int(std::clamp<qint64>(maximum, 1, INT_MAX)));
+        bar->setValue(int(std::clamp<qint64>(value, 0, INT_MAX)));
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     };
 }

@@ -60,6 +60,12 @@ TEST(ChartCommands, OpenTheChartWindowsOnceWithTheProgressBarMoving)
         EXPECT_EQ(w.mdiArea()->subWindowList().size(), before + 1);
         EXPECT_TRUE(qobject_cast<frmChCust *>(w.mdiArea()->activeSubWindow()->widget()));
         EXPECT_EQ(w.progressBar()->value(), 0);
+
+        // The direct-mail snapshot ends with an empty bar, never the endless busy animation.
+        w.findChild<QAction *>(QStringLiteral("mnuCustDM"))->trigger();
+        EXPECT_EQ(w.mdiArea()->subWindowList().size(), before + 2);
+        EXPECT_GT(w.progressBar()->maximum(), 0);
+        EXPECT_EQ(w.progressBar()->value(), 0);
         EXPECT_EQ(prompt.count(), 0);
     }
 }
