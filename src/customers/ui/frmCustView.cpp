@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QToolBar>
+#include <QTimer>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -279,6 +280,18 @@ void frmCustView::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
     updateCommands();
+    if (m_shown)
+        return;
+    m_shown = true;
+    // The frame hands the focus around while a child window opens, and a line edit drops its
+    // selection when it loses the focus: the area code is selected again once that has settled,
+    // so the first digit typed replaces it.
+    QTimer::singleShot(0, this, [this] {
+        if (txtTelSearch->text() != areaCode())
+            return;
+        txtTelSearch->setFocus();
+        txtTelSearch->setSelection(0, 10);
+    });
 }
 
 void frmCustView::cmdIDSearch_Click()

@@ -92,4 +92,5 @@ class frmCustView : public QWidget, public Refreshable
     LeaveFieldCheck *m_fieldCheck;
     int m_sortColumn = 0;
     SortOrder m_sortOrder = SortOrder::Ascending;
+    bool m_shown = false;
 };
