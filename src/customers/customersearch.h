@@ -15,6 +15,8 @@ struct CustomerHit {
     qint32 CustomerId = 0;
     QString Tel;
     QString NameKana;
+    // The index position the hit was found at: a hint for sorting, never used to read a record.
+    int IndexPos = 0;
 };
 
 // The keypad's 58 keys: the half-width katakana of CP932 codes 166..223.
