@@ -16,6 +16,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -300,6 +303,22 @@ TEST_F(MainWindowTest, HelpAndWebPagesOpenInTheBrowser)
     EXPECT_TRUE(shell.opened[0].toLocalFile().endsWith(QStringLiteral("/help/index.html")));
     EXPECT_EQ(shell.opened[1], ProductTopPageUrl());
     EXPECT_EQ(shell.opened[2], ProductInfoPageUrl());
+}
+
+TEST(HelpPages, EveryPageIsReachableFromTheContents)
+{
+    // The pages travel beside the program; topic pages are opened by number from their windows.
+    const QDir help(QFileInfo(QStringLiteral(SORANOWA_PROGRAM_PATH)).absolutePath() + QStringLiteral("/help"));
+    QFile index(help.filePath(QStringLiteral("index.html")));
+    ASSERT_TRUE(index.open(QIODevice::ReadOnly)) << index.fileName().toStdString();
+    const QString contents = QString::fromUtf8(index.readAll());
+    const QStringList pages = help.entryList({QStringLiteral("*.html")}, QDir::Files);
+    EXPECT_GT(pages.size(), 10);
+    for (const QString &page : pages) {
+        if (page == QLatin1String("index.html") || page.startsWith(QLatin1String("topic")))
+            continue;
+        EXPECT_TRUE(contents.contains(QStringLiteral("href=\"%1\"").arg(page))) << page.toStdString();
+    }
 }
 
 TEST_F(MainWindowTest, CallerPanelsShowWhatTheyAreGiven)
