@@ -182,3 +182,56 @@ TEST_F(FtpBackupTest, ServerStoppingMidTransferFailsAndKeepsTheEarlierCopies)
 }
 
 } // namespace
+
+#include "backup/ui/frmBackup.h"
+#include "backup/ui/frmRestore.h"
+#include "backup/ui/ftpframe.h"
+#include "store/preferences.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTest>
+
+namespace
+{
+
+TEST_F(FtpBackupTest, DialogsSendAndFetchWithTheTypedAccount)
+{
+    Prefs::FtpHost.set(QStringLiteral("127.0.0.1"));
+    Prefs::FtpPort.set(server.port());
+    {
+        frmBackup dialog(data->records);
+        dialog.resize(1024, 700);
+        dialog.show();
+        auto *button = dialog.findChild<QPushButton *>(QStringLiteral("cmdFtpBackup"));
+        ASSERT_NE(button, nullptr);
+        QTest::keyClicks(dialog.fraServer->txtUser, QString::fromLatin1(TestFtpServer::kUser));
+        QTest::keyClicks(dialog.fraServer->txtPassword, QString::fromLatin1(TestFtpServer::kPassword));
+        button->click();
+        EXPECT_EQ(prompt.last().title, QStringLiteral("送信完了"));
+        EXPECT_TRUE(dialog.isEnabled());
+        EXPECT_EQ(dialog.fraServer->lblStatus->text(), QString());
+        EXPECT_EQ(dialog.fraServer->prgFtp->value(), 0);
+        if (qEnvironmentVariableIsSet("SORANOWA_SCREENSHOTS"))
+            dialog.grab().save(qEnvironmentVariable("SORANOWA_SCREENSHOTS") + QStringLiteral("/frmBackup.png"));
+    }
+    EXPECT_TRUE(QFile::exists(server.file(QStringLiteral("SoranowaFtp.snb"))));
+    EXPECT_EQ(Prefs::FtpUser.get(), QString::fromLatin1(TestFtpServer::kUser));
+
+    writeAll(dataDir + QStringLiteral("/Shop.snw"), QByteArray("\"changed\"\r\n"));
+    frmRestore dialog(data->records);
+    dialog.resize(1024, 700);
+    dialog.show();
+    // The account comes back filled in: the user name from the preferences, the password from this session.
+    EXPECT_EQ(dialog.fraServer->txtUser->text(), QString::fromLatin1(TestFtpServer::kUser));
+    EXPECT_EQ(dialog.fraServer->txtPassword->text(), QString::fromLatin1(TestFtpServer::kPassword));
+    if (qEnvironmentVariableIsSet("SORANOWA_SCREENSHOTS"))
+        dialog.grab().save(qEnvironmentVariable("SORANOWA_SCREENSHOTS") + QStringLiteral("/frmRestore.png"));
+    dialog.findChild<QPushButton *>(QStringLiteral("cmdFtpRestore"))->click();
+    EXPECT_TRUE(dialog.restored());
+    EXPECT_EQ(readAll(dataDir + QStringLiteral("/Shop.snw")), QByteArray("\"shop one\"\r\n"));
+}
+
+} // namespace
