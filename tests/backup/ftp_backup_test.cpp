@@ -203,7 +203,6 @@ TEST_F(FtpBackupTest, DialogsSendAndFetchWithTheTypedAccount)
     Prefs::FtpPort.set(server.port());
     {
         frmBackup dialog(data->records);
-        dialog.resize(1024, 700);
         dialog.show();
         auto *button = dialog.findChild<QPushButton *>(QStringLiteral("cmdFtpBackup"));
         ASSERT_NE(button, nullptr);
@@ -222,7 +221,6 @@ TEST_F(FtpBackupTest, DialogsSendAndFetchWithTheTypedAccount)
 
     writeAll(dataDir + QStringLiteral("/Shop.snw"), QByteArray("\"changed\"\r\n"));
     frmRestore dialog(data->records);
-    dialog.resize(1024, 700);
     dialog.show();
     // The account comes back filled in: the user name from the preferences, the password from this session.
     EXPECT_EQ(dialog.fraServer->txtUser->text(), QString::fromLatin1(TestFtpServer::kUser));

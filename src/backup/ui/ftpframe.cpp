@@ -82,7 +82,8 @@ FtpView FtpFrame::view()
         else if (QApplication::overrideCursor())
             QApplication::restoreOverrideCursor();
     };
-    v.setMaximum = [this](int maximum) { prgFtp->setMaximum(maximum); };
+    // A bar with no range shows the busy animation; a tiny archive still shows an empty bar.
+    v.setMaximum = [this](int maximum) { prgFtp->setMaximum(qMax(1, maximum)); };
     v.setProgress = [this](int value) {
         prgFtp->setValue(value);
         prgFtp->repaint(); // the transfer runs on this thread: paint now, not after it
