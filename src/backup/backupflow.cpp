@@ -121,6 +121,17 @@ bool RunBackup(RecordStore &records, const BackupSettings &settings)
     }
 }
 
+bool AskDataLoss()
+{
+    return AskYesNo(
+        QStringLiteral("データ消去の確認"),
+        QStringLiteral("バックアップデータを復元すると現在のデータが消去されます。\r\n"
+                       "復元してもよろしいですか？\r\n\r\n"
+                       "（現在のデータを復元したいバックアップデータとは別名でバックアップされることを強く推"
+                       "奨します。）"),
+        PromptIcon::Warning);
+}
+
 RestoreOutcome RunRestore(RecordStore &records, const BackupSettings &settings)
 {
     const QString errorText = QStringLiteral("バックアップ復元エラー");
@@ -135,13 +146,7 @@ RestoreOutcome RunRestore(RecordStore &records, const BackupSettings &settings)
             ShowWarning(kNameTitle, QStringLiteral("指定したバックアップファイルが存在しません。"));
             return RestoreOutcome::Stopped;
         }
-        if (!AskYesNo(
-                QStringLiteral("データ消去の確認"),
-                QStringLiteral("バックアップデータを復元すると現在のデータが消去されます。\r\n"
-                               "復元してもよろしいですか？\r\n\r\n"
-                               "（現在のデータを復元したいバックアップデータとは別名でバックアップされることを強く推"
-                               "奨します。）"),
-                PromptIcon::Warning))
+        if (!AskDataLoss())
             return RestoreOutcome::Stopped;
         if (!waitForDrive(settings.BackupFolder, false))
             return RestoreOutcome::Stopped;
@@ -151,10 +156,7 @@ RestoreOutcome RunRestore(RecordStore &records, const BackupSettings &settings)
             return UnpackData(archive);
         }();
         if (unpacked) {
-            ShowInformation(QStringLiteral("ソラノワの再起動"),
-                            QStringLiteral("バックアップデータの復元が完了しました。\r\n\r\n"
-                                           "ソラノワの再起動が必要です。\r\n"
-                                           "一度終了しますのでソラノワを再度起動して下さい。"));
+            ShowInformation(kRestartTitle, kRestartText);
             return RestoreOutcome::Restored;
         }
         ShowWarning(QStringLiteral("復元の失敗"), QStringLiteral("バックアップデータの復元に失敗しました"));

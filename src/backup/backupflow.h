@@ -20,3 +20,11 @@ enum class RestoreOutcome {
     Restored, // the data files were replaced; the record files stay closed: the program must end
 };
 RestoreOutcome RunRestore(RecordStore &records, const BackupSettings &settings);
+
+// The question before any restore replaces the data; true when the user agrees.
+bool AskDataLoss();
+// Said after a restore, before the program ends.
+inline const QString kRestartTitle = QStringLiteral("ソラノワの再起動");
+inline const QString kRestartText = QStringLiteral("バックアップデータの復元が完了しました。\r\n\r\n"
+                                                   "ソラノワの再起動が必要です。\r\n"
+                                                   "一度終了しますのでソラノワを再度起動して下さい。");

@@ -38,5 +38,8 @@ inline constexpr SettingValue<std::optional<int>> MainHeight{PrefKey::MainHeight
 inline constexpr SettingValue<QString> CtiCom1{PrefKey::CtiCom1};
 inline constexpr SettingValue<QString> CtiCom2{PrefKey::CtiCom2};
 inline constexpr SettingValue<QString> CtiCom3{PrefKey::CtiCom3};
+inline constexpr SettingValue<QString> FtpHost{PrefKey::FtpHost};
+inline constexpr SettingValue<qint64> FtpPort{PrefKey::FtpPort};
+inline constexpr SettingValue<QString> FtpUser{PrefKey::FtpUser};
 inline constexpr SettingValue<QString> CtiCom4{PrefKey::CtiCom4};
 } // namespace Prefs

@@ -38,6 +38,9 @@ enum class PrefKey {
     CtiCom2,
     CtiCom3,
     CtiCom4,
+    FtpHost, // FTP / HOST: the backup server
+    FtpPort, // FTP / PORT: its port
+    FtpUser, // FTP / USER: the account last used on it
     Count
 };
 
@@ -93,6 +96,9 @@ inline constexpr PrefEntry kPrefTable[] = {
     {PrefKey::CtiCom2, "CTI", "COM2", "/dev/ttyS1", PrefType::Text},
     {PrefKey::CtiCom3, "CTI", "COM3", "/dev/ttyS2", PrefType::Text},
     {PrefKey::CtiCom4, "CTI", "COM4", "/dev/ttyS3", PrefType::Text},
+    {PrefKey::FtpHost, "FTP", "HOST", "backup.soranowa.jp", PrefType::Text},
+    {PrefKey::FtpPort, "FTP", "PORT", "21", PrefType::Integer},
+    {PrefKey::FtpUser, "FTP", "USER", "", PrefType::Text},
 };
 
 // One row per key, in the order of the keys, so a key is its row number.

@@ -64,17 +64,24 @@ TEST(Prefs, TableHoldsEveryKeyOnceWithItsDefault)
     };
     // Every key the program reads or writes, with what a key never written stands for.
     const std::vector<Row> expected = {
-        {"SET", "SORTKEY", ""},        {"SET", "SORT_AZ", "0"},       {"SET", "SEARCH", "0"},
-        {"SET", "HAITATSU", "0"},      {"SET", "MENU", "0"},          {"SET", "ORDER", "0"},
-        {"SET", "PRINT", "0"},         {"SET", "NOHIN", "0"},         {"SET", "SHINKO", "0"},
-        {"STAFF", "NAME", ""},         {"STAFF", "NAME1", ""},        {"STAFF", "NAME3", ""},
-        {"TIME", "START1", "0"},       {"TIME", "START2", "0"},       {"TIME", "START3", "0"},
-        {"TIME", "END1", "0"},         {"TIME", "END2", "0"},         {"TIME", "END3", "0"},
-        {"PAPER", "UP", "23.5"},       {"PAPER", "LEFT", "7"},        {"PAPER", "WIDTH", "64"},
-        {"PAPER", "HEIGHT", "33.9"},   {"PAPER", "TATE", "7"},        {"SYSTEM", "STARTED", "0"},
-        {"SET", "MAINMAX", "1"},       {"SET", "MAINLEFT", ""},       {"SET", "MAINTOP", ""},
-        {"SET", "MAINWIDTH", ""},      {"SET", "MAINHEIGHT", ""},     {"CTI", "COM1", "/dev/ttyS0"},
-        {"CTI", "COM2", "/dev/ttyS1"}, {"CTI", "COM3", "/dev/ttyS2"}, {"CTI", "COM4", "/dev/ttyS3"},
+        {"SET", "SORTKEY", ""},        {"SET", "SORT_AZ", "0"},
+        {"SET", "SEARCH", "0"},        {"SET", "HAITATSU", "0"},
+        {"SET", "MENU", "0"},          {"SET", "ORDER", "0"},
+        {"SET", "PRINT", "0"},         {"SET", "NOHIN", "0"},
+        {"SET", "SHINKO", "0"},        {"STAFF", "NAME", ""},
+        {"STAFF", "NAME1", ""},        {"STAFF", "NAME3", ""},
+        {"TIME", "START1", "0"},       {"TIME", "START2", "0"},
+        {"TIME", "START3", "0"},       {"TIME", "END1", "0"},
+        {"TIME", "END2", "0"},         {"TIME", "END3", "0"},
+        {"PAPER", "UP", "23.5"},       {"PAPER", "LEFT", "7"},
+        {"PAPER", "WIDTH", "64"},      {"PAPER", "HEIGHT", "33.9"},
+        {"PAPER", "TATE", "7"},        {"SYSTEM", "STARTED", "0"},
+        {"SET", "MAINMAX", "1"},       {"SET", "MAINLEFT", ""},
+        {"SET", "MAINTOP", ""},        {"SET", "MAINWIDTH", ""},
+        {"SET", "MAINHEIGHT", ""},     {"CTI", "COM1", "/dev/ttyS0"},
+        {"CTI", "COM2", "/dev/ttyS1"}, {"CTI", "COM3", "/dev/ttyS2"},
+        {"CTI", "COM4", "/dev/ttyS3"}, {"FTP", "HOST", "backup.soranowa.jp"},
+        {"FTP", "PORT", "21"},         {"FTP", "USER", ""},
     };
     std::vector<Row> table;
     for (const PrefEntry &e : PrefTable()) {

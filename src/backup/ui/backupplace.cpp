@@ -57,9 +57,9 @@ BackupPlaceDialog::BackupPlaceDialog(const QString &frameTitle, const QString &b
     auto *foot = new QHBoxLayout;
     foot->addStretch(1);
     foot->addWidget(cmdClose);
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(fraLocal);
-    layout->addLayout(foot);
+    m_layout = new QVBoxLayout(this);
+    m_layout->addWidget(fraLocal);
+    m_layout->addLayout(foot);
 
     showPlace();
     lblFolder->setFixedHeight(txtFileName->sizeHint().height());
@@ -75,6 +75,11 @@ BackupPlaceDialog::BackupPlaceDialog(const QString &frameTitle, const QString &b
 void BackupPlaceDialog::addActionButton(QPushButton *button)
 {
     m_frameButtons->insertWidget(2, button);
+}
+
+void BackupPlaceDialog::addFrame(QWidget *frame)
+{
+    m_layout->insertWidget(m_layout->count() - 1, frame);
 }
 
 void BackupPlaceDialog::showPlace()

@@ -30,6 +30,8 @@ class BackupPlaceDialog : public QDialog
     BackupPlaceDialog(const QString &frameTitle, const QString &browseTitle, bool saving, QWidget *parent);
     // Adds the main button to the frame's button row.
     void addActionButton(QPushButton *button);
+    // Adds a frame under the local one.
+    void addFrame(QWidget *frame);
     void showPlace();
 
     BackupSettings m_place;
@@ -40,4 +42,5 @@ class BackupPlaceDialog : public QDialog
     QString m_browseTitle;
     bool m_saving;
     QVBoxLayout *m_frameButtons;
+    QVBoxLayout *m_layout;
 };

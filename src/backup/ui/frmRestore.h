@@ -3,6 +3,11 @@
 // program must end, so that everything is loaded afresh at the next start.
 #include "backup/ui/backupplace.h"
 
+#include <memory>
+
+class clsFtpClient;
+class FtpFrame;
+
 class RecordStore;
 
 class frmRestore : public BackupPlaceDialog
@@ -15,7 +20,12 @@ class frmRestore : public BackupPlaceDialog
 
     QPushButton *cmdRestore;
 
+    FtpFrame *fraServer;
+    ~frmRestore() override;
+
   private:
     RecordStore &m_records;
+    // Opened with the dialog and disconnected when it closes.
+    std::unique_ptr<clsFtpClient> m_ftp;
     bool m_restored = false;
 };
