@@ -4,6 +4,7 @@
 #include "app/startup.h"
 #include "backup/autobackup.h"
 #include "platform/ui/messageboxprompt.h"
+#include "platform/ui/programicon.h"
 #include "store/appdata.h"
 
 #include <QApplication>
@@ -13,6 +14,7 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("SoranowaApp"));
     QApplication::setApplicationDisplayName(QStringLiteral("ソラノワ"));
+    QApplication::setWindowIcon(ProgramIcon());
     InstallFontSubstitutions();
     QApplication::setFont(QFont(QStringLiteral("IPAPGothic"), 10));
 

@@ -16,6 +16,20 @@ QString ProgramFolder()
     return dir.isEmpty() ? QDir::currentPath() : dir;
 }
 
+QString ProgramFileIn(const QString &programFolder, const QString &name)
+{
+    const QString beside = programFolder + QLatin1Char('/') + name;
+    if (QFileInfo::exists(beside))
+        return beside;
+    const QString installed = QDir::cleanPath(programFolder + QStringLiteral("/../share/soranowa/") + name);
+    return QFileInfo::exists(installed) ? installed : beside;
+}
+
+QString ProgramFile(const QString &name)
+{
+    return ProgramFileIn(ProgramFolder(), name);
+}
+
 QString DataFolderPath()
 {
     if (!overridePath.isEmpty())

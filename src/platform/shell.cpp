@@ -49,7 +49,7 @@ QUrl MapUrlForZip(const QString &zip)
 
 QUrl HelpTopicUrl(int topic)
 {
-    const QString folder = ProgramFolder() + QStringLiteral("/help/");
+    const QString folder = ProgramFile(QStringLiteral("help")) + QLatin1Char('/');
     const QString page = folder + QStringLiteral("topic%1.html").arg(topic);
     // A topic without its own page opens the contents.
     if (topic != 0 && QFileInfo::exists(page))

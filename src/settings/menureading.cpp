@@ -1,6 +1,7 @@
 #include "settings/menureading.h"
 
-#include <QCoreApplication>
+#include "platform/datafolder.h"
+
 #include <QFileInfo>
 
 #include <mecab.h>
@@ -177,8 +178,7 @@ std::optional<QString> MenuReader::reading(const QString &name)
 MenuReader &ProgramMenuReader()
 {
     static MenuReader reader(
-        MenuReadingDictionary{QStringLiteral(SORANOWA_MECAB_DICDIR),
-                              QCoreApplication::applicationDirPath() + QStringLiteral("/menuwords.dic")});
+        MenuReadingDictionary{QStringLiteral(SORANOWA_MECAB_DICDIR), ProgramFile(QStringLiteral("menuwords.dic"))});
     return reader;
 }
 
