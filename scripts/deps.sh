@@ -6,6 +6,7 @@ PACKAGES=(build-essential cmake ninja-build pkg-config
   libgtest-dev libicu-dev libcurl4-openssl-dev libarchive-dev libarchive-tools lhasa
   fonts-ipafont-gothic fonts-ipafont-mincho poppler-utils socat python3-pyftpdlib xvfb xauth openbox xdotool x11-utils
   libmecab-dev mecab-ipadic-utf8 mecab-utils
+  desktop-file-utils appstream
   skkdic-extra
   clang-format)
 missing=()

@@ -1,0 +1,41 @@
+// Files that ship with the program are found beside a build's executable and in the shared
+// folder of an installed one.
+#include <gtest/gtest.h>
+
+#include "platform/datafolder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+namespace
+{
+void touch(const QString &path)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+}
+} // namespace
+
+TEST(ProgramFile, BesideTheProgramThenInTheInstalledShareFolderThenBesideAsFallback)
+{
+    QTemporaryDir root;
+    const QString bin = root.path() + QStringLiteral("/bin");
+    QDir().mkpath(bin);
+
+    // Nothing anywhere: the path beside the program, where a build puts it.
+    EXPECT_EQ(ProgramFileIn(bin, QStringLiteral("menuwords.dic")), bin + QStringLiteral("/menuwords.dic"));
+
+    // Installed: bin/../share/soranowa.
+    touch(root.path() + QStringLiteral("/share/soranowa/menuwords.dic"));
+    QDir().mkpath(root.path() + QStringLiteral("/share/soranowa/help"));
+    EXPECT_EQ(ProgramFileIn(bin, QStringLiteral("menuwords.dic")),
+              root.path() + QStringLiteral("/share/soranowa/menuwords.dic"));
+    EXPECT_EQ(ProgramFileIn(bin, QStringLiteral("help")), root.path() + QStringLiteral("/share/soranowa/help"));
+
+    // A build folder's own copy wins over an installed one.
+    touch(bin + QStringLiteral("/menuwords.dic"));
+    EXPECT_EQ(ProgramFileIn(bin, QStringLiteral("menuwords.dic")), bin + QStringLiteral("/menuwords.dic"));
+}
