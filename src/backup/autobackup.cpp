@@ -14,7 +14,7 @@
 QString AutomaticBackupFolder(const QString &root)
 {
     const QString weekday = QLocale::system().dayName(Clock::Today().dayOfWeek(), QLocale::ShortFormat);
-    return (root.isEmpty() ? ProgramFolder() + QStringLiteral("/backup") : root) + QLatin1Char('/') + weekday;
+    return (root.isEmpty() ? UserFilesFolder() + QStringLiteral("/backup") : root) + QLatin1Char('/') + weekday;
 }
 
 QString AutomaticBackupFileName()

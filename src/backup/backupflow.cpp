@@ -79,7 +79,7 @@ QString BackupArchivePath(const BackupSettings &settings)
 
 void ResetBackupSettings(BackupSettings &settings)
 {
-    settings.BackupFolder = ProgramFolder() + QStringLiteral("/Backup");
+    settings.BackupFolder = UserFilesFolder() + QStringLiteral("/Backup");
     settings.BackupFileName = QStringLiteral("Soranowa.snb");
 }
 

@@ -30,14 +30,32 @@ QString ProgramFile(const QString &name)
     return ProgramFileIn(ProgramFolder(), name);
 }
 
+bool IsInstalledProgramFolder(const QString &programFolder)
+{
+    return QFileInfo(programFolder).fileName() == QLatin1String("bin") &&
+           QFileInfo(programFolder + QStringLiteral("/../share/soranowa")).isDir();
+}
+
+QString UserFilesFolderFor(const QString &programFolder)
+{
+    // An installed program shares its bin/ with every other program: even where it could write
+    // there (as root), a shop's data does not belong beside it.
+    if (!IsInstalledProgramFolder(programFolder) &&
+        (QFileInfo(programFolder + QStringLiteral("/data")).isDir() || QFileInfo(programFolder).isWritable()))
+        return programFolder;
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+}
+
+QString UserFilesFolder()
+{
+    return UserFilesFolderFor(ProgramFolder());
+}
+
 QString DataFolderPath()
 {
     if (!overridePath.isEmpty())
         return overridePath;
-    const QString beside = ProgramFolder() + QStringLiteral("/data");
-    if (QFileInfo(beside).isDir() || QFileInfo(ProgramFolder()).isWritable())
-        return beside;
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/data");
+    return UserFilesFolder() + QStringLiteral("/data");
 }
 
 bool EnterDataFolder()

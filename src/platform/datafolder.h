@@ -1,9 +1,8 @@
 #pragma once
 #include <QString>
 
-// The program folder is the folder of the executable; the data folder is its "data"
-// subfolder, or the per-user application data folder + "/data" when the program folder
-// cannot be written. Every data and setting file is opened by its bare name inside it.
+// The program folder is the folder of the executable; the data folder is the "data" subfolder of
+// the user files folder below. Every data and setting file is opened by its bare name inside it.
 QString ProgramFolder();
 // A read-only file or folder that ships with the program (help pages, the menu-word dictionary):
 // beside the executable when it runs from its build folder, under ../share/soranowa when it runs
@@ -11,6 +10,13 @@ QString ProgramFolder();
 // missing file is reported where a build would put it.
 QString ProgramFile(const QString &name);
 QString ProgramFileIn(const QString &programFolder, const QString &name);
+// The folder that holds the data folder and the backup folders ("Backup" for backups made by
+// hand, "backup" for the automatic ones): the program folder when the program runs from its
+// build folder and may write there, otherwise the per-user application data folder. An installed
+// program (in a bin/ beside share/soranowa) always keeps them per user.
+QString UserFilesFolder();
+QString UserFilesFolderFor(const QString &programFolder);
+bool IsInstalledProgramFolder(const QString &programFolder);
 QString DataFolderPath();
 // Creates the data folder when missing and makes it the current directory.
 // Returns false when that fails (the program then goes on in the current directory).

@@ -23,7 +23,7 @@ bool LoadBackupSettings(SettingTables &t)
             (i % 2 == 0 ? t.Backup.BackupFolder : t.Backup.BackupFileName) = values.at(i);
     }
     if (t.Backup.BackupFolder.isEmpty())
-        t.Backup.BackupFolder = ProgramFolder() + QStringLiteral("/Backup");
+        t.Backup.BackupFolder = UserFilesFolder() + QStringLiteral("/Backup");
     if (t.Backup.BackupFileName.isEmpty())
         t.Backup.BackupFileName = QStringLiteral("Soranowa.snb");
     return !failed;

@@ -30,7 +30,8 @@ bool LoadDeliverToList(SettingTables &t);
 bool LoadBuildingList(SettingTables &t);
 bool LoadDmHistory(SettingTables &t);
 bool LoadMenuBoard(SettingTables &t);
-// BackupFolder defaults to the program folder + "/Backup", BackupFileName to "Soranowa.snb".
+// BackupFolder defaults to the user files folder (the program folder when run from a build) + "/Backup", BackupFileName
+// to "Soranowa.snb".
 bool LoadBackupSettings(SettingTables &t);
 // Start-up order: motive list, Shop, Menu, Staff, Cti, MenuSub, MenuSitei, Building, dm, menub.
 // Every step runs even when an earlier one failed.

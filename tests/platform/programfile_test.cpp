@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 namespace
@@ -38,4 +39,27 @@ TEST(ProgramFile, BesideTheProgramThenInTheInstalledShareFolderThenBesideAsFallb
     // A build folder's own copy wins over an installed one.
     touch(bin + QStringLiteral("/menuwords.dic"));
     EXPECT_EQ(ProgramFileIn(bin, QStringLiteral("menuwords.dic")), bin + QStringLiteral("/menuwords.dic"));
+}
+
+TEST(UserFiles, ABuildKeepsThemBesideTheProgramAnInstalledProgramPerUser)
+{
+    QTemporaryDir root;
+    const QString perUser = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+
+    // A build folder (any name but an installed layout) that may be written.
+    const QString build = root.path() + QStringLiteral("/build");
+    QDir().mkpath(build);
+    EXPECT_FALSE(IsInstalledProgramFolder(build));
+    EXPECT_EQ(UserFilesFolderFor(build), build);
+
+    // An installed bin/ beside share/soranowa: per user, although bin/ can be written here.
+    const QString bin = root.path() + QStringLiteral("/bin");
+    QDir().mkpath(bin);
+    EXPECT_EQ(UserFilesFolderFor(bin), bin); // a bin/ alone is just a folder
+    QDir().mkpath(root.path() + QStringLiteral("/share/soranowa"));
+    EXPECT_TRUE(IsInstalledProgramFolder(bin));
+    EXPECT_EQ(UserFilesFolderFor(bin), perUser);
+    // Even a data folder someone left in bin/ does not pull the shop's files there.
+    QDir().mkpath(bin + QStringLiteral("/data"));
+    EXPECT_EQ(UserFilesFolderFor(bin), perUser);
 }
