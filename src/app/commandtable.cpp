@@ -67,6 +67,13 @@ void connectToDirectMail(frmCust &dialog, frmMain &frame)
     }
 }
 
+void showCustomer(AppData &data, frmMain &frame, int customerPos, QWidget *parent)
+{
+    frmCust dialog(data, customerPos, parent);
+    connectToDirectMail(dialog, frame);
+    dialog.exec();
+}
+
 QWidget *openBoard(AppData &data, frmMain &frame)
 {
     auto *board = new frmJokyo(data);
@@ -82,11 +89,8 @@ QWidget *openBoard(AppData &data, frmMain &frame)
         PrintDeliveryNote(DeliveryNoteInput{order.Sale, order.Customer, data.settings.Shop}, kind, board);
     };
     board->openCustomer = [board, &data, &frame](const StoredOrder &order) {
-        if (!order.HasCustomer())
-            return;
-        frmCust dialog(data, order.CustomerPos, board);
-        connectToDirectMail(dialog, frame);
-        dialog.exec();
+        if (order.HasCustomer())
+            showCustomer(data, frame, order.CustomerPos, board);
     };
     board->openOrderChange = [board, &data, &frame](const StoredOrder &order) {
         frmOrderChange dialog(data, order, board);
@@ -129,11 +133,7 @@ void runPhoneBookImport(AppData &data, frmMain &frame)
 QWidget *openCustomerSearch(AppData &data, frmMain &frame)
 {
     auto *view = new frmCustView(data);
-    view->openDetail = [view, &data, &frame](int customerPos) {
-        frmCust dialog(data, customerPos, view);
-        connectToDirectMail(dialog, frame);
-        dialog.exec();
-    };
+    view->openDetail = [view, &data, &frame](int customerPos) { showCustomer(data, frame, customerPos, view); };
     return view;
 }
 

@@ -1,5 +1,6 @@
 #include "sales/chartcriteria.h"
 
+#include "sales/salessearch.h"
 #include "store/datetimetext.h"
 
 #include <algorithm>
@@ -91,19 +92,7 @@ ChartTimeRange ChartSlot(const QTime &start, const QTime &end)
 
 QStringList ChartYearList(int currentYear, const QString &oldestSalesDate)
 {
-    bool ok = false;
-    int oldest = oldestSalesDate.left(4).toInt(&ok);
-    // The oldest date is never later than 2001; a damaged one must not empty the list.
-    if (!ok || oldest > 2001)
-        oldest = 2001;
-    // A damaged date of year 0 must not fill the list with two thousand years.
-    oldest = std::max(oldest, 1900);
-    QStringList years;
-    for (int y = currentYear; y >= oldest; --y)
-        years << QString::number(y) + QStringLiteral("年度");
-    if (years.isEmpty())
-        years << QString::number(currentYear) + QStringLiteral("年度");
-    return years;
+    return SearchYears(currentYear, oldestSalesDate);
 }
 
 QString ChartSlotTimeText(const QTime &time)

@@ -43,14 +43,10 @@ CustomerImportTab::CustomerImportTab(AppData &data, QWidget *parent) : QWidget(p
     layout->addWidget(m_steps->fileStep());
     layout->addWidget(m_steps->mappingStep(), 1);
 
-    auto *step3 = named(new QGroupBox, "fraInport");
-    auto *importRow = new QHBoxLayout(step3);
-    cmdInport = named(new QPushButton(QStringLiteral("インポート(&I)")), "cmdInport", QStringLiteral("インポート(&I)"));
-    lblSin = named(new QLabel, "lblSin", QStringLiteral("インポートの進み具合"));
-    lblSin->setMinimumWidth(120);
-    importRow->addWidget(cmdInport);
-    importRow->addWidget(lblSin, 1);
-    layout->addWidget(step3);
+    const ImportRow step3 = MakeImportRow();
+    cmdInport = step3.cmdInport;
+    lblSin = step3.lblSin;
+    layout->addWidget(step3.box);
 
     cmdInport->setEnabled(false);
     connect(m_steps, &ImportSteps::mappingChanged, this, [this] { cmdInport->setEnabled(m_steps->anyMapped()); });

@@ -57,18 +57,14 @@ frmTelDataIn::frmTelDataIn(AppData &data, QWidget *parent) : QDialog(parent), m_
     layout->addWidget(m_steps->fileStep());
     layout->addWidget(m_steps->mappingStep(), 1);
 
-    auto *step3 = named(new QGroupBox, "fraInport");
-    auto *importRow = new QHBoxLayout(step3);
-    cmdInport = Button("cmdInport", QStringLiteral("インポート(&I)"));
-    lblSin = named(new QLabel, "lblSin", QStringLiteral("インポートの進み具合"));
-    lblSin->setMinimumWidth(120);
+    const ImportRow step3 = MakeImportRow();
+    cmdInport = step3.cmdInport;
+    lblSin = step3.lblSin;
     cmdDel = Button("cmdDel", QStringLiteral("電話帳データを削除する(&D)"));
     cmdCancel = Button("cmdCancel", QStringLiteral("閉じる"));
-    importRow->addWidget(cmdInport);
-    importRow->addWidget(lblSin, 1);
-    importRow->addWidget(cmdDel);
-    importRow->addWidget(cmdCancel);
-    layout->addWidget(step3);
+    step3.row->addWidget(cmdDel);
+    step3.row->addWidget(cmdCancel);
+    layout->addWidget(step3.box);
 
     cmdInport->setEnabled(false);
     cmdDel->setEnabled(m_data.records.PhoneBookCount() > 0);

@@ -194,3 +194,17 @@ void ImportSteps::cmdAllClear_Click()
     resetTargets();
     emit mappingChanged();
 }
+
+ImportRow MakeImportRow()
+{
+    ImportRow r;
+    r.box = named(new QGroupBox, "fraInport");
+    r.row = new QHBoxLayout(r.box);
+    r.cmdInport =
+        named(new QPushButton(QStringLiteral("インポート(&I)")), "cmdInport", QStringLiteral("インポート(&I)"));
+    r.lblSin = named(new QLabel, "lblSin", QStringLiteral("インポートの進み具合"));
+    r.lblSin->setMinimumWidth(120);
+    r.row->addWidget(r.cmdInport);
+    r.row->addWidget(r.lblSin, 1);
+    return r;
+}

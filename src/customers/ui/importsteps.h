@@ -11,6 +11,7 @@
 #include <vector>
 
 class QGroupBox;
+class QHBoxLayout;
 class QLabel;
 class QPushButton;
 class QTreeWidget;
@@ -66,6 +67,15 @@ class ImportSteps : public QObject
     QGroupBox *m_mappingStep = nullptr;
     CsvTable m_rows;
 };
+
+// The third step's row: "インポート(&I)" and the progress label; a window adds its own buttons.
+struct ImportRow {
+    QGroupBox *box = nullptr;
+    QHBoxLayout *row = nullptr;
+    QPushButton *cmdInport = nullptr;
+    QLabel *lblSin = nullptr;
+};
+ImportRow MakeImportRow();
 
 // The busy pointer while a long step runs.
 struct WaitCursor {

@@ -4,6 +4,7 @@
 #include "platform/clock.h"
 #include "platform/prompt.h"
 #include "platform/ui/widgetnaming.h"
+#include "sales/chartcriteria.h"
 #include "sales/saledelete.h"
 #include "sales/ui/frmSalesM.h"
 #include "sales/ui/frmSalesStaff.h"
@@ -39,12 +40,6 @@ const std::array<SettingValue<QString>, 4> kSlotStart = {Prefs::BandStart1, Pref
                                                          Prefs::BandStart3};
 const std::array<SettingValue<QString>, 4> kSlotEnd = {Prefs::BandEnd1, Prefs::BandEnd1, Prefs::BandEnd2,
                                                        Prefs::BandEnd3};
-
-QTime slotTime(const QString &text)
-{
-    const QDateTime value = ParseDateTimeText(text);
-    return value.isValid() ? value.time() : QTime(0, 0);
-}
 
 QTreeWidget *detailList(QWidget *parent, const char *name, const QString &spoken, const QStringList &headers)
 {
@@ -267,16 +262,16 @@ QWidget *frmSalesView::buildTimeBox()
 void frmSalesView::loadSlotTimes()
 {
     for (int n = 1; n <= 3; ++n) {
-        dtpTimeS[size_t(n)]->setTime(slotTime(kSlotStart[size_t(n)].get()));
-        dtpTimeE[size_t(n)]->setTime(slotTime(kSlotEnd[size_t(n)].get()));
+        dtpTimeS[size_t(n)]->setTime(ChartSlotTimeFromText(kSlotStart[size_t(n)].get()));
+        dtpTimeE[size_t(n)]->setTime(ChartSlotTimeFromText(kSlotEnd[size_t(n)].get()));
     }
 }
 
 void frmSalesView::saveSlotTimes()
 {
     for (int n = 1; n <= 3; ++n) {
-        kSlotStart[size_t(n)].set(dtpTimeS[size_t(n)]->time().toString(QStringLiteral("H:mm:ss")));
-        kSlotEnd[size_t(n)].set(dtpTimeE[size_t(n)]->time().toString(QStringLiteral("H:mm:ss")));
+        kSlotStart[size_t(n)].set(ChartSlotTimeText(dtpTimeS[size_t(n)]->time()));
+        kSlotEnd[size_t(n)].set(ChartSlotTimeText(dtpTimeE[size_t(n)]->time()));
     }
 }
 
