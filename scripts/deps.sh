@@ -3,8 +3,8 @@
 set -euo pipefail
 PACKAGES=(build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-charts-dev qt6-serialport-dev qt6-svg-dev qt6-tools-dev libgl1-mesa-dev
-  libgtest-dev libicu-dev libcurl4-openssl-dev libarchive-dev libarchive-tools lhasa
-  fonts-ipafont-gothic fonts-ipafont-mincho poppler-utils socat python3-pyftpdlib xvfb xauth openbox xdotool x11-utils
+  libgtest-dev libicu-dev libcurl4-openssl-dev qtkeychain-qt6-dev libarchive-dev libarchive-tools lhasa
+  fonts-ipafont-gothic fonts-ipafont-mincho poppler-utils socat python3-pyftpdlib python3-openssl openssl xvfb xauth openbox xdotool x11-utils
   libmecab-dev mecab-ipadic-utf8 mecab-utils
   desktop-file-utils appstream
   skkdic-extra

@@ -2,6 +2,7 @@
 
 #include "backup/backupdata.h"
 #include "backup/ftpclient.h"
+#include "backup/ftppassword.h"
 #include "platform/datafolder.h"
 #include "platform/prompt.h"
 #include "store/recordstore.h"
@@ -62,8 +63,11 @@ class ProgressMeter
 bool connectOrSay(clsFtpClient &ftp, const FtpAccount &account, const FtpView &view)
 {
     ftp.Port = account.port;
-    if (ftp.Connect(account.server, account.user, account.password))
+    if (ftp.Connect(account.server, account.user, account.password)) {
+        // Only a password the server accepted is worth keeping.
+        FtpPasswords().remember(account.server, account.port, account.user, account.password);
         return true;
+    }
     setBusy(view, false);
     show(view, QString());
     const QString reply = ftp.Response();

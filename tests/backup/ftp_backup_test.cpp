@@ -2,6 +2,8 @@
 // a server that goes away in the middle of a transfer.
 #include "backup/ftpbackup.h"
 #include "backup/ftpclient.h"
+#include "backup/ftppassword.h"
+#include "backup/passwordstore.h"
 #include "ftpserver.h"
 
 #include "mock/testfolder.h"
@@ -55,6 +57,7 @@ struct FtpBackupTest : ::testing::Test {
     {
         if (!server.start())
             GTEST_SKIP() << "pyftpdlib is not available";
+        SetFtpPasswordStore(std::make_unique<MemoryPasswordStore>());
         // The download goes to the "backup" folder beside the data folder: keep both in the test's folder.
         QDir().mkpath(dataDir);
         SetDataFolderOverride(dataDir);

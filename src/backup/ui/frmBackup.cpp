@@ -29,8 +29,10 @@ frmBackup::frmBackup(RecordStore &records, QWidget *parent)
                                       "保存できません。送信すると、前回サーバーに保存した\n"
                                       "バックアップファイルは新しいファイルに置き換わります。"));
     addFrame(fraServer);
-    connect(fraServer->cmdAction, &QPushButton::clicked, this,
-            [this] { RunFtpUpload(m_records, *m_ftp, fraServer->account(), fraServer->view()); });
+    connect(fraServer->cmdAction, &QPushButton::clicked, this, [this] {
+        if (fraServer->checkFields())
+            RunFtpUpload(m_records, *m_ftp, fraServer->account(), fraServer->view());
+    });
 }
 
 frmBackup::~frmBackup() = default;

@@ -29,6 +29,8 @@ frmRestore::frmRestore(RecordStore &records, QWidget *parent)
                              QStringLiteral("バックアップデータの復元(&B)"), "cmdFtpRestore", this);
     addFrame(fraServer);
     connect(fraServer->cmdAction, &QPushButton::clicked, this, [this] {
+        if (!fraServer->checkFields())
+            return;
         if (RunFtpRestore(m_records, *m_ftp, fraServer->account(), fraServer->view()) == RestoreOutcome::Restored) {
             m_restored = true;
             accept();

@@ -1,6 +1,6 @@
 #pragma once
-// The server frame both backup dialogs share: account boxes, the action button, a progress
-// bar and a status bar whose first panel names the current step.
+// The server frame both backup dialogs share: the server, its port and the account, the action
+// button, a progress bar and a status bar whose first panel names the current step.
 #include "backup/ftpbackup.h"
 
 #include <QGroupBox>
@@ -17,14 +17,18 @@ class FtpFrame : public QGroupBox
   public:
     FtpFrame(const QString &title, const QString &actionCaption, const QString &actionName, QWidget *dialog);
 
-    // The account typed in; the user name is kept for the next time, the password for this
-    // session only, so that no secret lands in a plain file.
+    // The account typed in. Server, port and user name are kept in the preferences for the next
+    // time; the password is kept once the server accepted it (see FtpPasswords).
     FtpAccount account() const;
+    // False (after the port's warning) while the port box holds no usable port.
+    bool checkFields();
     // Status, progress and the disabled dialog while the work runs.
     FtpView view();
     // Adds a note under the boxes.
     void addNote(const QString &text);
 
+    QLineEdit *txtHost;
+    QLineEdit *txtPort;
     QLineEdit *txtUser;
     QLineEdit *txtPassword;
     QPushButton *cmdAction;
@@ -33,6 +37,9 @@ class FtpFrame : public QGroupBox
     QLabel *lblStatus;
 
   private:
+    void recallPassword();
+
     QWidget *m_dialog;
+    class LeaveFieldCheck *m_check;
     class QGridLayout *m_grid;
 };
