@@ -63,6 +63,7 @@ class ProgressMeter
 bool connectOrSay(clsFtpClient &ftp, const FtpAccount &account, const FtpView &view)
 {
     ftp.Port = account.port;
+    ftp.CertificateFile = account.certificateFile;
     if (ftp.Connect(account.server, account.user, account.password)) {
         // Only a password the server accepted is worth keeping.
         FtpPasswords().remember(account.server, account.port, account.user, account.password);

@@ -15,6 +15,7 @@ struct FtpAccount {
     int port = 21;
     QString user;
     QString password;
+    QString certificateFile; // see clsFtpClient::CertificateFile
 };
 
 // What the dialog shows while the work runs. Unset hooks are skipped.

@@ -79,8 +79,15 @@ void clsFtpClient::prepare(Transfer &transfer)
         curl_easy_setopt(curl, CURLOPT_USERNAME, m_user.constData());
         curl_easy_setopt(curl, CURLOPT_PASSWORD, m_password.constData());
     }
-    curl_easy_setopt(curl, CURLOPT_FTPPORT, "-"); // active mode, on the address of the control connection
+    // Active mode, on the address of the control connection. Over TLS the data connections are
+    // passive instead: this libcurl sends an active-mode data connection unencrypted even after
+    // agreeing to protect it, and routers cannot open ports for a PORT command they cannot read.
+    if (!m_secure)
+        curl_easy_setopt(curl, CURLOPT_FTPPORT, "-");
     curl_easy_setopt(curl, CURLOPT_USE_SSL, static_cast<long>(CURLUSESSL_TRY));
+    m_certificateFile = QFile::encodeName(CertificateFile);
+    if (!m_certificateFile.isEmpty())
+        curl_easy_setopt(curl, CURLOPT_CAINFO, m_certificateFile.constData());
     curl_easy_setopt(curl, CURLOPT_TRANSFERTEXT, TransferType == 1 ? 1L : 0L);
     curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT, 30L);
     curl_easy_setopt(curl, CURLOPT_ACCEPTTIMEOUT_MS, 30000L);
@@ -100,6 +107,10 @@ bool clsFtpClient::perform()
 {
     const CURLcode code = curl_easy_perform(handle(m_curl));
     m_transfer = nullptr;
+    // A certificate we cannot trust is a failed connection, not a refused login: the server's
+    // last words were its agreement to start TLS, which says nothing about the account.
+    m_tlsRefused = code == CURLE_PEER_FAILED_VERIFICATION || code == CURLE_SSL_CONNECT_ERROR ||
+                   code == CURLE_SSL_CACERT_BADFILE || code == CURLE_SSL_CERTPROBLEM;
     return code == CURLE_OK;
 }
 
@@ -110,8 +121,12 @@ size_t clsFtpClient::onHeader(char *data, size_t size, size_t count, void *self)
     if (nul >= 0)
         line.truncate(nul);
     line = line.trimmed();
+    auto *client = static_cast<clsFtpClient *>(self);
     if (!line.isEmpty())
-        static_cast<clsFtpClient *>(self)->m_response = QString::fromLatin1(line.left(256));
+        client->m_response = QString::fromLatin1(line.left(256));
+    // 234 is the only answer to AUTH TLS / AUTH SSL that starts TLS on the control connection.
+    if (line.startsWith("234"))
+        client->m_secure = true;
     return size * count;
 }
 
@@ -145,6 +160,7 @@ bool clsFtpClient::Connect(const QString &server, const QString &user, const QSt
     m_user = user.toUtf8();
     m_password = password.toUtf8();
     m_response.clear();
+    m_secure = false;
     Transfer none;
     prepare(none);
     CURL *curl = handle(m_curl);
@@ -152,6 +168,8 @@ bool clsFtpClient::Connect(const QString &server, const QString &user, const QSt
     curl_easy_setopt(curl, CURLOPT_URL, address.constData());
     curl_easy_setopt(curl, CURLOPT_NOBODY, 1L); // log in and stop: no listing
     m_connected = perform();
+    if (!m_connected && m_tlsRefused)
+        m_response.clear();
     return m_connected;
 }
 

@@ -31,11 +31,17 @@ class clsFtpClient
     qint64 FileSize(const QString &serverFile);
     // The server's last reply line, empty when the server never answered.
     QString Response() const { return m_response; }
+    // True when the login went over TLS (and so do the transfers).
+    bool IsSecure() const { return m_connected && m_secure; }
 
     int TransferType = 2; // 2 = binary; 1 = ASCII
     bool Exists = true;
     bool Reload = true; // nothing caches FTP here; kept so callers may set it as they always did
     int Port = 21;
+    // The encrypted connection is trusted when the server's certificate checks out against the
+    // system's certificate authorities, or, when this names a PEM file, against that file alone
+    // (a shop's own server with a self-signed certificate). The server name must match either way.
+    QString CertificateFile;
 
     // Progress events: the last reply text and the bytes moved since the previous event.
     std::function<void(const QString &response, qint64 bytes)> Send;
@@ -46,6 +52,9 @@ class clsFtpClient
     QString url(const QString &serverFile) const;
     void prepare(Transfer &transfer);
     bool perform();
+    bool m_tlsRefused = false;
+    bool m_secure = false; // the server agreed to TLS at the login
+    QByteArray m_certificateFile;
     static size_t onHeader(char *data, size_t size, size_t count, void *self);
     static int onProgress(void *self, qint64 dlTotal, qint64 dlNow, qint64 ulTotal, qint64 ulNow);
 

@@ -41,5 +41,6 @@ inline constexpr SettingValue<QString> CtiCom3{PrefKey::CtiCom3};
 inline constexpr SettingValue<QString> FtpHost{PrefKey::FtpHost};
 inline constexpr SettingValue<qint64> FtpPort{PrefKey::FtpPort};
 inline constexpr SettingValue<QString> FtpUser{PrefKey::FtpUser};
+inline constexpr SettingValue<QString> FtpCertificate{PrefKey::FtpCertificate};
 inline constexpr SettingValue<QString> CtiCom4{PrefKey::CtiCom4};
 } // namespace Prefs

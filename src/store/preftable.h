@@ -38,9 +38,10 @@ enum class PrefKey {
     CtiCom2,
     CtiCom3,
     CtiCom4,
-    FtpHost, // FTP / HOST: the backup server
-    FtpPort, // FTP / PORT: its port
-    FtpUser, // FTP / USER: the account last used on it
+    FtpHost,        // FTP / HOST: the backup server
+    FtpPort,        // FTP / PORT: its port
+    FtpUser,        // FTP / USER: the account last used on it
+    FtpCertificate, // FTP / CERTFILE: a PEM file that alone vouches for the server's certificate
     Count
 };
 
@@ -99,6 +100,7 @@ inline constexpr PrefEntry kPrefTable[] = {
     {PrefKey::FtpHost, "FTP", "HOST", "backup.soranowa.jp", PrefType::Text},
     {PrefKey::FtpPort, "FTP", "PORT", "21", PrefType::Integer},
     {PrefKey::FtpUser, "FTP", "USER", "", PrefType::Text},
+    {PrefKey::FtpCertificate, "FTP", "CERTFILE", "", PrefType::Text},
 };
 
 // One row per key, in the order of the keys, so a key is its row number.

@@ -165,6 +165,7 @@ TEST_F(FtpBackupTest, ServerStoppingMidTransferFailsAndKeepsTheEarlierCopies)
     ftp.Port = server.port();
     ASSERT_TRUE(ftp.Connect(QStringLiteral("127.0.0.1"), QString::fromLatin1(TestFtpServer::kUser),
                             QString::fromLatin1(TestFtpServer::kPassword)));
+    EXPECT_FALSE(ftp.IsSecure()); // this server offers no TLS: plain FTP, in active mode
     EXPECT_EQ(ftp.FileSize(QStringLiteral("SoranowaFtp.snb")), 15);
     EXPECT_EQ(ftp.FileSize(QStringLiteral("nothing.snb")), 0);
     ftp.Send = [this](const QString &, qint64) { server.stop(); };

@@ -129,7 +129,7 @@ FtpAccount FtpFrame::account() const
         Prefs::FtpPort.set(port);
     if (Prefs::FtpUser.get() != txtUser->text())
         Prefs::FtpUser.set(txtUser->text());
-    return {host, port, txtUser->text(), txtPassword->text()};
+    return {host, port, txtUser->text(), txtPassword->text(), Prefs::FtpCertificate.get()};
 }
 
 FtpView FtpFrame::view()
