@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QStorageInfo>
 #include <QTemporaryDir>
 #include <QTemporaryFile>
 
@@ -50,6 +51,16 @@ bool IsRestorableName(const QString &name)
     return name.endsWith(QLatin1String(".snw"), Qt::CaseInsensitive) && name.size() > 4;
 }
 
+qint64 UnpackByteLimit(const QString &folder)
+{
+    // A million orders make under 2 GB; the rest of the disk stays for the program's own writes.
+    constexpr qint64 reserve = qint64(32) << 20;
+    const QStorageInfo disk(folder);
+    if (!disk.isValid() || !disk.isReady())
+        return 0;
+    return qBound(qint64(0), disk.bytesAvailable() - reserve, kUnpackCap);
+}
+
 bool DriveReady(const QString &folder, bool create)
 {
     if (folder.isEmpty())
@@ -84,12 +95,15 @@ bool PackData(const QString &archivePath, PackMode mode)
         for (const LzhSource &s : sources)
             modifiedOf.insert(s.name.toLower(), s.modified);
         std::vector<LzhSource> oldOnes;
-        const auto old = ReadLzhArchive(archivePath, kept.path(), [&](const LzhEntry &e) {
-            if (!e.regularFile || !IsRestorableName(e.name))
-                return false;
-            oldOnes.push_back({e.name, kept.filePath(e.name), e.modified});
-            return true;
-        });
+        const auto old = ReadLzhArchive(
+            archivePath, kept.path(),
+            [&](const LzhEntry &e) {
+                if (!e.regularFile || !IsRestorableName(e.name))
+                    return false;
+                oldOnes.push_back({e.name, kept.filePath(e.name), e.modified});
+                return true;
+            },
+            UnpackByteLimit(kept.path()));
         if (!old)
             return false;
         for (const LzhSource &o : oldOnes) {
@@ -138,12 +152,15 @@ bool UnpackData(const QString &archivePath)
     if (!staging.isValid())
         return false;
     QStringList names;
-    const auto entries = ReadLzhArchive(archivePath, staging.path(), [&](const LzhEntry &e) {
-        if (!e.regularFile || !IsRestorableName(e.name))
-            return false;
-        names << e.name;
-        return true;
-    });
+    const auto entries = ReadLzhArchive(
+        archivePath, staging.path(),
+        [&](const LzhEntry &e) {
+            if (!e.regularFile || !IsRestorableName(e.name))
+                return false;
+            names << e.name;
+            return true;
+        },
+        UnpackByteLimit(staging.path()));
     if (!entries)
         return false;
     for (const QString &name : names) {

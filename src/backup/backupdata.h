@@ -15,7 +15,13 @@ bool PackData(const QString &archivePath, PackMode mode = PackMode::Update);
 // Unpacks into the data folder, overwriting files of the same names. Nothing changes unless
 // every entry is a plain "*.snw" file with a bare name and the whole archive reads without a
 // header or data error; the data files are then replaced one by one, each atomically.
+// An archive whose entries claim or produce more than UnpackByteLimit bytes is refused.
 bool UnpackData(const QString &archivePath);
+
+// The most an archive may unpack into `folder`: a fixed cap far above any shop's files, and
+// never more than the folder's disk has room for.
+qint64 UnpackByteLimit(const QString &folder);
+inline constexpr qint64 kUnpackCap = qint64(16) << 30;
 
 // A name an entry may have to be restored: a bare "*.snw" file name.
 bool IsRestorableName(const QString &name);

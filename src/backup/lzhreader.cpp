@@ -16,7 +16,8 @@ struct ArchiveCloser {
     void operator()(archive *a) const { archive_read_free(a); }
 };
 
-bool readData(archive *a, QFile *out, LzhEntry &entry)
+// `budget` is how many bytes the entry may still produce (negative: no limit).
+bool readData(archive *a, QFile *out, LzhEntry &entry, qint64 budget)
 {
     entry.size = 0;
     entry.crc = 0;
@@ -34,6 +35,8 @@ bool readData(archive *a, QFile *out, LzhEntry &entry)
             return false; // sparse data has no place in an LZH entry
         entry.crc = Crc16Update(entry.crc, block, length);
         entry.size += qint64(length);
+        if (budget >= 0 && entry.size > budget)
+            return false;
         if (out && out->write(static_cast<const char *>(block), qint64(length)) != qint64(length))
             return false;
     }
@@ -42,7 +45,7 @@ bool readData(archive *a, QFile *out, LzhEntry &entry)
 } // namespace
 
 std::optional<std::vector<LzhEntry>> ReadLzhArchive(const QString &archivePath, const QString &folder,
-                                                    const LzhEntryCheck &check)
+                                                    const LzhEntryCheck &check, qint64 byteLimit)
 {
     std::unique_ptr<archive, ArchiveCloser> a(archive_read_new());
     if (!a)
@@ -55,6 +58,7 @@ std::optional<std::vector<LzhEntry>> ReadLzhArchive(const QString &archivePath, 
         return std::nullopt;
 
     std::vector<LzhEntry> entries;
+    qint64 budget = byteLimit;
     for (;;) {
         archive_entry *e = nullptr;
         const int r = archive_read_next_header(a.get(), &e);
@@ -72,6 +76,8 @@ std::optional<std::vector<LzhEntry>> ReadLzhArchive(const QString &archivePath, 
         entry.size = archive_entry_size_is_set(e) ? archive_entry_size(e) : -1;
         if (archive_entry_mtime_is_set(e))
             entry.modified = QDateTime::fromSecsSinceEpoch(archive_entry_mtime(e));
+        if (budget >= 0 && entry.size > budget)
+            return std::nullopt; // refused on its header, before a byte is written
         if (!check(entry))
             return std::nullopt;
         const qint64 declared = entry.size;
@@ -81,8 +87,10 @@ std::optional<std::vector<LzhEntry>> ReadLzhArchive(const QString &archivePath, 
             if (!out->open(QIODevice::WriteOnly | QIODevice::Truncate))
                 return std::nullopt;
         }
-        if (!readData(a.get(), out.get(), entry))
+        if (!readData(a.get(), out.get(), entry, budget))
             return std::nullopt;
+        if (budget >= 0)
+            budget -= entry.size;
         if (declared >= 0 && declared != entry.size)
             return std::nullopt;
         if (out && !out->flush())

@@ -23,5 +23,7 @@ using LzhEntryCheck = std::function<bool(const LzhEntry &)>;
 // Reads every entry and its data. With a non-empty `folder`, each entry is written there under
 // its name (the check must have made sure the name is a bare file name). nullopt when the
 // archive cannot be opened, an entry is refused, or any header or data is damaged or cut short.
+// A non-negative `byteLimit` also refuses an archive whose entries claim or produce more bytes
+// in all, so that a hostile archive cannot fill the disk.
 std::optional<std::vector<LzhEntry>> ReadLzhArchive(const QString &archivePath, const QString &folder,
-                                                    const LzhEntryCheck &check);
+                                                    const LzhEntryCheck &check, qint64 byteLimit = -1);

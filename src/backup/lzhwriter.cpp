@@ -120,12 +120,14 @@ bool writeEntry(QFile &out, const LzhSource &source, LzhEntryInfo *info)
 
 bool WriteLzhArchive(QFile &out, const std::vector<LzhSource> &sources, std::vector<LzhEntryInfo> *written)
 {
-    written->clear();
+    if (written)
+        written->clear();
     for (const LzhSource &source : sources) {
         LzhEntryInfo info;
         if (!writeEntry(out, source, &info))
             return false;
-        written->push_back(info);
+        if (written)
+            written->push_back(info);
     }
     return out.write("\0", 1) == 1 && out.flush();
 }

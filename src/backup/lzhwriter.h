@@ -22,6 +22,6 @@ struct LzhEntryInfo {
 };
 
 // Writes every source in order to `out` (open for writing, positioned at its start) followed by
-// the archive's end mark. Returns false on any read or write error. `written` receives the
-// size and CRC-16 of each entry's data as it was read from the source.
+// the archive's end mark. Returns false on any read or write error. `written`, when given,
+// receives the size and CRC-16 of each entry's data as it was read from the source.
 bool WriteLzhArchive(QFile &out, const std::vector<LzhSource> &sources, std::vector<LzhEntryInfo> *written);

@@ -18,7 +18,8 @@ void u32(QByteArray &b, quint32 v)
 }
 } // namespace
 
-QByteArray RawLzhEntry(const QByteArray &method, const QByteArray &name, const QByteArray &data, quint16 unixMode)
+QByteArray RawLzhEntry(const QByteArray &method, const QByteArray &name, const QByteArray &data, quint16 unixMode,
+                       qint64 claimedSize)
 {
     // Extended headers (type byte and data); each is followed by the size of the next one.
     QList<QByteArray> ext;
@@ -28,6 +29,14 @@ QByteArray RawLzhEntry(const QByteArray &method, const QByteArray &name, const Q
         QByteArray mode(1, '\x50');
         u16(mode, unixMode);
         ext << mode;
+    }
+    if (claimedSize >= 0) {
+        QByteArray sizes(1, '\x42');
+        u32(sizes, quint32(data.size()));
+        u32(sizes, 0);
+        u32(sizes, quint32(quint64(claimedSize) & 0xFFFFFFFFu));
+        u32(sizes, quint32(quint64(claimedSize) >> 32));
+        ext << sizes;
     }
     QByteArray h;
     u16(h, 0); // total size, filled in below

@@ -5,7 +5,9 @@
 
 // One stored (-lh0-) entry, or any other method with `data` taken as already packed. A non-zero
 // `unixMode` adds the Unix permission header (0x50).
-QByteArray RawLzhEntry(const QByteArray &method, const QByteArray &name, const QByteArray &data, quint16 unixMode = 0);
+// A non-negative `claimedSize` adds the 64-bit size header (0x42) claiming that many bytes unpacked.
+QByteArray RawLzhEntry(const QByteArray &method, const QByteArray &name, const QByteArray &data, quint16 unixMode = 0,
+                       qint64 claimedSize = -1);
 // The entries followed by the archive's end mark.
 QByteArray RawLzhArchive(const QList<QByteArray> &entries);
 
