@@ -1,6 +1,7 @@
 #include "backup/backupdata.h"
 
 #include "backup/lzhreader.h"
+#include "backup/lzhverify.h"
 #include "backup/lzhwriter.h"
 #include "platform/datafolder.h"
 
@@ -125,17 +126,15 @@ bool PackData(const QString &archivePath, PackMode mode)
     temp.close();
 
     // Read the new archive back: every entry must come out as it went in.
-    std::size_t next = 0;
-    bool matches = true;
-    const auto readBack = ReadLzhArchive(temp.fileName(), QString(), [](const LzhEntry &e) { return e.regularFile; });
+    const auto readBack = VerifyLzhArchive(temp.fileName());
     if (!readBack || readBack->size() != written.size())
         return false;
-    for (const LzhEntry &e : *readBack) {
-        const LzhEntryInfo &w = written[next++];
-        matches = matches && e.name == w.name && e.size == w.size && e.crc == w.crc;
+    for (std::size_t i = 0; i < written.size(); ++i) {
+        const LzhEntryInfo &r = (*readBack)[i];
+        const LzhEntryInfo &w = written[i];
+        if (r.name != w.name || r.size != w.size || r.crc != w.crc)
+            return false;
     }
-    if (!matches)
-        return false;
     if (!replaceFile(temp.fileName(), archivePath))
         return false;
     temp.setAutoRemove(false);

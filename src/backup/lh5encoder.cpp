@@ -11,23 +11,18 @@
 namespace
 {
 
-constexpr int kWindow = 8192;             // -lh5- dictionary
-constexpr int kMaxDistance = kWindow - 1; // a copy never reaches the byte being written
 constexpr int kMinMatch = 3;
 constexpr int kMaxMatch = 256;
 constexpr int kLitLenSymbols = 256 + kMaxMatch - kMinMatch + 1; // 510
-constexpr int kPosSymbols = 14;
-constexpr int kPosBits = 4;
 constexpr int kTempSymbols = 19;
 constexpr int kTempBits = 5;
 constexpr int kLitLenBits = 9;
 constexpr int kBlockSymbols = 65535; // block size is a 16-bit count
 constexpr int kHashBits = 15;
-constexpr int kBufferSize = 4 * kWindow * 2;
 // Matching effort, tuned like a middle compression level.
 constexpr int kMaxChain = 256;
-constexpr int kGoodLength = 16;
-constexpr int kMaxLazy = 64;
+constexpr int kGoodLength = 8;
+constexpr int kMaxLazy = 256;
 constexpr int kNiceLength = 256;
 
 class BitWriter
@@ -83,7 +78,8 @@ int bitLength(unsigned v)
 class BlockCoder
 {
   public:
-    explicit BlockCoder(BitWriter &bits) : m_bits(bits)
+    BlockCoder(BitWriter &bits, int dictBits)
+        : m_bits(bits), m_posSymbols(dictBits + 1), m_posBits(dictBits == 13 ? 4 : 5)
     {
         m_codes.reserve(kBlockSymbols);
         m_dists.reserve(kBlockSymbols);
@@ -109,6 +105,8 @@ class BlockCoder
                             const std::vector<std::uint16_t> &tCode);
 
     BitWriter &m_bits;
+    int m_posSymbols;
+    int m_posBits;
     std::vector<std::uint16_t> m_codes; // literal/length symbols of the block
     std::vector<std::uint16_t> m_dists; // distance - 1 of each match, in order
 };
@@ -185,7 +183,7 @@ void BlockCoder::flush()
 {
     if (m_codes.empty())
         return;
-    std::vector<std::uint32_t> cFreq(kLitLenSymbols, 0), pFreq(kPosSymbols, 0);
+    std::vector<std::uint32_t> cFreq(kLitLenSymbols, 0), pFreq(std::size_t(m_posSymbols), 0);
     for (std::uint16_t c : m_codes)
         ++cFreq[c];
     for (std::uint16_t d : m_dists)
@@ -227,13 +225,13 @@ void BlockCoder::flush()
     const bool pSingle = usedLength(pLen) == 0;
     if (pSingle) {
         int only = 0;
-        while (only < kPosSymbols - 1 && pFreq[only] == 0)
+        while (only < m_posSymbols - 1 && pFreq[only] == 0)
             ++only;
-        m_bits.put(kPosBits, 0);
-        m_bits.put(kPosBits, unsigned(pFreq[only] ? only : 0));
+        m_bits.put(m_posBits, 0);
+        m_bits.put(m_posBits, unsigned(pFreq[only] ? only : 0));
     } else {
         pCode = CanonicalCodes(pLen);
-        writeTempTable(pLen, kPosBits, -1);
+        writeTempTable(pLen, m_posBits, -1);
     }
 
     std::size_t d = 0;
@@ -256,9 +254,10 @@ void BlockCoder::flush()
 class Matcher
 {
   public:
-    Matcher(QIODevice &in, BlockCoder &coder, Lh5Result &result)
-        : m_in(in), m_coder(coder), m_result(result), m_buf(kBufferSize), m_head(1 << kHashBits, -1),
-          m_prev(kWindow, -1)
+    Matcher(QIODevice &in, BlockCoder &coder, Lh5Result &result, int dictBits)
+        : m_in(in), m_coder(coder), m_result(result), m_window(1 << dictBits), m_mask(m_window - 1),
+          m_maxDistance(m_window - 1), m_farShort(m_window / 2), m_buf(std::size_t(8 * std::max(m_window, 8192))),
+          m_head(1 << kHashBits, -1), m_prev(std::size_t(m_window), -1)
     {
     }
     // false on a read error; `stop` is asked now and then whether to give up early.
@@ -277,7 +276,7 @@ class Matcher
         if (pos + kMinMatch > m_bufEnd)
             return;
         const unsigned h = hashAt(pos);
-        m_prev[std::size_t(pos & (kWindow - 1))] = m_head[h];
+        m_prev[std::size_t(pos & m_mask)] = m_head[h];
         m_head[h] = pos;
     }
     int longestMatch(qint64 pos, int prevLength, int *distance) const;
@@ -285,6 +284,10 @@ class Matcher
     QIODevice &m_in;
     BlockCoder &m_coder;
     Lh5Result &m_result;
+    const int m_window;
+    const int m_mask;
+    const int m_maxDistance; // a copy never reaches the byte being written
+    const int m_farShort;    // a shortest match this far away costs more than its literals
     std::vector<unsigned char> m_buf;
     std::vector<qint64> m_head;
     std::vector<qint64> m_prev;
@@ -295,7 +298,7 @@ class Matcher
 
 bool Matcher::refill()
 {
-    const qint64 keepFrom = std::max(m_bufStart, m_bufEnd - qint64(kWindow) - kMaxMatch - 8);
+    const qint64 keepFrom = std::max(m_bufStart, m_bufEnd - qint64(m_window) - kMaxMatch - 8);
     const qint64 keep = m_bufEnd - keepFrom;
     if (keepFrom > m_bufStart) {
         std::memmove(m_buf.data(), m_buf.data() + (keepFrom - m_bufStart), std::size_t(keep));
@@ -345,8 +348,8 @@ int Matcher::longestMatch(qint64 pos, int prevLength, int *distance) const
     int best = prevLength >= kMinMatch ? prevLength : kMinMatch - 1;
     int found = 0;
     const unsigned char *here = &m_buf[std::size_t(pos - m_bufStart)];
-    const qint64 limit = pos - kMaxDistance;
-    qint64 cand = m_prev[std::size_t(pos & (kWindow - 1))];
+    const qint64 limit = pos - m_maxDistance;
+    qint64 cand = m_prev[std::size_t(pos & m_mask)];
     while (cand >= limit && cand >= 0 && chain-- > 0) {
         const unsigned char *there = &m_buf[std::size_t(cand - m_bufStart)];
         if (there[best] == here[best] && there[best - 1] == here[best - 1] && there[0] == here[0] &&
@@ -360,7 +363,7 @@ int Matcher::longestMatch(qint64 pos, int prevLength, int *distance) const
                     break;
             }
         }
-        const qint64 next = m_prev[std::size_t(cand & (kWindow - 1))];
+        const qint64 next = m_prev[std::size_t(cand & m_mask)];
         if (next >= cand) // the slot was reused by a newer position: the chain ends here
             break;
         cand = next;
@@ -389,8 +392,8 @@ template <typename Stop> bool Matcher::run(Stop stop)
         int distance = 0;
         if (prevLength < kMaxLazy)
             length = longestMatch(pos, prevLength, &distance);
-        if (length == kMinMatch && distance > 4096)
-            length = 0; // a far short match costs more than three literals
+        if (length == kMinMatch && distance > m_farShort)
+            length = 0;
         if (prevLength >= kMinMatch && length <= prevLength) {
             m_coder.match(prevLength, prevDistance);
             const qint64 end = pos - 1 + prevLength;
@@ -417,10 +420,17 @@ template <typename Stop> bool Matcher::run(Stop stop)
 
 Lh5Result EncodeLh5(QIODevice &in, QIODevice &out, qint64 packedLimit)
 {
+    return EncodeLh(in, out, 13, packedLimit);
+}
+
+Lh5Result EncodeLh(QIODevice &in, QIODevice &out, int dictBits, qint64 packedLimit)
+{
     Lh5Result result;
+    if (dictBits < 13 || dictBits > 16)
+        return result;
     BitWriter bits(out);
-    BlockCoder coder(bits);
-    Matcher matcher(in, coder, result);
+    BlockCoder coder(bits, dictBits);
+    Matcher matcher(in, coder, result, dictBits);
     bool gaveUp = false;
     const bool read = matcher.run([&] {
         gaveUp = packedLimit >= 0 && bits.written() >= packedLimit;

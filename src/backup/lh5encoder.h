@@ -18,3 +18,5 @@ struct Lh5Result {
 // reach `packedLimit` bytes, so a caller can store the data uncompressed instead; the result
 // then has packedSize >= packedLimit. A limit < 0 means none.
 Lh5Result EncodeLh5(QIODevice &in, QIODevice &out, qint64 packedLimit = -1);
+// The same coder with a 2^`dictBits` byte dictionary: 13 is -lh5-, 15 -lh6-, 16 -lh7-.
+Lh5Result EncodeLh(QIODevice &in, QIODevice &out, int dictBits, qint64 packedLimit = -1);

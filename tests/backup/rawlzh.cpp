@@ -18,8 +18,10 @@ void u32(QByteArray &b, quint32 v)
 }
 } // namespace
 
-QByteArray RawLzhEntry(const QByteArray &method, const QByteArray &name, const QByteArray &data, quint16 unixMode,
-                       qint64 claimedSize)
+namespace
+{
+QByteArray entry(const QByteArray &method, const QByteArray &name, const QByteArray &data, qint64 original, quint16 crc,
+                 quint16 unixMode, qint64 claimedSize)
 {
     // Extended headers (type byte and data); each is followed by the size of the next one.
     QList<QByteArray> ext;
@@ -42,11 +44,11 @@ QByteArray RawLzhEntry(const QByteArray &method, const QByteArray &name, const Q
     u16(h, 0); // total size, filled in below
     h += method;
     u32(h, quint32(data.size()));
-    u32(h, quint32(data.size()));
+    u32(h, quint32(original));
     u32(h, 1700000000u);
     h.append(char(0x20));
     h.append(char(2));
-    u16(h, Crc16(data.constData(), std::size_t(data.size())));
+    u16(h, crc);
     h.append('U');
     u16(h, quint16(ext.first().size() + 2));
     const int crcAt = int(h.size()) + 1;
@@ -58,10 +60,24 @@ QByteArray RawLzhEntry(const QByteArray &method, const QByteArray &name, const Q
         h.append(char(0));
     h[0] = char(h.size() & 0xFF);
     h[1] = char((h.size() >> 8) & 0xFF);
-    const quint16 crc = Crc16(h.constData(), std::size_t(h.size()));
-    h[crcAt] = char(crc & 0xFF);
-    h[crcAt + 1] = char(crc >> 8);
+    const quint16 headerCrc = Crc16(h.constData(), std::size_t(h.size()));
+    h[crcAt] = char(headerCrc & 0xFF);
+    h[crcAt + 1] = char(headerCrc >> 8);
     return h + data;
+}
+} // namespace
+
+QByteArray RawLzhEntry(const QByteArray &method, const QByteArray &name, const QByteArray &data, quint16 unixMode,
+                       qint64 claimedSize)
+{
+    return entry(method, name, data, data.size(), Crc16(data.constData(), std::size_t(data.size())), unixMode,
+                 claimedSize);
+}
+
+QByteArray RawLzhPackedEntry(const QByteArray &method, const QByteArray &name, const QByteArray &packed,
+                             qint64 original, quint16 crc)
+{
+    return entry(method, name, packed, original, crc, 0, -1);
 }
 
 QByteArray RawLzhArchive(const QList<QByteArray> &entries)

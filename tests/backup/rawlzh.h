@@ -8,6 +8,9 @@
 // A non-negative `claimedSize` adds the 64-bit size header (0x42) claiming that many bytes unpacked.
 QByteArray RawLzhEntry(const QByteArray &method, const QByteArray &name, const QByteArray &data, quint16 unixMode = 0,
                        qint64 claimedSize = -1);
+// An entry whose data is already packed by `method`: `original` bytes with CRC-16 `crc` unpacked.
+QByteArray RawLzhPackedEntry(const QByteArray &method, const QByteArray &name, const QByteArray &packed,
+                             qint64 original, quint16 crc);
 // The entries followed by the archive's end mark.
 QByteArray RawLzhArchive(const QList<QByteArray> &entries);
 
