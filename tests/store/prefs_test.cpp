@@ -82,6 +82,7 @@ TEST(Prefs, TableHoldsEveryKeyOnceWithItsDefault)
         {"CTI", "COM2", "/dev/ttyS1"}, {"CTI", "COM3", "/dev/ttyS2"},
         {"CTI", "COM4", "/dev/ttyS3"}, {"FTP", "HOST", "backup.soranowa.jp"},
         {"FTP", "PORT", "21"},         {"FTP", "USER", ""},
+        {"FTP", "CERTFILE", ""},
     };
     std::vector<Row> table;
     for (const PrefEntry &e : PrefTable()) {
