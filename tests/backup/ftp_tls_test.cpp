@@ -103,7 +103,7 @@ TEST_F(FtpSecureTest, TlsServerIsUsedWhenItsCertificateIsTrusted)
     EXPECT_EQ(readAll(dataDir + QStringLiteral("/Customer.snw")), customers);
 }
 
-TEST_F(FtpSecureTest, TlsServerStoppingMidUploadKeepsTheEarlierArchive)
+TEST_F(FtpSecureTest, TlsMissingFileAndServerStoppingMidUploadKeepTheEarlierArchive)
 {
     if (!server.startTls())
         GTEST_SKIP() << "pyftpdlib with TLS or openssl is not available";
@@ -116,6 +116,12 @@ TEST_F(FtpSecureTest, TlsServerStoppingMidUploadKeepsTheEarlierArchive)
                             QString::fromLatin1(TestFtpServer::kPassword)));
     EXPECT_TRUE(ftp.IsSecure());
     EXPECT_EQ(ftp.FileSize(QStringLiteral("SoranowaFtp.snb")), 15);
+    const QString fetched = dataDir + QStringLiteral("/fetched.bin");
+    EXPECT_EQ(ftp.FileSize(QStringLiteral("nothing.snb")), 0);
+    EXPECT_FALSE(ftp.GetFile(QStringLiteral("nothing.snb"), fetched));
+    EXPECT_FALSE(QFile::exists(fetched));
+    ASSERT_TRUE(ftp.GetFile(QStringLiteral("SoranowaFtp.snb"), fetched));
+    EXPECT_EQ(readAll(fetched), QByteArray("earlier archive"));
     ftp.Send = [this](const QString &, qint64) { server.stop(); };
     EXPECT_FALSE(ftp.PutFile(dataDir + QStringLiteral("/Customer.snw"), QStringLiteral("SoranowaFtp.snb")));
     EXPECT_EQ(readAll(server.file(QStringLiteral("SoranowaFtp.snb"))), QByteArray("earlier archive"));
