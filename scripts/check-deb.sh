@@ -88,6 +88,8 @@ mount_in "$root/var/cache/apt/archives" --bind "$cache/archives"
 cp /etc/resolv.conf "$root/etc/resolv.conf"
 cp "$deb" "$root/tmp/soranowa.deb"
 
+# A command in the root with a clean environment; chroot and env replace themselves by the command,
+# so the process id of a started program is that of this chroot.
 in_root() { chroot "$root" /usr/bin/env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin LANG=C.UTF-8 "$@"; }
 in_root apt-get -qq update
 DEBIAN_FRONTEND=noninteractive in_root apt-get install -y -qq --no-install-recommends /tmp/soranowa.deb \
@@ -112,10 +114,11 @@ DISPLAY="$display" openbox >/dev/null 2>&1 &
 wm_pid=$!
 
 mkdir -p "$root/home/shop"
-in_root HOME=/home/shop DISPLAY="$display" /usr/bin/soranowa >"$work/soranowa.log" 2>&1 &
+chroot "$root" /usr/bin/env -i PATH=/usr/bin:/bin LANG=C.UTF-8 HOME=/home/shop DISPLAY="$display" \
+  /usr/bin/soranowa >"$work/soranowa.log" 2>&1 &
 app_pid=$!
 notice=""
-for _ in $(seq 120); do
+for _ in $(seq 240); do
   notice="$(DISPLAY="$display" xdotool search --onlyvisible --name '初めてご利用になる方へ' 2>/dev/null | head -n1 || true)"
   [ -n "$notice" ] && break
   sleep 0.5
@@ -135,7 +138,10 @@ check "its data folder is made per user" test -d "$root/home/shop/.local/share/S
 kill "$app_pid" 2>/dev/null || true
 wait "$app_pid" 2>/dev/null || true
 app_pid=""
-[ $fail -eq 0 ] || sed -n 1,20p "$work/soranowa.log"
+if [ $fail -ne 0 ]; then
+  sed -n 1,20p "$work/soranowa.log"
+  DISPLAY="$display" xwininfo -root -tree | grep -v '(has no name)' | head -n 20
+fi
 
 # The admin tool on a demonstration shop.
 in_root soranowa-admin sample-data /tmp/shop --customers 30 --orders 80 >"$work/sample.log" 2>&1 ||
@@ -151,10 +157,12 @@ check "the installed postal-code database answers" grep -q '千代田' <<<"$zip"
 if [ -n "$shots" ]; then
   # The desktop entry as a launcher lists it: rofi's application list reads the installed .desktop
   # files and their icons (installed into this throw-away root only).
-  DEBIAN_FRONTEND=noninteractive in_root apt-get install -y -qq --no-install-recommends rofi >/dev/null 2>&1 &&
+  # A desktop always has the hicolor theme's index, without which no launcher finds the icon.
+  DEBIAN_FRONTEND=noninteractive in_root apt-get install -y -qq --no-install-recommends rofi hicolor-icon-theme \
+    >/dev/null 2>&1 &&
     {
-      in_root HOME=/home/shop LANGUAGE=ja DISPLAY="$display" rofi -show drun -show-icons -filter soranowa \
-        >/dev/null 2>&1 &
+      chroot "$root" /usr/bin/env -i PATH=/usr/bin:/bin LANG=C.UTF-8 LANGUAGE=ja HOME=/home/shop DISPLAY="$display" \
+        rofi -show drun -show-icons -filter soranowa >/dev/null 2>&1 &
       app_pid=$!
       sleep 4
       DISPLAY="$display" import -window root "$shots/desktop-entry.png"

@@ -28,7 +28,12 @@ if command -v ccache >/dev/null 2>&1; then
   export CCACHE_BASEDIR="$(cd .. && pwd)" CCACHE_NOHASHDIR=1
   launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 fi
-cmake -S . -B build-deb -G Ninja -DCMAKE_BUILD_TYPE=Release -DSORANOWA_TESTS=OFF "${launcher[@]}" >/dev/null
+# Debian's hardening flags (stack protector, fortified functions, full RELRO, immediate binding).
+export DEB_BUILD_MAINT_OPTIONS=hardening=+all
+cxxflags="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)"
+ldflags="$(dpkg-buildflags --get LDFLAGS)"
+cmake -S . -B build-deb -G Ninja -DCMAKE_BUILD_TYPE=Release -DSORANOWA_TESTS=OFF "${launcher[@]}" \
+  -DCMAKE_CXX_FLAGS="$cxxflags" -DCMAKE_EXE_LINKER_FLAGS="$ldflags" >/dev/null
 cmake --build build-deb -j"$(nproc)" >/dev/null
 rm -f build-deb/soranowa_*.deb
 (cd build-deb && cpack -G DEB >/dev/null)
