@@ -71,7 +71,7 @@ cleanup() {
 trap cleanup EXIT
 mount_in() { # mount_in TARGET MOUNT-ARGS...
   mkdir -p "$1"
-  mount "${@:2}" "$1"
+  mount "${@:2}" "$1" || return 1
   mounts+=("$1")
 }
 
@@ -101,13 +101,13 @@ check() { # check DESCRIPTION COMMAND...
 }
 
 # The screen: a private Xvfb whose socket the root sees, and openbox for frames and title bars.
-display=""
-for n in $(seq 91 120); do
-  [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || { display=":$n"; break; }
-done
-Xvfb "$display" -screen 0 1366x768x24 -nolisten tcp -ac >"$work/xvfb.log" 2>&1 &
+# Xvfb picks a free display itself (one whose file and abstract sockets are both free: a number
+# only unused in /tmp may be held by a server in another mount namespace) and writes its number.
+Xvfb -displayfd 1 -screen 0 1366x768x24 -nolisten tcp -ac >"$work/display" 2>"$work/xvfb.log" &
 xvfb_pid=$!
-for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X${display#:}" ] && break; sleep 0.1; done
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+[ -s "$work/display" ] || { echo "Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
+display=":$(tr -dc 0-9 <"$work/display")"
 # The root sees the display's socket through its own /tmp/.X11-unix.
 mount_in "$root/tmp/.X11-unix" --bind /tmp/.X11-unix
 DISPLAY="$display" openbox >/dev/null 2>&1 &
