@@ -101,25 +101,27 @@ check() { # check DESCRIPTION COMMAND...
 }
 
 # The screen: a private Xvfb whose socket the root sees, and openbox for frames and title bars.
-# Xvfb picks a free display itself (one whose file and abstract sockets are both free: a number
-# only unused in /tmp may be held by a server in another mount namespace) and writes its number.
-Xvfb -displayfd 1 -screen 0 1366x768x24 -nolisten tcp -ac >"$work/display" 2>"$work/xvfb.log" &
+# X clients try the display's abstract socket first, and those are shared by every mount namespace
+# of the machine: another test's X server of the same number would answer. So the server and every
+# client of it run in a network namespace of their own, and Xvfb picks a free display itself.
+unshare --net Xvfb -displayfd 1 -screen 0 1366x768x24 -nolisten tcp -ac >"$work/display" 2>"$work/xvfb.log" &
 xvfb_pid=$!
+on_screen=(nsenter --net=/proc/$xvfb_pid/ns/net)
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 [ -s "$work/display" ] || { echo "Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
 display=":$(tr -dc 0-9 <"$work/display")"
 # The root sees the display's socket through its own /tmp/.X11-unix.
 mount_in "$root/tmp/.X11-unix" --bind /tmp/.X11-unix
-DISPLAY="$display" openbox >/dev/null 2>&1 &
+DISPLAY="$display" "${on_screen[@]}" openbox >/dev/null 2>&1 &
 wm_pid=$!
 
 mkdir -p "$root/home/shop"
-chroot "$root" /usr/bin/env -i PATH=/usr/bin:/bin LANG=C.UTF-8 HOME=/home/shop DISPLAY="$display" \
-  /usr/bin/soranowa >"$work/soranowa.log" 2>&1 &
+"${on_screen[@]}" chroot "$root" /usr/bin/env -i PATH=/usr/bin:/bin LANG=C.UTF-8 HOME=/home/shop \
+  DISPLAY="$display" /usr/bin/soranowa >"$work/soranowa.log" 2>&1 &
 app_pid=$!
 notice=""
 for _ in $(seq 240); do
-  notice="$(DISPLAY="$display" xdotool search --onlyvisible --name '初めてご利用になる方へ' 2>/dev/null | head -n1 || true)"
+  notice="$(DISPLAY="$display" "${on_screen[@]}" xdotool search --onlyvisible --name '初めてご利用になる方へ' 2>/dev/null | head -n1 || true)"
   [ -n "$notice" ] && break
   sleep 0.5
 done
@@ -127,12 +129,12 @@ check "the installed program shows the first-start notice" test -n "$notice"
 if [ -n "$shots" ]; then
   mkdir -p "$shots"
   sleep 1
-  DISPLAY="$display" import -window root "$shots/first-start.png"
+  DISPLAY="$display" "${on_screen[@]}" import -window root "$shots/first-start.png"
   # Past the notice: the shop settings window over the frame, each with the program's icon in its
   # title bar.
-  DISPLAY="$display" xdotool windowactivate --sync "$notice" key Return 2>/dev/null || true
+  DISPLAY="$display" "${on_screen[@]}" xdotool windowactivate --sync "$notice" key Return 2>/dev/null || true
   sleep 4
-  DISPLAY="$display" import -window root "$shots/shop-settings.png"
+  DISPLAY="$display" "${on_screen[@]}" import -window root "$shots/shop-settings.png"
 fi
 check "its data folder is made per user" test -d "$root/home/shop/.local/share/SoranowaApp/data"
 kill "$app_pid" 2>/dev/null || true
@@ -140,7 +142,7 @@ wait "$app_pid" 2>/dev/null || true
 app_pid=""
 if [ $fail -ne 0 ]; then
   sed -n 1,20p "$work/soranowa.log"
-  DISPLAY="$display" xwininfo -root -tree | grep -v '(has no name)' | head -n 20
+  DISPLAY="$display" "${on_screen[@]}" xwininfo -root -tree | grep -v '(has no name)' | head -n 20
 fi
 
 # The admin tool on a demonstration shop.
@@ -159,13 +161,15 @@ if [ -n "$shots" ]; then
   # files and their icons (installed into this throw-away root only).
   # A desktop always has the hicolor theme's index, without which no launcher finds the icon.
   DEBIAN_FRONTEND=noninteractive in_root apt-get install -y -qq --no-install-recommends rofi hicolor-icon-theme \
+    libgdk-pixbuf2.0-bin \
     >/dev/null 2>&1 &&
     {
-      chroot "$root" /usr/bin/env -i PATH=/usr/bin:/bin LANG=C.UTF-8 LANGUAGE=ja HOME=/home/shop DISPLAY="$display" \
-        rofi -show drun -show-icons -filter soranowa >/dev/null 2>&1 &
+      "${on_screen[@]}" chroot "$root" /usr/bin/env -i PATH=/usr/bin:/bin LANG=C.UTF-8 LANGUAGE=ja HOME=/home/shop \
+        DISPLAY="$display" \
+        rofi -show drun -show-icons -icon-theme hicolor -filter soranowa >/dev/null 2>&1 &
       app_pid=$!
-      sleep 4
-      DISPLAY="$display" import -window root "$shots/desktop-entry.png"
+      sleep 8
+      DISPLAY="$display" "${on_screen[@]}" import -window root "$shots/desktop-entry.png"
       kill "$app_pid" 2>/dev/null || true
       app_pid=""
     }
