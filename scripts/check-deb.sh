@@ -159,9 +159,10 @@ check "the installed postal-code database answers" grep -q '千代田' <<<"$zip"
 if [ -n "$shots" ]; then
   # The desktop entry as a launcher lists it: rofi's application list reads the installed .desktop
   # files and their icons (installed into this throw-away root only).
-  # A desktop always has the hicolor theme's index, without which no launcher finds the icon.
+  # A desktop always has the hicolor theme's index, without which no launcher finds the icon, and the
+  # picture loaders of PNG and SVG icons.
   DEBIAN_FRONTEND=noninteractive in_root apt-get install -y -qq --no-install-recommends rofi hicolor-icon-theme \
-    libgdk-pixbuf2.0-bin \
+    libgdk-pixbuf2.0-bin librsvg2-common \
     >/dev/null 2>&1 &&
     {
       "${on_screen[@]}" chroot "$root" /usr/bin/env -i PATH=/usr/bin:/bin LANG=C.UTF-8 LANGUAGE=ja HOME=/home/shop \
