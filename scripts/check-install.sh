@@ -19,6 +19,7 @@ need bin/soranowa-admin
 [ -x "$prefix/bin/soranowa" ] && [ -x "$prefix/bin/soranowa-admin" ] || { echo "programs not executable"; fail=1; }
 need share/soranowa/help/index.html
 need share/soranowa/menuwords.dic
+need share/soranowa/ZipDB.IDX
 need share/applications/soranowa.desktop
 need share/metainfo/io.github.soranowa.Soranowa.metainfo.xml
 need share/icons/hicolor/scalable/apps/soranowa.svg
@@ -35,6 +36,24 @@ done
 for page in "$(dirname "$0")"/../help/*; do
   need "share/soranowa/help/$(basename "$page")"
 done
+# The installed admin tool, given a data folder without its own postal-code database, searches the
+# one installed with it; a copy in the data folder still wins.
+empty="$prefix/shop-data"
+mkdir -p "$empty"
+zip="$("$prefix/bin/soranowa-admin" zip "$empty" 1000001 2>&1)" || true
+grep -q '千代田' <<<"$zip" || { echo "installed postal-code database not found: $zip"; fail=1; }
+printf 'SNZIPDB\0damaged' >"$empty/ZipDB.IDX"
+if "$prefix/bin/soranowa-admin" zip "$empty" 1000001 >/dev/null 2>&1; then
+  echo "a damaged database in the data folder was passed over"
+  fail=1
+fi
+# The documentation Debian asks of a package.
+need share/doc/soranowa/copyright
+need share/doc/soranowa/changelog.gz
+need share/man/man1/soranowa.1.gz
+need share/man/man1/soranowa-admin.1.gz
+gzip -dc "$prefix/share/doc/soranowa/changelog.gz" | head -n1 | grep -q '^soranowa (' ||
+  { echo "changelog.gz does not start with a changelog entry"; fail=1; }
 # Nothing from the build (tests, helpers) leaks into the install.
 extra="$(find "$prefix/bin" -type f ! -name soranowa ! -name soranowa-admin)"
 [ -z "$extra" ] || { echo "unexpected in bin/: $extra"; fail=1; }

@@ -5,6 +5,7 @@
 #include "customers/zipkey.h"
 #include "customers/zipnofinder.h"
 #include "customers/zipsources.h"
+#include "platform/datafolder.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -86,7 +87,7 @@ int RunZip(const QStringList &args)
     for (QChar c : digits)
         byZip = byZip && c >= QLatin1Char('0') && c <= QLatin1Char('9');
     ZipNoFinder finder;
-    finder.setDatabaseFile(QDir(folder).absoluteFilePath(kZipDatabaseFile));
+    finder.setDatabaseFile(DataOrProgramFileIn(folder, ProgramFolder(), kZipDatabaseFile));
     if (byZip)
         finder.setZipKey(LookupKey(ZipDirection::ZipToAddress, key));
     else

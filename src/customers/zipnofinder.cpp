@@ -1,6 +1,7 @@
 #include "customers/zipnofinder.h"
 
 #include "customers/zipkey.h"
+#include "platform/datafolder.h"
 
 #include <QDir>
 
@@ -43,8 +44,13 @@ void ZipNoFinder::ensureOpen()
     if (m_tried)
         return;
     m_tried = true;
-    if (!m_path.isEmpty())
-        m_db = ZipDatabase::open(QDir::current().absoluteFilePath(m_path));
+    if (m_path.isEmpty())
+        return;
+    // An installed program ships a read-only database; a copy in the data folder still wins, so a
+    // shop can keep a newer one.
+    const QString path =
+        QDir::isAbsolutePath(m_path) ? m_path : DataOrProgramFileIn(QDir::currentPath(), ProgramFolder(), m_path);
+    m_db = ZipDatabase::open(path);
 }
 
 bool ZipNoFinder::IsOpen()

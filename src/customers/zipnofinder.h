@@ -24,7 +24,8 @@ class ZipNoFinder
   public:
     static constexpr int kResultLimit = 500;
 
-    // A relative name is taken from the current directory (the data folder) at the first search.
+    // A relative name is taken from the current directory (the data folder) at the first search,
+    // or, when the data folder has none, from the files that ship with the program.
     void setDatabaseFile(const QString &path);
     void setZipKey(const QString &key);
     void setAddressKey(const QString &key);

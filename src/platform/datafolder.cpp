@@ -25,6 +25,15 @@ QString ProgramFileIn(const QString &programFolder, const QString &name)
     return QFileInfo::exists(installed) ? installed : beside;
 }
 
+QString DataOrProgramFileIn(const QString &dataFolder, const QString &programFolder, const QString &name)
+{
+    const QString own = QDir(dataFolder).absoluteFilePath(name);
+    if (QFileInfo::exists(own))
+        return own;
+    const QString shipped = ProgramFileIn(programFolder, name);
+    return QFileInfo::exists(shipped) ? shipped : own;
+}
+
 QString ProgramFile(const QString &name)
 {
     return ProgramFileIn(ProgramFolder(), name);

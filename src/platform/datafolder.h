@@ -10,6 +10,10 @@ QString ProgramFolder();
 // missing file is reported where a build would put it.
 QString ProgramFile(const QString &name);
 QString ProgramFileIn(const QString &programFolder, const QString &name);
+// A file a shop may keep its own copy of in the data folder (the postal-code database): that copy
+// when present, otherwise the one that ships with the program (ProgramFileIn). When neither exists
+// the path in the data folder is returned, so a missing file is reported where a shop would put it.
+QString DataOrProgramFileIn(const QString &dataFolder, const QString &programFolder, const QString &name);
 // The folder that holds the data folder and the backup folders ("Backup" for backups made by
 // hand, "backup" for the automatic ones): the program folder when the program runs from its
 // build folder and may write there, otherwise the per-user application data folder. An installed

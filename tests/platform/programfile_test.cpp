@@ -63,3 +63,24 @@ TEST(UserFiles, ABuildKeepsThemBesideTheProgramAnInstalledProgramPerUser)
     QDir().mkpath(bin + QStringLiteral("/data"));
     EXPECT_EQ(UserFilesFolderFor(bin), perUser);
 }
+
+TEST(ProgramFile, AShopsOwnCopyInTheDataFolderWinsOverTheShippedOne)
+{
+    QTemporaryDir root;
+    const QString bin = root.path() + QStringLiteral("/bin");
+    const QString data = root.path() + QStringLiteral("/home/data");
+    QDir().mkpath(bin);
+    QDir().mkpath(data);
+    const QString name = QStringLiteral("ZipDB.IDX");
+
+    // Neither: reported where the shop would put its copy.
+    EXPECT_EQ(DataOrProgramFileIn(data, bin, name), data + QStringLiteral("/ZipDB.IDX"));
+
+    // Installed with the program only.
+    touch(root.path() + QStringLiteral("/share/soranowa/ZipDB.IDX"));
+    EXPECT_EQ(DataOrProgramFileIn(data, bin, name), root.path() + QStringLiteral("/share/soranowa/ZipDB.IDX"));
+
+    // The data folder's copy.
+    touch(data + QStringLiteral("/ZipDB.IDX"));
+    EXPECT_EQ(DataOrProgramFileIn(data, bin, name), data + QStringLiteral("/ZipDB.IDX"));
+}
