@@ -36,7 +36,8 @@ cmake -S . -B build-fuzz -G Ninja -DSORANOWA_FUZZ=ON -DCMAKE_CXX_COMPILER=clang+
   -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" >/dev/null
 cmake --build build-fuzz -j"$(nproc)"
 
-out=build-fuzz
+# Absolute: the targets make their scratch data folder the current directory.
+out="$PWD/build-fuzz"
 rm -rf "$out/seeds"
 QT_QPA_PLATFORM=offscreen "$out/fuzz/soranowa-fuzzseeds" "$out/seeds"
 
