@@ -3,6 +3,7 @@
 #include "storetest.h"
 
 #include "store/saleamounts.h"
+#include "store/settingfiles.h"
 
 #include <limits>
 
@@ -105,4 +106,21 @@ TEST_F(StoreTest, DamagedOrderDate_OrderIsStillFoundByItsKey)
     }
     EXPECT_EQ(s.FindSalePosByKey(QStringLiteral("202605285")), -1);
     EXPECT_EQ(s.FindSalePosByKey(QString()), -1);
+}
+
+TEST(DamagedSettingFiles, ControlBytesInASettingFileSurviveLoadAndSave)
+{
+    TestDataFolder folder;
+    TestPrompt prompt;
+    // Staff names holding the three bytes the converter's table would swap, one of them beside
+    // double-byte text.
+    const QByteArray staff = QByteArray("A\x7f\r\n") + fx::kTanaka + QByteArray("\x1a\x1c\r\n");
+    folder.write(SettingFiles::kStaff, staff);
+    SettingTables tables;
+    ASSERT_TRUE(LoadStaffList(tables));
+    ASSERT_EQ(tables.StaffList.size(), 3);
+    EXPECT_EQ(tables.StaffList.at(1), QStringLiteral("A\u007f"));
+    ASSERT_TRUE(SaveStaffList(tables));
+    EXPECT_EQ(folder.read(SettingFiles::kStaff), staff);
+    EXPECT_EQ(prompt.count(), 0);
 }
