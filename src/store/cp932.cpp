@@ -2,6 +2,7 @@
 
 #include <unicode/ucnv.h>
 
+#include <algorithm>
 #include <cstring>
 #include <mutex>
 
@@ -36,6 +37,43 @@ Converter &converter()
     return c;
 }
 
+// The converter's table swaps three control bytes (0x1A -> U+001C, 0x1C -> U+007F,
+// 0x7F -> U+001A and back); Windows maps every byte below 0x80 to itself, and so does the
+// plain-ASCII shortcut below. Undoing the swap keeps a field that holds one of them unchanged
+// however often it is read and written.
+char16_t toIcuControl(char16_t u)
+{
+    switch (u) {
+    case 0x1A:
+        return 0x1C;
+    case 0x1C:
+        return 0x7F;
+    case 0x7F:
+        return 0x1A;
+    default:
+        return u;
+    }
+}
+
+char16_t fromIcuControl(char16_t u)
+{
+    switch (u) {
+    case 0x1C:
+        return 0x1A;
+    case 0x7F:
+        return 0x1C;
+    case 0x1A:
+        return 0x7F;
+    default:
+        return u;
+    }
+}
+
+bool isSwappedControl(char16_t u)
+{
+    return u == 0x1A || u == 0x1C || u == 0x7F;
+}
+
 bool isLeadByte(unsigned char b)
 {
     return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
@@ -49,11 +87,16 @@ QByteArray ToCp932(const QString &text)
         return {};
     Converter &c = converter();
     std::lock_guard<std::mutex> guard(c.lock);
-    QByteArray out(text.size() * 2 + 8, Qt::Uninitialized);
+    QString source = text;
+    if (std::any_of(text.cbegin(), text.cend(), [](QChar ch) { return isSwappedControl(ch.unicode()); })) {
+        for (QChar &ch : source)
+            ch = QChar(toIcuControl(ch.unicode()));
+    }
+    QByteArray out(source.size() * 2 + 8, Qt::Uninitialized);
     UErrorCode status = U_ZERO_ERROR;
     ucnv_resetFromUnicode(c.cnv);
-    int32_t n = ucnv_fromUChars(c.cnv, out.data(), out.size(), reinterpret_cast<const UChar *>(text.utf16()),
-                                text.size(), &status);
+    int32_t n = ucnv_fromUChars(c.cnv, out.data(), out.size(), reinterpret_cast<const UChar *>(source.utf16()),
+                                source.size(), &status);
     if (U_FAILURE(status))
         return QByteArray(text.size(), '?');
     out.resize(n);
@@ -83,6 +126,10 @@ QString FromCp932(const char *bytes, int length)
     if (U_FAILURE(status))
         return QString(length, QChar(0xFFFD));
     out.resize(n);
+    for (QChar &ch : out) {
+        if (isSwappedControl(ch.unicode()))
+            ch = QChar(fromIcuControl(ch.unicode()));
+    }
     return out;
 }
 

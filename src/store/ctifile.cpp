@@ -43,6 +43,8 @@ bool LoadCtiSettings(SettingTables &t)
 
 bool SaveCtiSettings(const SettingTables &t)
 {
-    return WriteSettingLines(SettingFiles::kCti, {t.Cti.CtiMode, t.Cti.CtiPort, t.Cti.CtiInitCommand, t.Cti.CtiFolder},
-                             kWriteError);
+    return WriteSettingLines(
+        SettingFiles::kCti,
+        {OneLine(t.Cti.CtiMode), OneLine(t.Cti.CtiPort), OneLine(t.Cti.CtiInitCommand), OneLine(t.Cti.CtiFolder)},
+        kWriteError);
 }

@@ -39,9 +39,9 @@ bool SaveMenuBoard(const SettingTables &t)
     QStringList lines;
     for (int k = 1; k <= kMenuBoardWrittenSlots; ++k) {
         const MenuBoardSlot &s = t.MenuBoard[k];
-        lines << (s.BoardMenuName.isEmpty() ? kEmptySlot : s.BoardMenuName) + QLatin1Char('\t') +
+        lines << (s.BoardMenuName.isEmpty() ? kEmptySlot : OneField(s.BoardMenuName)) + QLatin1Char('\t') +
                      CurrencyPlainText(s.BoardPrice) + QLatin1Char('\t') +
-                     (s.BoardCaption.isEmpty() ? kEmptySlot : s.BoardCaption);
+                     (s.BoardCaption.isEmpty() ? kEmptySlot : OneField(s.BoardCaption));
     }
     // The menu-board window reports a failure itself.
     return WriteSettingLines(SettingFiles::kMenuBoard, lines, {19, QString()});

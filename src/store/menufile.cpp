@@ -36,8 +36,8 @@ bool SaveMenuTable(const SettingTables &t, bool deleteWhenEmpty)
     QStringList lines;
     for (size_t i = 1; i < t.MenuTable.size(); ++i) {
         const MenuEntry &e = t.MenuTable[i];
-        lines << e.Group + QLatin1Char('\t') + e.MenuName + QLatin1Char('\t') + CurrencyPlainText(e.Price) +
-                     QLatin1Char('\t') + e.MenuKana;
+        lines << OneField(e.Group) + QLatin1Char('\t') + OneField(e.MenuName) + QLatin1Char('\t') +
+                     CurrencyPlainText(e.Price) + QLatin1Char('\t') + OneField(e.MenuKana);
     }
     return SaveSettingList(SettingFiles::kMenu, lines, deleteWhenEmpty, kWriteError);
 }

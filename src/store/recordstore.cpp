@@ -36,7 +36,8 @@ qint64 wholeRecords(qint64 fileLength, int recordLength)
 template <typename Fn> bool scanRecords(QFile &file, int length, Fn &&fn, const ProgressFn &progress = {})
 {
     const qint64 total = wholeRecords(file.size(), length);
-    const qint64 perChunk = std::max<qint64>(1, kScanChunk / length);
+    // No bigger than the file: three small files need not cost three large buffers.
+    const qint64 perChunk = std::max<qint64>(1, std::min(total, kScanChunk / length));
     std::vector<char> buffer(size_t(perChunk * length));
     if (!file.seek(0))
         return false;
@@ -176,15 +177,9 @@ bool keptByCompaction(const char *rec)
 
 QString SalesIndexEntry::OrderDate() const
 {
-    int n = 0;
-    char buf[8];
-    for (char c : OrderDateBytes) {
-        if (c != '\0')
-            buf[n++] = c;
-    }
-    while (n > 0 && buf[n - 1] == ' ')
-        --n;
-    return QString::fromLatin1(buf, n);
+    // Read as the record itself reads it, so that the keys of the index and of the record agree
+    // even for a damaged date.
+    return GetCp932Field(OrderDateBytes.data(), int(OrderDateBytes.size()));
 }
 
 void SalesIndexEntry::SetOrderDate(const QString &date)
@@ -429,17 +424,21 @@ int RecordStore::FindCustomerPosByTel(const QString &tel) const
 
 int RecordStore::FindSalePosByKey(const QString &key) const
 {
-    if (key.size() < 9)
-        return -1;
     // Compare date bytes and number rather than building each entry's key text.
     const QByteArray date = key.left(8).toLatin1();
     bool ok = false;
-    const int no = key.mid(8).toInt(&ok);
-    if (!ok)
-        return -1;
+    const int no = key.size() >= 9 ? key.mid(8).toInt(&ok) : 0;
+    if (ok) {
+        for (size_t pos = 1; pos < SalesIndex.size(); ++pos) {
+            const SalesIndexEntry &e = SalesIndex[pos];
+            if (e.OrderNo == no && std::memcmp(e.OrderDateBytes.data(), date.constData(), 8) == 0)
+                return int(pos);
+        }
+    }
+    // An order whose stored date is not eight plain characters has a key of another shape; it
+    // is still found by its whole key text.
     for (size_t pos = 1; pos < SalesIndex.size(); ++pos) {
-        const SalesIndexEntry &e = SalesIndex[pos];
-        if (e.OrderNo == no && std::memcmp(e.OrderDateBytes.data(), date.constData(), 8) == 0)
+        if (SalesIndex[pos].OrderKey() == key)
             return int(pos);
     }
     return -1;
@@ -666,7 +665,7 @@ bool RecordStore::compact(const QString &name, const QString &tempName, int leng
         const qint64 total = ok ? wholeRecords(info.st_size, length) : 0;
         if (progress)
             progress(0, total + 10);
-        const qint64 perChunk = std::max<qint64>(1, kCompactChunk / length);
+        const qint64 perChunk = std::max<qint64>(1, std::min(total, kCompactChunk / length));
         std::vector<char> buffer(size_t(perChunk * length));
         bool kernelCopy = true;
         qint64 recordNo = 1;

@@ -25,7 +25,36 @@ bool active(const PointRules &rules, const CustomerRecord &customer)
     return rules.usable && customer.Points >= 0;
 }
 
+// The whole number nearest below or at `value`, kept within qint64 (0 for NaN).
+qint64 clampToInt64(double value)
+{
+    if (std::isnan(value))
+        return 0;
+    // 2^63 is exactly representable; every double below it converts without overflow.
+    if (value >= 9223372036854775808.0)
+        return std::numeric_limits<qint64>::max();
+    if (value < -9223372036854775808.0)
+        return std::numeric_limits<qint64>::min();
+    return qint64(value);
+}
+
 } // namespace
+
+qint64 SaturatingAdd(qint64 a, qint64 b)
+{
+    qint64 sum = 0;
+    if (!__builtin_add_overflow(a, b, &sum))
+        return sum;
+    return b > 0 ? std::numeric_limits<qint64>::max() : std::numeric_limits<qint64>::min();
+}
+
+qint64 SaturatingMul(qint64 a, qint64 b)
+{
+    qint64 product = 0;
+    if (!__builtin_mul_overflow(a, b, &product))
+        return product;
+    return (a < 0) != (b < 0) ? std::numeric_limits<qint64>::min() : std::numeric_limits<qint64>::max();
+}
 
 double AmountNumber(const QString &text, bool *ok)
 {
@@ -44,7 +73,7 @@ qint64 RoundHalfEven(double value)
     std::fesetround(FE_TONEAREST);
     const double r = std::nearbyint(value);
     std::fesetround(previous);
-    return qint64(r);
+    return clampToInt64(r);
 }
 
 PointRules PointRules::FromShop(const ShopSettings &shop)
@@ -69,18 +98,18 @@ PointRules PointRules::FromShop(const ShopSettings &shop)
 
 qint64 ComputeTax(qint64 subtotal, const QString &taxRate)
 {
-    return qint64(std::floor(double(subtotal) * AmountNumber(taxRate) / 100.0));
+    return clampToInt64(std::floor(double(subtotal) * AmountNumber(taxRate) / 100.0));
 }
 
 OrderTotals ComputeTotals(const std::vector<OrderLine> &lines, const QString &taxRate)
 {
     OrderTotals t;
     for (const OrderLine &line : lines) {
-        t.Subtotal += line.Amount();
-        t.QtyCount += line.Qty;
+        t.Subtotal = SaturatingAdd(t.Subtotal, line.Amount());
+        t.QtyCount = SaturatingAdd(t.QtyCount, line.Qty);
     }
     t.Tax = ComputeTax(t.Subtotal, taxRate);
-    t.Total = t.Subtotal + t.Tax;
+    t.Total = SaturatingAdd(t.Subtotal, t.Tax);
     return t;
 }
 
@@ -98,12 +127,12 @@ SaleAmounts AmountsFromSale(const SalesRecord &sale, const QString &taxRate)
     SaleAmounts a;
     // Empty slots hold 0, so every slot can be summed.
     for (int i = 1; i <= kMaxOrderLines; ++i)
-        a.Subtotal += qint64(sale.ItemQty[i]) * CurrencyToYen(sale.ItemPrice[i]);
+        a.Subtotal = SaturatingAdd(a.Subtotal, SaturatingMul(sale.ItemQty[i], CurrencyToYen(sale.ItemPrice[i])));
     a.Tax = ComputeTax(a.Subtotal, taxRate);
-    a.Total = a.Subtotal + a.Tax;
+    a.Total = SaturatingAdd(a.Subtotal, a.Tax);
     a.Discount = qint64(sale.ServiceDiscount) + qint64(sale.PointDiscount);
-    a.Billed = a.Discount < 0 ? a.Total + a.Discount : a.Total;
-    a.PointsBase = a.Subtotal + a.Discount;
+    a.Billed = a.Discount < 0 ? SaturatingAdd(a.Total, a.Discount) : a.Total;
+    a.PointsBase = SaturatingAdd(a.Subtotal, a.Discount);
     return a;
 }
 

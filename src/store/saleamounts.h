@@ -10,13 +10,18 @@
 
 #include <vector>
 
+// Sums and products of amounts stop at the largest (smallest) whole number instead of wrapping
+// round: a damaged order on file must not turn a huge bill into a negative one.
+qint64 SaturatingAdd(qint64 a, qint64 b);
+qint64 SaturatingMul(qint64 a, qint64 b);
+
 // One line of an order window: the four values it carries.
 struct OrderLine {
     QString MenuName;
     QString Option;       // "（なし）" = none
     qint64 UnitPrice = 0; // yen
     qint64 Qty = 0;
-    qint64 Amount() const { return UnitPrice * Qty; }
+    qint64 Amount() const { return SaturatingMul(UnitPrice, Qty); }
 };
 
 inline const QString kNoOption = QStringLiteral("（なし）");
@@ -63,7 +68,8 @@ void ReverseEarnedPoints(const SalesRecord &sale, CustomerRecord &customer, cons
 void ReverseSpentPoints(const SalesRecord &sale, CustomerRecord &customer, const PointRules &rules);
 qint64 PointsEarnedByOrder(const SalesRecord &sale, const PointRules &rules);
 
-// Half-to-even conversion of a double to a whole number.
+// Half-to-even conversion of a double to a whole number; beyond the range of qint64 the nearest
+// end of it, and 0 for NaN.
 qint64 RoundHalfEven(double value);
 // A number typed in a shop setting or an amount box ("1,200" reads as 1200); 0 and ok = false
 // when it is not one.

@@ -82,5 +82,23 @@ bool SaveSettingList(const QString &name, const QStringList &lines, bool deleteW
 
 QStringList EntriesOf(const QStringList &oneBased)
 {
-    return oneBased.size() > 1 ? oneBased.mid(1) : QStringList();
+    QStringList entries;
+    for (qsizetype i = 1; i < oneBased.size(); ++i)
+        entries << OneLine(oneBased.at(i));
+    return entries;
+}
+
+QString OneLine(const QString &value)
+{
+    QString line = value;
+    line.remove(QLatin1Char('\r'));
+    line.remove(QLatin1Char('\n'));
+    return line;
+}
+
+QString OneField(const QString &value)
+{
+    QString field = OneLine(value);
+    field.remove(QLatin1Char('\t'));
+    return field;
 }

@@ -25,5 +25,11 @@ bool RemoveSettingFile(const QString &name, const FileMessage &failure);
 // WriteSettingLines, or RemoveSettingFile when `lines` is empty and `deleteWhenEmpty` is set.
 bool SaveSettingList(const QString &name, const QStringList &lines, bool deleteWhenEmpty, const FileMessage &failure);
 
-// The entries 1..n of a 1-based list (element 0 is the unused placeholder).
+// A value as one line of a line-per-entry file: line ends removed, since they would shift every
+// following line (a pasted or imported text may hold them).
+QString OneLine(const QString &value);
+// A value as one TAB-separated field of such a line: line ends and TABs removed.
+QString OneField(const QString &value);
+
+// The entries 1..n of a 1-based list (element 0 is the unused placeholder), each as one line.
 QStringList EntriesOf(const QStringList &oneBased);
