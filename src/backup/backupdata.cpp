@@ -3,6 +3,7 @@
 #include "backup/lzhreader.h"
 #include "backup/lzhwriter.h"
 #include "platform/datafolder.h"
+#include "store/pendingrestore.h"
 
 #include <QDir>
 #include <QFile>
@@ -133,8 +134,10 @@ bool UnpackData(const QString &archivePath)
     const QString dataFolder = DataFolderPath();
     if (!QFileInfo(archivePath).isFile())
         return false;
-    // Unpacked beside the data files, so each one moves into place by a rename.
-    QTemporaryDir staging(dataFolder + QStringLiteral("/.restore-XXXXXX"));
+    // Unpacked beside the data files, so each one moves into place by a rename; the files move
+    // only once all of them are complete, and a stop while they move is finished at the next
+    // open of the record files.
+    QTemporaryDir staging(dataFolder + QLatin1Char('/') + kRestoreStagingPrefix + QStringLiteral("XXXXXX"));
     if (!staging.isValid())
         return false;
     QStringList names;
@@ -144,11 +147,7 @@ bool UnpackData(const QString &archivePath)
         names << e.name;
         return true;
     });
-    if (!entries)
+    if (!entries || !MarkRestoreReady(staging.path(), names))
         return false;
-    for (const QString &name : names) {
-        if (!replaceFile(staging.filePath(name), dataFolder + QLatin1Char('/') + name))
-            return false;
-    }
-    return true;
+    return FinishRestore(staging.path(), dataFolder);
 }
