@@ -210,10 +210,9 @@ bool RecordJournal::commit(const std::array<int, kFiles> &fds)
     }
     ::close(m_fd);
     m_fd = -1;
-    // A journal that stays behind would undo this group at the next start: it goes only once
-    // the group's writes are on disk.
-    if (ok)
-        ok = ::unlink(QFile::encodeName(m_path).constData()) == 0;
+    // The journal goes even when a sync failed: every write of the group succeeded, and a journal
+    // left behind would silently undo at the next start an operation the user saw complete.
+    ok = ::unlink(QFile::encodeName(m_path).constData()) == 0 && ok;
     return ok;
 }
 
