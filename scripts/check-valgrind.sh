@@ -50,8 +50,11 @@ sleep 1
 export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/share" XDG_RUNTIME_DIR="$work/runtime"
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 # VG_PLAIN=1 runs the same steps without memcheck, to check the clicks quickly.
+# Qt's regular-expression JIT scans strings 16 bytes at a time, past their ends, from code memcheck
+# has no symbols for; it is turned off so that every report left is one worth reading.
+export QT_ENABLE_REGEXP_JIT=0
 runner=(valgrind --tool=memcheck --leak-check=full --show-leak-kinds=definite --errors-for-leak-kinds=definite
-  --num-callers=40 --track-origins=no --log-file="$out/valgrind.log")
+  --num-callers=40 --track-origins=no --fullpath-after= --log-file="$out/valgrind.log")
 [ "${VG_PLAIN:-0}" = 1 ] && runner=() && : >"$out/valgrind.log"
 "${runner[@]}" "$work/program/soranowa" >"$out/program.log" 2>&1 &
 vg=$!
@@ -64,7 +67,8 @@ pause() { sleep $(($1 * slow)); }
 
 main=""
 for _ in $(seq 600); do
-  main="$(xdotool search --onlyvisible --class soranowa 2>/dev/null | tail -1 || true)"
+  # The main window, not the splash: its title names the order board.
+  main="$(xdotool search --onlyvisible --name '注文状況' 2>/dev/null | tail -1 || true)"
   [ -n "$main" ] && break
   sleep 0.5
 done
@@ -105,12 +109,19 @@ wait "$vg" || true
 
 echo "orders on file: $orders_before before, $orders_after after"
 grep -E 'ERROR SUMMARY|definitely lost|indirectly lost|possibly lost|still reachable' "$out/valgrind.log" || true
-invalid=$(grep -cE 'Invalid (read|write)|uninitialised|Conditional jump' "$out/valgrind.log" || true)
-# A definite leak counts when one of its frames is in our program's own code.
-ours=$(awk '/definitely lost in loss record/ {inleak=1; hit=0; next}
-            inleak && /^==[0-9]+== *$/ {if (hit) n++; inleak=0; next}
-            inleak && /\/src\/|\/tools\// {hit=1}
-            END {print n + 0}' "$out/valgrind.log")
-echo "invalid accesses: $invalid, definite leaks in our code: $ours, $((SECONDS - start)) s; log: $out/valgrind.log"
+errors=$(grep -cE 'Invalid (read|write|free)|uninitialised|Conditional jump|Mismatched' "$out/valgrind.log" || true)
+# An error or a definite leak counts as ours when one of its frames is in our own source files;
+# the rest (X11, D-Bus, glib) belong to the libraries.
+ours() { # first line of a report
+  awk -v start="$1" -v root="$(pwd)/" '
+    $0 ~ start {inside=1; hit=0; next}
+    inside && /^==[0-9]+== *$/ {if (hit) n++; inside=0; next}
+    inside && index($0, root "src/") || inside && index($0, root "tools/") {hit=1}
+    END {print n + 0}' "$out/valgrind.log"
+}
+invalid=$(ours 'Invalid (read|write|free)|uninitialised|Conditional jump|Mismatched')
+leaks=$(ours 'definitely lost in loss record')
+echo "memcheck errors: $errors, of them in our code: $invalid; definite leaks in our code: $leaks;" \
+  "$((SECONDS - start)) s; log: $out/valgrind.log"
 [ "$orders_after" -eq $((orders_before + 1)) ] || { echo "check-valgrind: the order was not stored" >&2; exit 1; }
-[ "$invalid" -eq 0 ] && [ "$ours" -eq 0 ]
+[ "$invalid" -eq 0 ] && [ "$leaks" -eq 0 ]
