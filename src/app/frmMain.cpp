@@ -164,7 +164,12 @@ frmMain::frmMain(AppData &data, QWidget *parent) : QMainWindow(parent), m_data(d
         RunCommand(Command::Jokyo);
 }
 
-frmMain::~frmMain() = default;
+frmMain::~frmMain()
+{
+    // The child windows are hidden by the QWidget part of the destruction, after this part is
+    // gone; the activations that hiding reports must not reach this object's slots any more.
+    disconnect(m_mdi, nullptr, this, nullptr);
+}
 
 QAction *frmMain::addCommand(QMenu *menu, const CommandRow &row)
 {

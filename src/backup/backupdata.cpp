@@ -4,6 +4,7 @@
 #include "backup/lzhverify.h"
 #include "backup/lzhwriter.h"
 #include "platform/datafolder.h"
+#include "store/pendingrestore.h"
 
 #include <QDir>
 #include <QFile>
@@ -146,8 +147,10 @@ bool UnpackData(const QString &archivePath)
     const QString dataFolder = DataFolderPath();
     if (!QFileInfo(archivePath).isFile())
         return false;
-    // Unpacked beside the data files, so each one moves into place by a rename.
-    QTemporaryDir staging(dataFolder + QStringLiteral("/.restore-XXXXXX"));
+    // Unpacked beside the data files, so each one moves into place by a rename; the files move
+    // only once all of them are complete, and a stop while they move is finished at the next
+    // open of the record files.
+    QTemporaryDir staging(dataFolder + QLatin1Char('/') + kRestoreStagingPrefix + QStringLiteral("XXXXXX"));
     if (!staging.isValid())
         return false;
     QStringList names;
@@ -160,11 +163,7 @@ bool UnpackData(const QString &archivePath)
             return true;
         },
         UnpackByteLimit(staging.path()));
-    if (!entries)
+    if (!entries || !MarkRestoreReady(staging.path(), names))
         return false;
-    for (const QString &name : names) {
-        if (!replaceFile(staging.filePath(name), dataFolder + QLatin1Char('/') + name))
-            return false;
-    }
-    return true;
+    return FinishRestore(staging.path(), dataFolder);
 }

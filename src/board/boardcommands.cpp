@@ -30,6 +30,8 @@ bool CancelOrder(AppData &data, const QString &key, const QString &customerName)
             ReverseEarnedPoints(order->Sale, order->Customer, rules);
         }
     }
+    // The deletion and the customer's reversed points and recount go on file together.
+    const RecordStore::Group group(records);
     if (!records.DeleteSale(order->SalePos))
         return false;
     // Saves the customer with the reversed points and the recounted dates and count.

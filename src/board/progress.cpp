@@ -109,6 +109,9 @@ bool SaveProgress(RecordStore &store, int salePos, const SalesRecord &edited, do
     // The status on file decides whether this save completes the order or takes a completion
     // back; the index entry is kept current by every write.
     const qint16 storedStatus = store.SalesIndex[size_t(pos)].Status;
+    // The order's step and the customer's count go on file together: a stop between them would
+    // leave a completed order uncounted, and the next save would not count it either.
+    const RecordStore::Group group(store);
 
     // Counting a completion whose order was not written would leave the count one ahead of the
     // completed orders, and the next save would count it again.

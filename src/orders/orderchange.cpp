@@ -41,6 +41,16 @@ void ReverseOrderPoints(const AppData &data, StoredOrder &order)
     ReverseEarnedPoints(order.Sale, order.Customer, rules);
 }
 
+bool StoreOrderChange(AppData &data, int salePos, const SalesRecord &asOpened, const SalesRecord &changed)
+{
+    RecordStore &r = data.records;
+    const RecordStore::Group group(r);
+    if (!r.UpdateSale(salePos, changed))
+        return false;
+    CommitOrderChangePoints(data, asOpened, changed, changed.CustomerId);
+    return true;
+}
+
 void CommitOrderChangePoints(AppData &data, const SalesRecord &asOpened, const SalesRecord &asStored, qint32 customerId)
 {
     RecordStore &r = data.records;

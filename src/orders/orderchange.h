@@ -29,6 +29,11 @@ void ApplyOrderChange(SalesRecord &sale, const OrderChangeInput &in);
 // On opening: the points the order spent and earned go back to its customer (in memory), so
 // the window works with the balance before this order.
 void ReverseOrderPoints(const AppData &data, StoredOrder &order);
+// Stores the changed order at `salePos` and, with it in one step, the customer's points moved
+// from the order as it was opened to the order as changed: a stop can never leave the order
+// changed with the points of its old version. False (nothing about the customer written) when
+// the order could not be written.
+bool StoreOrderChange(AppData &data, int salePos, const SalesRecord &asOpened, const SalesRecord &changed);
 // On closing: the customer is read again by its id, the points of the order as it was opened
 // are taken back and those of the order as it now stands credited, and the customer is written
 // (its error box shown when the customer is no longer on file).

@@ -94,6 +94,10 @@ std::optional<StoredOrder> CommitOrder(AppData &data, const OrderCommitInput &in
 
     const QDateTime now = Clock::Now();
     const double nowOle = ToOleDate(now);
+    // The sale and the customer's points and counts go on file together or not at all, so a stop
+    // between the two writes can neither lose the points of a stored order nor credit points for
+    // an order that is not there.
+    const RecordStore::Group group(r);
     StoredOrder stored;
     stored.Sale = buildSale(in, current->CustomerId, *orderNo, now);
     if (!r.AddSale(stored.Sale))

@@ -1,6 +1,7 @@
 #include "store/recordstore.h"
 
 #include "platform/clock.h"
+#include "store/pendingrestore.h"
 #include "store/cp932.h"
 #include "store/helpers.h"
 #include "store/oledate.h"
@@ -205,9 +206,38 @@ QString RecordStore::filePath(const QString &name) const
     return m_folder.isEmpty() ? name : QDir(m_folder).filePath(name);
 }
 
+int RecordStore::fileId(const QFile &file) const
+{
+    return &file == &m_customers ? 0 : &file == &m_sales ? 1 : 2;
+}
+
+bool RecordStore::undoUnfinishedGroup()
+{
+    return RecordJournal::RollBack(filePath(RecordJournal::kFileName),
+                                   {filePath(kCustomerFile), filePath(kSalesFile), filePath(kPhoneBookFile)});
+}
+
+void RecordStore::BeginGroup()
+{
+    if (m_groupDepth++ == 0)
+        m_journal.begin(filePath(RecordJournal::kFileName));
+}
+
+bool RecordStore::EndGroup()
+{
+    if (m_groupDepth == 0 || --m_groupDepth > 0)
+        return true;
+    return m_journal.commit({m_customers.handle(), m_sales.handle(), m_phoneBook.handle()});
+}
+
 bool RecordStore::OpenRecordFiles()
 {
     CloseRecordFiles();
+    // Finish what a stop left half done before anything reads the files.
+    if (!FinishPendingRestore(m_folder.isEmpty() ? QStringLiteral(".") : m_folder) || !undoUnfinishedGroup()) {
+        ShowErrorBox(1, QStringLiteral("ファイルオープンエラー"));
+        return false;
+    }
     m_customers.setFileName(filePath(kCustomerFile));
     m_sales.setFileName(filePath(kSalesFile));
     m_phoneBook.setFileName(filePath(kPhoneBookFile));
@@ -322,7 +352,9 @@ bool RecordStore::readRecord(QFile &file, int length, qint32 recordNo, char *out
 
 bool RecordStore::writeRecord(QFile &file, int length, qint32 recordNo, const char *data)
 {
-    if (!file.isOpen() || recordNo < 1 || !file.seek(qint64(recordNo - 1) * length))
+    const qint64 offset = qint64(recordNo - 1) * length;
+    if (!file.isOpen() || recordNo < 1 || !m_journal.saveBefore(fileId(file), file.handle(), offset, length) ||
+        !file.seek(offset))
         return false;
     return file.write(data, length) == length;
 }
@@ -564,7 +596,9 @@ bool RecordStore::appendAll(QFile &file, int length, qint32 &nextRecordNo, size_
                             const std::function<void()> &dropIndexed)
 {
     // The batch goes in whole or not at all: after a failed write the file is cut back to its
-    // length before the batch and the entries already indexed are dropped again.
+    // length before the batch and the entries already indexed are dropped again; a stop in the
+    // middle is undone by the group's journal at the next open.
+    const Group group(*this);
     const qint64 lengthBefore = file.isOpen() ? file.size() : 0;
     const qint32 nextBefore = nextRecordNo;
     constexpr size_t kPerChunk = 8192;
@@ -576,7 +610,9 @@ bool RecordStore::appendAll(QFile &file, int length, qint32 &nextRecordNo, size_
         chunk.resize(qsizetype(n * size_t(length)));
         for (size_t i = 0; i < n; ++i)
             fill(done + i, chunk.data() + i * size_t(length));
-        ok = file.seek(qint64(nextRecordNo - 1) * length) && file.write(chunk) == chunk.size();
+        const qint64 offset = qint64(nextRecordNo - 1) * length;
+        ok = m_journal.saveBefore(fileId(file), file.handle(), offset, chunk.size()) && file.seek(offset) &&
+             file.write(chunk) == chunk.size();
         if (!ok)
             break;
         for (size_t i = 0; i < n; ++i)

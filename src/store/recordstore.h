@@ -4,6 +4,7 @@
 // no record of its own, so what one window reads can never change what another is holding.
 //
 // Tables are 1-based: position 0 holds no entry. Entries keep file order.
+#include "store/recordjournal.h"
 #include "store/records.h"
 
 #include <QFile>
@@ -113,6 +114,24 @@ class RecordStore
     bool CompactCustomers(const ProgressFn &progress = {});
     bool CompactSales(const ProgressFn &progress = {});
 
+    // Writes between BeginGroup and EndGroup form one operation: a stop at any moment leaves all
+    // of them on file or none (recordjournal.h). Groups nest; the outermost EndGroup commits.
+    // A write that fails inside a group is reported as usual and the rest stays as written.
+    void BeginGroup();
+    bool EndGroup();
+    // BeginGroup on construction, EndGroup when the scope ends.
+    class Group
+    {
+      public:
+        explicit Group(RecordStore &store) : m_store(store) { m_store.BeginGroup(); }
+        ~Group() { m_store.EndGroup(); }
+        Group(const Group &) = delete;
+        Group &operator=(const Group &) = delete;
+
+      private:
+        RecordStore &m_store;
+    };
+
     // Lookups by key that windows need often (first match in table order, -1 when none).
     int FindCustomerPosByTel(const QString &tel) const;
     int FindPhoneBookPosByTel(const QString &tel) const;
@@ -128,7 +147,12 @@ class RecordStore
     bool compact(const QString &name, const QString &tempName, int length,
                  const std::function<bool(const char *)> &keep, const ProgressFn &progress);
 
+    int fileId(const QFile &file) const;
+    bool undoUnfinishedGroup();
+
     QString m_folder;
+    RecordJournal m_journal;
+    int m_groupDepth = 0;
     QFile m_customers;
     QFile m_sales;
     QFile m_phoneBook;

@@ -258,11 +258,15 @@ bool frmOrderChange::storeOrder()
         in.DesignatedTime = dtpTime->dateTime();
     in.ServiceDiscount = chkCoo->isChecked() ? qint16(YenOf(cboCoo->currentText())) : qint16(0);
     in.PointDiscount = pointDiscount;
-    // Only a change that reached the file is kept.
+    // Only a change that reached the file is kept. Its points are written with it; from then on
+    // the customer's balance already matches the stored order.
     SalesRecord changed = m_order.Sale;
     ApplyOrderChange(changed, in);
-    if (m_data.records.UpdateSale(m_order.SalePos, changed))
+    if (StoreOrderChange(m_data, m_order.SalePos, m_openedSale, changed)) {
         m_order.Sale = changed;
+        m_openedSale = changed;
+        m_pointsStored = true;
+    }
     m_changed = false;
     RememberDeliveryPlace(m_data.settings.DeliverToList, in.DeliverTo);
     return true;
@@ -298,7 +302,8 @@ void frmOrderChange::closeEvent(QCloseEvent *event)
             storeOrder(); // a refused input was reported; its changes are dropped
     }
     m_closed = true;
-    CommitOrderChangePoints(m_data, m_openedSale, m_order.Sale, m_order.Sale.CustomerId);
+    if (!m_pointsStored)
+        CommitOrderChangePoints(m_data, m_openedSale, m_order.Sale, m_order.Sale.CustomerId);
     event->accept();
     done(QDialog::Accepted);
 }

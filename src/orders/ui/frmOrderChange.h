@@ -67,8 +67,9 @@ class frmOrderChange : public QDialog, public OrderMenuArea
     qint32 pointDiscountToStore() const;
 
     StoredOrder m_order;      // the customer's points without this order's
-    SalesRecord m_openedSale; // as it was when the window opened
+    SalesRecord m_openedSale; // as it was when the window opened, later as last stored
     bool m_changed = false;
     bool m_closed = false;
+    bool m_pointsStored = false; // the customer was written with the stored order
     LeaveFieldCheck *m_fieldCheck = nullptr;
 };
