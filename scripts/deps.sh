@@ -8,7 +8,7 @@ PACKAGES=(build-essential cmake ninja-build pkg-config
   libmecab-dev mecab-ipadic-utf8 mecab-utils
   desktop-file-utils appstream
   skkdic-extra
-  clang-format)
+  clang-format ccache)
 missing=()
 for p in "${PACKAGES[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
