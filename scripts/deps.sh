@@ -6,7 +6,7 @@ PACKAGES=(build-essential cmake ninja-build pkg-config
   libgtest-dev libicu-dev libcurl4-openssl-dev qtkeychain-qt6-dev libarchive-dev libarchive-tools lhasa
   fonts-ipafont-gothic fonts-ipafont-mincho poppler-utils socat python3-pyftpdlib python3-openssl openssl xvfb xauth openbox xdotool x11-utils
   libmecab-dev mecab-ipadic-utf8 mecab-utils
-  desktop-file-utils appstream
+  desktop-file-utils appstream dbus-daemon gnome-keyring
   skkdic-extra
   clang-format ccache)
 missing=()

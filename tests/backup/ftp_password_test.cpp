@@ -166,6 +166,41 @@ TEST_F(FtpAccountTest, PortMustBeAPortNumber)
     EXPECT_NE(Prefs::FtpPort.get(), 70000);
 }
 
+// A real desktop keychain (GNOME Keyring's Secret Service, started by scripts/with-keyring.sh):
+// the accepted password goes into it, a later run reads it back, and an emptied one is removed.
+TEST_F(FtpAccountTest, WithTheDesktopKeychainTheAcceptedPasswordIsThereInTheNextRun)
+{
+    if (qgetenv("SORANOWA_SECRET_SERVICE") != "1")
+        GTEST_SKIP() << "runs beside its own keychain: scripts/with-keyring.sh";
+    SetFtpPasswordStore(std::make_unique<KeychainPasswordStore>());
+    const QString port = QString::number(server.port());
+    {
+        frmBackup dialog(data->records);
+        dialog.show();
+        upload(dialog, QString::fromLatin1(TestFtpServer::kPassword), port);
+        EXPECT_EQ(prompt.last().title, QStringLiteral("送信完了"));
+    }
+    EXPECT_EQ(countTitled(kNoKeychainTitle), 0);
+
+    // A fresh store is what the next start of the program has: only the keychain remembers.
+    KeychainPasswordStore nextRun;
+    const QString key = QStringLiteral("ftp://%1@127.0.0.1:%2").arg(QString::fromLatin1(TestFtpServer::kUser), port);
+    QString stored;
+    ASSERT_EQ(nextRun.read(key, stored), PasswordStore::Result::Ok);
+    EXPECT_EQ(stored, QString::fromLatin1(TestFtpServer::kPassword));
+
+    SetFtpPasswordStore(std::make_unique<KeychainPasswordStore>());
+    {
+        frmBackup dialog(data->records);
+        dialog.show();
+        EXPECT_EQ(dialog.fraServer->txtPassword->text(), QString::fromLatin1(TestFtpServer::kPassword));
+    }
+    FtpPasswords().remember(QStringLiteral("127.0.0.1"), server.port(), QString::fromLatin1(TestFtpServer::kUser),
+                            QString());
+    EXPECT_EQ(KeychainPasswordStore().read(key, stored), PasswordStore::Result::NotFound);
+    EXPECT_EQ(countTitled(kNoKeychainTitle), 0);
+}
+
 // The machine running the tests has no keychain: the real store must say so, promptly.
 TEST(KeychainStore, WithoutASecretServiceItAnswersUnavailableWithoutHanging)
 {
