@@ -1,27 +1,12 @@
 #include "store/pendingrestore.h"
 
+#include "store/fdio.h"
+
 #include <QDir>
 #include <QFile>
 #include <QSaveFile>
 
 #include <cstdio>
-
-#include <fcntl.h>
-#include <unistd.h>
-
-namespace
-{
-
-void syncFolder(const QString &folder)
-{
-    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_CLOEXEC);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
-}
-
-} // namespace
 
 bool MarkRestoreReady(const QString &staging, const QStringList &names)
 {
@@ -51,7 +36,7 @@ bool FinishRestore(const QString &staging, const QString &dataFolder)
                             QFile::encodeName(QDir(dataFolder).filePath(name)).constData()) != 0)
                 return false;
         }
-        syncFolder(dataFolder);
+        SyncFolder(dataFolder);
     }
     return dir.removeRecursively();
 }

@@ -1,9 +1,10 @@
 #include "store/recordjournal.h"
 
+#include "store/fdio.h"
+
 #include <QFile>
 #include <QFileInfo>
 
-#include <cerrno>
 #include <cstring>
 #include <vector>
 
@@ -46,46 +47,6 @@ quint64 getInt(const char *p, int bytes)
 void seal(QByteArray &entry)
 {
     putInt(entry, checksum(entry.constData(), entry.size()), kChecksumBytes);
-}
-
-bool writeAll(int fd, const char *data, qint64 bytes, qint64 offset = -1)
-{
-    while (bytes > 0) {
-        const ssize_t n = offset < 0 ? ::write(fd, data, size_t(bytes)) : ::pwrite(fd, data, size_t(bytes), offset);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        data += n;
-        bytes -= n;
-        if (offset >= 0)
-            offset += n;
-    }
-    return true;
-}
-
-bool readAll(int fd, char *out, qint64 bytes, qint64 offset)
-{
-    while (bytes > 0) {
-        const ssize_t n = ::pread(fd, out, size_t(bytes), offset);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        out += n;
-        bytes -= n;
-        offset += n;
-    }
-    return true;
-}
-
-void syncFolderOf(const QString &path)
-{
-    const int fd = ::open(QFile::encodeName(QFileInfo(path).absolutePath()).constData(), O_RDONLY | O_CLOEXEC);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
 }
 
 struct Entry {
@@ -152,9 +113,9 @@ bool RecordJournal::append(const QByteArray &entry)
         m_fd = ::open(QFile::encodeName(m_path).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_APPEND | O_CLOEXEC, 0666);
         if (m_fd < 0)
             return false;
-        syncFolderOf(m_path);
+        SyncFolder(QFileInfo(m_path).absolutePath());
     }
-    return writeAll(m_fd, entry.constData(), entry.size());
+    return WriteFully(m_fd, entry.constData(), entry.size());
 }
 
 bool RecordJournal::saveBefore(int fileId, int fd, qint64 offset, qint64 length)
@@ -181,7 +142,7 @@ bool RecordJournal::saveBefore(int fileId, int fd, qint64 offset, qint64 length)
     const qint64 end = std::min(offset + length, oldLength);
     if (offset < end && m_saved.insert({fileId, offset}).second) {
         QByteArray old(qsizetype(end - offset), '\0');
-        if (!readAll(fd, old.data(), old.size(), offset)) {
+        if (!ReadFullyAt(fd, old.data(), old.size(), offset)) {
             m_saved.erase({fileId, offset});
             return false;
         }
@@ -242,7 +203,7 @@ bool RecordJournal::RollBack(const QString &journalPath, const std::array<QStrin
     // Newest first, so a record saved twice ends with its oldest bytes.
     for (auto it = entries.rbegin(); ok && it != entries.rend(); ++it) {
         if (it->kind == kBytesEntry && fds[size_t(it->fileId)] >= 0)
-            ok = writeAll(fds[size_t(it->fileId)], it->bytes.constData(), it->bytes.size(), it->offset);
+            ok = WriteFully(fds[size_t(it->fileId)], it->bytes.constData(), it->bytes.size(), it->offset);
     }
     for (int i = 0; i < kFiles; ++i) {
         if (fds[size_t(i)] < 0)

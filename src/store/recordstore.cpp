@@ -3,6 +3,7 @@
 #include "platform/clock.h"
 #include "store/pendingrestore.h"
 #include "store/cp932.h"
+#include "store/fdio.h"
 #include "store/helpers.h"
 #include "store/oledate.h"
 
@@ -65,35 +66,6 @@ template <typename Fn> bool scanRecords(QFile &file, int length, Fn &&fn, const 
 // Compaction copies through a buffer small enough to stay in the processor cache.
 constexpr qint64 kCompactChunk = 1024 * 1024;
 
-bool readFully(int fd, char *out, qint64 bytes, qint64 offset)
-{
-    while (bytes > 0) {
-        const ssize_t n = ::pread(fd, out, size_t(bytes), off_t(offset));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        out += n;
-        bytes -= n;
-        offset += n;
-    }
-    return true;
-}
-
-bool writeFully(int fd, const char *data, qint64 bytes)
-{
-    while (bytes > 0) {
-        const ssize_t n = ::write(fd, data, size_t(bytes));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        data += n;
-        bytes -= n;
-    }
-    return true;
-}
-
 // Copies bytes from one file to the end of another inside the kernel, as cp does. Returns the
 // bytes copied: fewer than asked when the kernel cannot copy between these two files (the caller
 // writes the rest itself), -1 on a failure.
@@ -112,16 +84,6 @@ qint64 copyInKernel(int from, qint64 offset, int to, qint64 bytes)
         done += n;
     }
     return done;
-}
-
-bool syncFile(const QString &path)
-{
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY);
-    if (fd < 0)
-        return false;
-    const bool ok = ::fsync(fd) == 0;
-    ::close(fd);
-    return ok;
 }
 
 bool isAllDigits(const char *p, int n)
@@ -707,7 +669,7 @@ bool RecordStore::compact(const QString &name, const QString &tempName, int leng
         qint64 recordNo = 1;
         while (ok && recordNo <= total) {
             const qint64 count = std::min(perChunk, total - recordNo + 1);
-            ok = readFully(source, buffer.data(), count * length, (recordNo - 1) * length);
+            ok = ReadFullyAt(source, buffer.data(), count * length, (recordNo - 1) * length);
             // Consecutive kept records go out together, copied inside the kernel where it can.
             qint64 runStart = 0;
             for (qint64 i = 0; ok && i <= count; ++i) {
@@ -719,7 +681,7 @@ bool RecordStore::compact(const QString &name, const QString &tempName, int leng
                         kernelCopy ? copyInKernel(source, (recordNo - 1 + runStart) * length, temp, bytes) : 0;
                     if (copied < bytes)
                         kernelCopy = false;
-                    ok = copied >= 0 && writeFully(temp, buffer.data() + runStart * length + copied, bytes - copied);
+                    ok = copied >= 0 && WriteFully(temp, buffer.data() + runStart * length + copied, bytes - copied);
                 }
                 runStart = i + 1;
             }
@@ -738,7 +700,7 @@ bool RecordStore::compact(const QString &name, const QString &tempName, int leng
     // leaves either the old file or the new one, never a mix.
     ok = ok && std::rename(QFile::encodeName(tempPath).constData(), QFile::encodeName(path).constData()) == 0;
     if (ok)
-        syncFile(QFileInfo(path).absolutePath());
+        SyncFolder(QFileInfo(path).absolutePath());
     if (!ok) {
         ShowErrorBox(5, QStringLiteral("ファイル最適化エラー"));
         return false;

@@ -20,27 +20,6 @@
 namespace
 {
 
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeAll(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes);
-}
-
-QByteArray noise(int size)
-{
-    QByteArray bytes(size, Qt::Uninitialized);
-    QRandomGenerator gen(7);
-    gen.fillRange(reinterpret_cast<quint32 *>(bytes.data()), size / 4);
-    return bytes;
-}
-
 struct FtpBackupTest : ::testing::Test {
     TestDataFolder root;
     TestPrompt prompt;
@@ -64,7 +43,7 @@ struct FtpBackupTest : ::testing::Test {
         ASSERT_TRUE(EnterDataFolder());
         data = std::make_unique<AppData>(dataDir);
         ASSERT_TRUE(data->records.OpenRecordFiles());
-        writeAll(dataDir + QStringLiteral("/Shop.snw"), QByteArray("\"shop one\"\r\n"));
+        WriteBytes(dataDir + QStringLiteral("/Shop.snw"), QByteArray("\"shop one\"\r\n"));
     }
     FtpAccount account(const QString &password = QString::fromLatin1(TestFtpServer::kPassword)) const
     {
@@ -74,8 +53,8 @@ struct FtpBackupTest : ::testing::Test {
 
 TEST_F(FtpBackupTest, UploadThenDownloadRestoresTheSameBytes)
 {
-    const QByteArray customers = noise(300000); // large enough for the bar to move
-    writeAll(dataDir + QStringLiteral("/Customer.snw"), customers);
+    const QByteArray customers = NoiseBytes(300000, 7); // large enough for the bar to move
+    WriteBytes(dataDir + QStringLiteral("/Customer.snw"), customers);
     clsFtpClient ftp;
     ASSERT_TRUE(RunFtpUpload(data->records, ftp, account(), view));
     EXPECT_EQ(statuses, (QStringList{QStringLiteral("ｻｰﾊﾞｰに接続ﾄﾗｲ中..."), QStringLiteral("ﾊﾞｯｸｱｯﾌﾟﾌｧｲﾙの作成中..."),
@@ -93,12 +72,12 @@ TEST_F(FtpBackupTest, UploadThenDownloadRestoresTheSameBytes)
     EXPECT_EQ(progress.last(), 0); // reset at the end
 
     // A second upload replaces the one server archive.
-    writeAll(dataDir + QStringLiteral("/Shop.snw"), QByteArray("\"shop two\"\r\n"));
+    WriteBytes(dataDir + QStringLiteral("/Shop.snw"), QByteArray("\"shop two\"\r\n"));
     ASSERT_TRUE(RunFtpUpload(data->records, ftp, account(), view));
     EXPECT_EQ(QDir(server.root()).entryList(QDir::Files), QStringList{QStringLiteral("SoranowaFtp.snb")});
 
-    writeAll(dataDir + QStringLiteral("/Shop.snw"), QByteArray("\"changed\"\r\n"));
-    writeAll(dataDir + QStringLiteral("/Customer.snw"), QByteArray("gone"));
+    WriteBytes(dataDir + QStringLiteral("/Shop.snw"), QByteArray("\"changed\"\r\n"));
+    WriteBytes(dataDir + QStringLiteral("/Customer.snw"), QByteArray("gone"));
     prompt.clear();
     statuses.clear();
     maximum = -1;
@@ -108,9 +87,9 @@ TEST_F(FtpBackupTest, UploadThenDownloadRestoresTheSameBytes)
     EXPECT_EQ(prompt.asked[1].title, QStringLiteral("ソラノワの再起動"));
     EXPECT_EQ(statuses.last(), QStringLiteral("ﾊﾞｯｸｱｯﾌﾟﾌｧｲﾙの受信中..."));
     EXPECT_EQ(maximum, QFileInfo(server.file(QStringLiteral("SoranowaFtp.snb"))).size() / 1000);
-    EXPECT_EQ(readAll(dataDir + QStringLiteral("/Shop.snw")), QByteArray("\"shop two\"\r\n"));
-    EXPECT_EQ(readAll(dataDir + QStringLiteral("/Customer.snw")), customers);
-    EXPECT_EQ(readAll(FtpDownloadPath()), readAll(server.file(QStringLiteral("SoranowaFtp.snb"))));
+    EXPECT_EQ(ReadBytes(dataDir + QStringLiteral("/Shop.snw")), QByteArray("\"shop two\"\r\n"));
+    EXPECT_EQ(ReadBytes(dataDir + QStringLiteral("/Customer.snw")), customers);
+    EXPECT_EQ(ReadBytes(FtpDownloadPath()), ReadBytes(server.file(QStringLiteral("SoranowaFtp.snb"))));
     EXPECT_EQ(FtpDownloadPath(), QDir::cleanPath(root.path() + QStringLiteral("/backup/FtpTmp.lzh")));
 }
 
@@ -150,16 +129,16 @@ TEST_F(FtpBackupTest, MissingServerArchiveIsReportedAndTheDataStays)
     EXPECT_EQ(prompt.last().text, QStringLiteral("バックアップファイルの受信に失敗しました。"));
     EXPECT_EQ(statuses.last(), QStringLiteral("切断完了"));
     EXPECT_FALSE(QFile::exists(FtpDownloadPath()));
-    EXPECT_EQ(readAll(dataDir + QStringLiteral("/Shop.snw")), QByteArray("\"shop one\"\r\n"));
+    EXPECT_EQ(ReadBytes(dataDir + QStringLiteral("/Shop.snw")), QByteArray("\"shop one\"\r\n"));
     EXPECT_TRUE(data->records.IsOpen());
 }
 
 TEST_F(FtpBackupTest, ServerStoppingMidTransferFailsAndKeepsTheEarlierCopies)
 {
     const QString local = dataDir + QStringLiteral("/big.bin");
-    const QByteArray big = noise(16 * 1024 * 1024);
-    writeAll(local, big);
-    writeAll(server.file(QStringLiteral("SoranowaFtp.snb")), QByteArray("earlier archive"));
+    const QByteArray big = NoiseBytes(16 * 1024 * 1024, 7);
+    WriteBytes(local, big);
+    WriteBytes(server.file(QStringLiteral("SoranowaFtp.snb")), QByteArray("earlier archive"));
 
     clsFtpClient ftp;
     ftp.Port = server.port();
@@ -170,19 +149,19 @@ TEST_F(FtpBackupTest, ServerStoppingMidTransferFailsAndKeepsTheEarlierCopies)
     EXPECT_EQ(ftp.FileSize(QStringLiteral("nothing.snb")), 0);
     ftp.Send = [this](const QString &, qint64) { server.stop(); };
     EXPECT_FALSE(ftp.PutFile(local, QStringLiteral("SoranowaFtp.snb")));
-    EXPECT_EQ(readAll(server.file(QStringLiteral("SoranowaFtp.snb"))), QByteArray("earlier archive"));
+    EXPECT_EQ(ReadBytes(server.file(QStringLiteral("SoranowaFtp.snb"))), QByteArray("earlier archive"));
 
     ASSERT_TRUE(server.start());
-    writeAll(server.file(QStringLiteral("SoranowaFtp.snb")), big);
+    WriteBytes(server.file(QStringLiteral("SoranowaFtp.snb")), big);
     const QString target = dataDir + QStringLiteral("/fetched.bin");
-    writeAll(target, QByteArray("earlier download"));
+    WriteBytes(target, QByteArray("earlier download"));
     ftp.Send = nullptr;
     ftp.Port = server.port();
     ASSERT_TRUE(ftp.Connect(QStringLiteral("127.0.0.1"), QString::fromLatin1(TestFtpServer::kUser),
                             QString::fromLatin1(TestFtpServer::kPassword)));
     ftp.Receive = [this](const QString &, qint64) { server.stop(); };
     EXPECT_FALSE(ftp.GetFile(QStringLiteral("SoranowaFtp.snb"), target));
-    EXPECT_EQ(readAll(target), QByteArray("earlier download"));
+    EXPECT_EQ(ReadBytes(target), QByteArray("earlier download"));
 }
 
 } // namespace
@@ -223,7 +202,7 @@ TEST_F(FtpBackupTest, DialogsSendAndFetchWithTheTypedAccount)
     EXPECT_TRUE(QFile::exists(server.file(QStringLiteral("SoranowaFtp.snb"))));
     EXPECT_EQ(Prefs::FtpUser.get(), QString::fromLatin1(TestFtpServer::kUser));
 
-    writeAll(dataDir + QStringLiteral("/Shop.snw"), QByteArray("\"changed\"\r\n"));
+    WriteBytes(dataDir + QStringLiteral("/Shop.snw"), QByteArray("\"changed\"\r\n"));
     frmRestore dialog(data->records);
     dialog.show();
     // The account comes back filled in: the user name from the preferences, the password from this session.
@@ -233,7 +212,7 @@ TEST_F(FtpBackupTest, DialogsSendAndFetchWithTheTypedAccount)
         dialog.grab().save(qEnvironmentVariable("SORANOWA_SCREENSHOTS") + QStringLiteral("/frmRestore.png"));
     dialog.findChild<QPushButton *>(QStringLiteral("cmdFtpRestore"))->click();
     EXPECT_TRUE(dialog.restored());
-    EXPECT_EQ(readAll(dataDir + QStringLiteral("/Shop.snw")), QByteArray("\"shop one\"\r\n"));
+    EXPECT_EQ(ReadBytes(dataDir + QStringLiteral("/Shop.snw")), QByteArray("\"shop one\"\r\n"));
 }
 
 } // namespace

@@ -24,27 +24,6 @@
 namespace
 {
 
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeAll(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes);
-}
-
-QByteArray noise(int size)
-{
-    QByteArray bytes(size, Qt::Uninitialized);
-    QRandomGenerator gen(11);
-    gen.fillRange(reinterpret_cast<quint32 *>(bytes.data()), size / 4);
-    return bytes;
-}
-
 struct FtpSecureTest : ::testing::Test {
     TestDataFolder root;
     TestPrompt prompt;
@@ -62,8 +41,8 @@ struct FtpSecureTest : ::testing::Test {
         ASSERT_TRUE(EnterDataFolder());
         data = std::make_unique<AppData>(dataDir);
         ASSERT_TRUE(data->records.OpenRecordFiles());
-        writeAll(dataDir + QStringLiteral("/Shop.snw"), QByteArray("\"shop one\"\r\n"));
-        writeAll(dataDir + QStringLiteral("/Customer.snw"), noise(200000));
+        WriteBytes(dataDir + QStringLiteral("/Shop.snw"), QByteArray("\"shop one\"\r\n"));
+        WriteBytes(dataDir + QStringLiteral("/Customer.snw"), NoiseBytes(200000, 11));
     }
     FtpAccount account(const QString &certificate,
                        const QString &password = QString::fromLatin1(TestFtpServer::kPassword)) const
@@ -77,7 +56,7 @@ TEST_F(FtpSecureTest, TlsServerIsUsedWhenItsCertificateIsTrusted)
 {
     if (!server.startTls())
         GTEST_SKIP() << "pyftpdlib with TLS or openssl is not available";
-    const QByteArray customers = readAll(dataDir + QStringLiteral("/Customer.snw"));
+    const QByteArray customers = ReadBytes(dataDir + QStringLiteral("/Customer.snw"));
 
     // A self-signed certificate nobody vouched for: no connection, and no word about the password.
     clsFtpClient ftp;
@@ -96,19 +75,19 @@ TEST_F(FtpSecureTest, TlsServerIsUsedWhenItsCertificateIsTrusted)
     EXPECT_EQ(prompt.last().title, QStringLiteral("送信完了"));
     EXPECT_EQ(QDir(server.root()).entryList(QDir::Files), QStringList{QStringLiteral("SoranowaFtp.snb")});
 
-    writeAll(dataDir + QStringLiteral("/Customer.snw"), QByteArray("changed"));
+    WriteBytes(dataDir + QStringLiteral("/Customer.snw"), QByteArray("changed"));
     prompt.clear();
     EXPECT_EQ(RunFtpRestore(data->records, ftp, account(server.certificate()), view), RestoreOutcome::Restored);
     EXPECT_EQ(prompt.last().title, QStringLiteral("ソラノワの再起動"));
-    EXPECT_EQ(readAll(dataDir + QStringLiteral("/Customer.snw")), customers);
+    EXPECT_EQ(ReadBytes(dataDir + QStringLiteral("/Customer.snw")), customers);
 }
 
 TEST_F(FtpSecureTest, TlsMissingFileAndServerStoppingMidUploadKeepTheEarlierArchive)
 {
     if (!server.startTls())
         GTEST_SKIP() << "pyftpdlib with TLS or openssl is not available";
-    writeAll(dataDir + QStringLiteral("/Customer.snw"), noise(8 * 1024 * 1024));
-    writeAll(server.file(QStringLiteral("SoranowaFtp.snb")), QByteArray("earlier archive"));
+    WriteBytes(dataDir + QStringLiteral("/Customer.snw"), NoiseBytes(8 * 1024 * 1024, 11));
+    WriteBytes(server.file(QStringLiteral("SoranowaFtp.snb")), QByteArray("earlier archive"));
     clsFtpClient ftp;
     ftp.Port = server.port();
     ftp.CertificateFile = server.certificate();
@@ -121,10 +100,10 @@ TEST_F(FtpSecureTest, TlsMissingFileAndServerStoppingMidUploadKeepTheEarlierArch
     EXPECT_FALSE(ftp.GetFile(QStringLiteral("nothing.snb"), fetched));
     EXPECT_FALSE(QFile::exists(fetched));
     ASSERT_TRUE(ftp.GetFile(QStringLiteral("SoranowaFtp.snb"), fetched));
-    EXPECT_EQ(readAll(fetched), QByteArray("earlier archive"));
+    EXPECT_EQ(ReadBytes(fetched), QByteArray("earlier archive"));
     ftp.Send = [this](const QString &, qint64) { server.stop(); };
     EXPECT_FALSE(ftp.PutFile(dataDir + QStringLiteral("/Customer.snw"), QStringLiteral("SoranowaFtp.snb")));
-    EXPECT_EQ(readAll(server.file(QStringLiteral("SoranowaFtp.snb"))), QByteArray("earlier archive"));
+    EXPECT_EQ(ReadBytes(server.file(QStringLiteral("SoranowaFtp.snb"))), QByteArray("earlier archive"));
 }
 
 // Files may grow only so far while it lives, as on a disk that is nearly full.
@@ -156,10 +135,10 @@ TEST_F(FtpSecureTest, FullDiskDuringDownloadFailsAndTheDataStays)
 {
     if (!server.start())
         GTEST_SKIP() << "pyftpdlib is not available";
-    writeAll(server.file(QStringLiteral("SoranowaFtp.snb")), noise(2 * 1024 * 1024));
+    WriteBytes(server.file(QStringLiteral("SoranowaFtp.snb")), NoiseBytes(2 * 1024 * 1024, 11));
     QDir().mkpath(QFileInfo(FtpDownloadPath()).absolutePath());
-    writeAll(FtpDownloadPath(), QByteArray("earlier download"));
-    const QByteArray customers = readAll(dataDir + QStringLiteral("/Customer.snw"));
+    WriteBytes(FtpDownloadPath(), QByteArray("earlier download"));
+    const QByteArray customers = ReadBytes(dataDir + QStringLiteral("/Customer.snw"));
 
     clsFtpClient ftp;
     RestoreOutcome outcome;
@@ -173,11 +152,11 @@ TEST_F(FtpSecureTest, FullDiskDuringDownloadFailsAndTheDataStays)
     EXPECT_EQ(prompt.last().title, QStringLiteral("送信失敗"));
     EXPECT_EQ(prompt.last().text, QStringLiteral("バックアップファイルの受信に失敗しました。"));
     EXPECT_EQ(statuses.last(), QStringLiteral("切断完了"));
-    EXPECT_EQ(readAll(FtpDownloadPath()), QByteArray("earlier download"));
+    EXPECT_EQ(ReadBytes(FtpDownloadPath()), QByteArray("earlier download"));
     EXPECT_EQ(QDir(QFileInfo(FtpDownloadPath()).absolutePath()).entryList(QDir::Files),
               QStringList{QStringLiteral("FtpTmp.lzh")}); // no half-written copy left behind
-    EXPECT_EQ(readAll(dataDir + QStringLiteral("/Customer.snw")), customers);
-    EXPECT_EQ(readAll(dataDir + QStringLiteral("/Shop.snw")), QByteArray("\"shop one\"\r\n"));
+    EXPECT_EQ(ReadBytes(dataDir + QStringLiteral("/Customer.snw")), customers);
+    EXPECT_EQ(ReadBytes(dataDir + QStringLiteral("/Shop.snw")), QByteArray("\"shop one\"\r\n"));
     EXPECT_TRUE(data->records.IsOpen());
 }
 

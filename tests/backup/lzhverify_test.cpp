@@ -45,19 +45,6 @@ QByteArray records(int count, quint32 seed)
     return out;
 }
 
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes);
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 TEST(ReadBackCheck, AgreesWithLibarchiveAndCatchesEveryDamage)
 {
     QTemporaryDir dir;
@@ -70,7 +57,7 @@ TEST(ReadBackCheck, AgreesWithLibarchiveAndCatchesEveryDamage)
     };
     std::vector<LzhSource> sources;
     for (const auto &[name, bytes] : files) {
-        writeFile(dir.filePath(name), bytes);
+        WriteBytes(dir.filePath(name), bytes);
         sources.push_back({name, dir.filePath(name), QDateTime::fromSecsSinceEpoch(1700000000)});
     }
     const QString archive = dir.filePath(QStringLiteral("a.snb"));
@@ -96,20 +83,20 @@ TEST(ReadBackCheck, AgreesWithLibarchiveAndCatchesEveryDamage)
     }
 
     // Any flipped bit, anywhere, and a cut-short archive fail the check.
-    const QByteArray good = readFile(archive);
+    const QByteArray good = ReadBytes(archive);
     const QString damaged = dir.filePath(QStringLiteral("damaged.snb"));
     int tried = 0;
     for (qsizetype at = 0; at < good.size(); at += 1 + good.size() / 97, ++tried) {
         for (int bit : {0, 5}) {
             QByteArray bad = good;
             bad[at] = char(bad[at] ^ (1 << bit));
-            writeFile(damaged, bad);
+            WriteBytes(damaged, bad);
             EXPECT_FALSE(VerifyLzhArchive(damaged).has_value()) << "byte " << at << " bit " << bit;
         }
     }
     EXPECT_GT(tried, 90);
     for (qsizetype cut : {qsizetype(1), qsizetype(100), good.size() / 2, good.size() - 1}) {
-        writeFile(damaged, good.left(cut));
+        WriteBytes(damaged, good.left(cut));
         EXPECT_FALSE(VerifyLzhArchive(damaged).has_value()) << "cut at " << cut;
     }
     EXPECT_FALSE(VerifyLzhArchive(dir.filePath(QStringLiteral("missing.snb"))).has_value());
@@ -157,7 +144,7 @@ TEST(LargerDictionaries, Lh6AndLh7ArchivesAreRestored)
         expected.insert(m.name, original);
     }
     const QString archive = dir.filePath(QStringLiteral("other.lzh"));
-    writeFile(archive, RawLzhArchive(entries));
+    WriteBytes(archive, RawLzhArchive(entries));
 
     if (HaveTool(QStringLiteral("lha"))) {
         const ToolRun run = RunTool(QStringLiteral("lha"), {QStringLiteral("t"), archive});

@@ -19,3 +19,10 @@ class TestDataFolder
     QTemporaryDir m_dir;
     QString m_previous;
 };
+
+// A whole file's bytes: none when it cannot be read.
+QByteArray ReadBytes(const QString &path);
+// Replaces a file's bytes; a file that cannot be written fails the test.
+void WriteBytes(const QString &path, const QByteArray &bytes);
+// Bytes that do not compress, the same for the same seed.
+QByteArray NoiseBytes(int size, quint32 seed);
