@@ -39,16 +39,6 @@ bool WriteFully(int fd, const char *data, qint64 bytes, qint64 offset)
     return true;
 }
 
-bool SyncFile(const QString &path)
-{
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    const bool ok = ::fsync(fd) == 0;
-    ::close(fd);
-    return ok;
-}
-
 void SyncFolder(const QString &folder)
 {
     const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_CLOEXEC);

@@ -8,7 +8,5 @@
 bool ReadFullyAt(int fd, char *out, qint64 bytes, qint64 offset);
 // Writes every byte, at `offset` or, when it is negative, at the file's current position.
 bool WriteFully(int fd, const char *data, qint64 bytes, qint64 offset = -1);
-// Flushes a file to the disk; false when it cannot be opened or flushed.
-bool SyncFile(const QString &path);
 // Flushes a folder's entries, so a file just made or renamed in it survives a power cut.
 void SyncFolder(const QString &folder);
