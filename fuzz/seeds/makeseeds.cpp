@@ -125,6 +125,8 @@ void archiveSeeds(const QString &shop)
          withPrefix(QByteArray("\2\0\20", 3), QByteArray("ざるそば かつ丼 ").repeated(40)));
     seed(QStringLiteral("lzh_roundtrip"), QStringLiteral("records"),
          withPrefix(QByteArray(1, '\0'), readFile(shop + QStringLiteral("/Customer.snw")).left(2000)));
+    // An empty file and one whose packed stream is shorter than 8 bytes, once refused on restore.
+    seed(QStringLiteral("lzh_roundtrip"), QStringLiteral("short-stream"), QByteArray::fromBase64("9wAAAAEBAQAAAQA="));
 }
 
 void zipSeeds()

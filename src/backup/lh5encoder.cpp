@@ -75,6 +75,17 @@ int bitLength(unsigned v)
     return n;
 }
 
+// Counts what a block would take, so the last block can be sized before it is written.
+struct BitCounter {
+    qint64 bits = 0;
+    void put(int count, unsigned) { bits += count; }
+};
+
+// libarchive (the restore's reader) refuses a stream whose last block starts fewer than 8 bytes
+// before the end, though the format allows it: it refills its bit cache 8 bytes at a time and
+// takes a short refill at a block start for damage. A last block at least this long is safe.
+constexpr qint64 kShortestLastBlockBits = 64;
+
 class BlockCoder
 {
   public:
@@ -88,21 +99,21 @@ class BlockCoder
     {
         m_codes.push_back(c);
         if (int(m_codes.size()) >= kBlockSymbols)
-            flush();
+            flush(false);
     }
     void match(int length, int distance)
     {
         m_codes.push_back(std::uint16_t(256 + length - kMinMatch));
         m_dists.push_back(std::uint16_t(distance - 1));
         if (int(m_codes.size()) >= kBlockSymbols)
-            flush();
+            flush(false);
     }
-    void flush();
+    // Writes the codes gathered so far as one block; `last` when no block follows.
+    void flush(bool last);
 
   private:
-    void writeTempTable(const std::vector<std::uint8_t> &len, int countBits, int special);
-    void writeLitLenLengths(const std::vector<std::uint8_t> &len, const std::vector<std::uint8_t> &tLen,
-                            const std::vector<std::uint16_t> &tCode);
+    // `widePositions` spells the position table out in full (a longer block that reads the same).
+    template <typename Sink> void write(Sink &out, bool widePositions) const;
 
     BitWriter &m_bits;
     int m_posSymbols;
@@ -148,107 +159,126 @@ int usedLength(const std::vector<std::uint8_t> &len)
     return n;
 }
 
-void BlockCoder::writeTempTable(const std::vector<std::uint8_t> &len, int countBits, int special)
+int onlyUsed(const std::vector<std::uint32_t> &freq)
 {
-    const int n = usedLength(len);
-    m_bits.put(countBits, unsigned(n));
+    for (std::size_t i = 0; i < freq.size(); ++i)
+        if (freq[i])
+            return int(i);
+    return 0;
+}
+
+// The first `n` code lengths of a temporary or position table.
+template <typename Sink>
+void writeTempTable(Sink &out, const std::vector<std::uint8_t> &len, int n, int countBits, int special)
+{
+    out.put(countBits, unsigned(n));
     int i = 0;
     while (i < n) {
-        const int k = len[i++];
+        const int k = len[std::size_t(i++)];
         if (k <= 6)
-            m_bits.put(3, unsigned(k));
+            out.put(3, unsigned(k));
         else
-            m_bits.put(k - 3, (1u << (k - 3)) - 2);
+            out.put(k - 3, (1u << (k - 3)) - 2);
         if (i == special) {
-            while (i < n && i < 6 && len[i] == 0)
+            while (i < n && i < 6 && len[std::size_t(i)] == 0)
                 ++i;
-            m_bits.put(2, unsigned(i - 3));
+            out.put(2, unsigned(i - 3));
         }
     }
 }
 
-void BlockCoder::writeLitLenLengths(const std::vector<std::uint8_t> &len, const std::vector<std::uint8_t> &tLen,
-                                    const std::vector<std::uint16_t> &tCode)
+template <typename Sink>
+void writeLitLenLengths(Sink &out, const std::vector<std::uint8_t> &len, const std::vector<std::uint8_t> &tLen,
+                        const std::vector<std::uint16_t> &tCode)
 {
     const int n = usedLength(len);
-    m_bits.put(kLitLenBits, unsigned(n));
+    out.put(kLitLenBits, unsigned(n));
     walkLitLenLengths(len, n, [&](int sym, int extraBits, int extra) {
-        m_bits.put(tLen[sym], tCode[sym]);
+        out.put(tLen[std::size_t(sym)], tCode[std::size_t(sym)]);
         if (extraBits > 0)
-            m_bits.put(extraBits, unsigned(extra));
+            out.put(extraBits, unsigned(extra));
     });
 }
 
-void BlockCoder::flush()
+void BlockCoder::flush(bool last)
 {
     if (m_codes.empty())
         return;
+    bool widePositions = false;
+    if (last) {
+        BitCounter counter;
+        write(counter, false);
+        widePositions = counter.bits < kShortestLastBlockBits;
+    }
+    write(m_bits, widePositions);
+    m_codes.clear();
+    m_dists.clear();
+}
+
+template <typename Sink> void BlockCoder::write(Sink &out, bool widePositions) const
+{
     std::vector<std::uint32_t> cFreq(kLitLenSymbols, 0), pFreq(std::size_t(m_posSymbols), 0);
     for (std::uint16_t c : m_codes)
         ++cFreq[c];
     for (std::uint16_t d : m_dists)
-        ++pFreq[bitLength(d)];
+        ++pFreq[std::size_t(bitLength(d))];
 
-    m_bits.put(16, unsigned(m_codes.size()));
+    out.put(16, unsigned(m_codes.size()));
     const std::vector<std::uint8_t> cLen = HuffmanLengths(cFreq);
     const bool cSingle = usedLength(cLen) == 0;
     std::vector<std::uint16_t> cCode;
     if (cSingle) {
-        int only = 0;
-        while (cFreq[only] == 0)
-            ++only;
-        m_bits.put(kTempBits, 0);
-        m_bits.put(kTempBits, 0);
-        m_bits.put(kLitLenBits, 0);
-        m_bits.put(kLitLenBits, unsigned(only));
+        out.put(kTempBits, 0);
+        out.put(kTempBits, 0);
+        out.put(kLitLenBits, 0);
+        out.put(kLitLenBits, unsigned(onlyUsed(cFreq)));
     } else {
         cCode = CanonicalCodes(cLen);
         std::vector<std::uint32_t> tFreq(kTempSymbols, 0);
-        walkLitLenLengths(cLen, usedLength(cLen), [&](int sym, int, int) { ++tFreq[sym]; });
+        walkLitLenLengths(cLen, usedLength(cLen), [&](int sym, int, int) { ++tFreq[std::size_t(sym)]; });
         std::vector<std::uint8_t> tLen = HuffmanLengths(tFreq);
         std::vector<std::uint16_t> tCode(kTempSymbols, 0);
         if (usedLength(tLen) == 0) {
-            int only = 0;
-            while (tFreq[only] == 0)
-                ++only;
-            m_bits.put(kTempBits, 0);
-            m_bits.put(kTempBits, unsigned(only));
+            out.put(kTempBits, 0);
+            out.put(kTempBits, unsigned(onlyUsed(tFreq)));
         } else {
             tCode = CanonicalCodes(tLen);
-            writeTempTable(tLen, kTempBits, 3);
+            writeTempTable(out, tLen, usedLength(tLen), kTempBits, 3);
         }
-        writeLitLenLengths(cLen, tLen, tCode);
+        writeLitLenLengths(out, cLen, tLen, tCode);
     }
 
-    const std::vector<std::uint8_t> pLen = HuffmanLengths(pFreq);
+    std::vector<std::uint8_t> pLen = HuffmanLengths(pFreq);
     std::vector<std::uint16_t> pCode;
-    const bool pSingle = usedLength(pLen) == 0;
+    bool pSingle = usedLength(pLen) == 0;
+    if (pSingle && widePositions) {
+        // Two one-bit codes, the second never used, make a full table out of a single slot.
+        const int only = onlyUsed(pFreq);
+        pLen[std::size_t(only)] = 1;
+        pLen[only == 0 ? 1 : 0] = 1;
+        pSingle = false;
+    }
     if (pSingle) {
-        int only = 0;
-        while (only < m_posSymbols - 1 && pFreq[only] == 0)
-            ++only;
-        m_bits.put(m_posBits, 0);
-        m_bits.put(m_posBits, unsigned(pFreq[only] ? only : 0));
+        out.put(m_posBits, 0);
+        out.put(m_posBits, unsigned(onlyUsed(pFreq)));
     } else {
         pCode = CanonicalCodes(pLen);
-        writeTempTable(pLen, m_posBits, -1);
+        writeTempTable(out, pLen, widePositions ? m_posSymbols : usedLength(pLen), m_posBits, -1);
     }
 
     std::size_t d = 0;
     for (std::uint16_t c : m_codes) {
         if (!cSingle)
-            m_bits.put(cLen[c], cCode[c]);
+            out.put(cLen[c], cCode[c]);
         if (c < 256)
             continue;
         const unsigned dist = m_dists[d++];
         const int slot = bitLength(dist);
         if (!pSingle)
-            m_bits.put(pLen[slot], pCode[slot]);
+            out.put(pLen[std::size_t(slot)], pCode[std::size_t(slot)]);
         if (slot > 1)
-            m_bits.put(slot - 1, dist & ((1u << (slot - 1)) - 1));
+            out.put(slot - 1, dist & ((1u << (slot - 1)) - 1));
     }
-    m_codes.clear();
-    m_dists.clear();
 }
 
 class Matcher
@@ -437,7 +467,7 @@ Lh5Result EncodeLh(QIODevice &in, QIODevice &out, int dictBits, qint64 packedLim
         return gaveUp;
     });
     if (!gaveUp)
-        coder.flush();
+        coder.flush(true);
     bits.finish();
     result.packedSize = gaveUp ? std::max(bits.written(), packedLimit) : bits.written();
     result.ok = read && !bits.failed();
