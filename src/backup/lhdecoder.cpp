@@ -23,7 +23,7 @@ constexpr int kChunk = 1 << 15;
 class BitReader
 {
   public:
-    BitReader(const unsigned char *p, qint64 n) : m_p(p), m_end(p + n) { refill(); }
+    BitReader(const unsigned char *p, qint64 n) : m_begin(p), m_p(p), m_end(p + n) { refill(); }
     unsigned peek(int n) const { return unsigned(m_buf >> (64 - n)); }
     void skip(int n)
     {
@@ -41,6 +41,7 @@ class BitReader
         return v;
     }
     bool overran() const { return m_over > 8; } // the final byte may hold a few padding bits
+    qint64 bytePosition() const { return ((m_p - m_begin) + m_over) - (m_count + 7) / 8; }
 
   private:
     void refill()
@@ -55,6 +56,7 @@ class BitReader
             m_count += 8;
         }
     }
+    const unsigned char *m_begin;
     const unsigned char *m_p;
     const unsigned char *m_end;
     std::uint64_t m_buf = 0;
@@ -229,8 +231,10 @@ std::optional<LhDecoded> DecodeLh(const unsigned char *packed, qint64 packedSize
     };
     const qint64 maxDistance = qint64(1) << dictBits;
     unsigned blockLeft = 0;
+    qint64 lastBlockAt = 0; // the byte holding the first bit of the latest block
     while (out < original) {
         if (blockLeft == 0) {
+            lastBlockAt = bits.bytePosition();
             blockLeft = bits.get(16);
             if (blockLeft == 0 || !readShortLengths(bits, temp, kTempSymbols, 5, 3) ||
                 !readLitLenLengths(bits, temp, litLen) || !readShortLengths(bits, pos, posSymbols, posBits, -1))
@@ -269,6 +273,10 @@ std::optional<LhDecoded> DecodeLh(const unsigned char *packed, qint64 packedSize
         if (bits.overran())
             return std::nullopt;
     }
+    // The restore's reader (libarchive) refuses a last block that starts fewer than 8 bytes
+    // before the end, so a backup holding one could not be restored.
+    if (original > 0 && packedSize - lastBlockAt < 8)
+        return std::nullopt;
     check(out);
     result.size = out;
     return result;

@@ -102,6 +102,24 @@ TEST(ReadBackCheck, AgreesWithLibarchiveAndCatchesEveryDamage)
     EXPECT_FALSE(VerifyLzhArchive(dir.filePath(QStringLiteral("missing.snb"))).has_value());
 }
 
+// A valid -lh5- stream of 7 bytes: lhasa unpacks it, libarchive does not, so the read-back check
+// must not pass it either (our writer makes it 8 bytes or more).
+TEST(ReadBackCheck, RefusesWhatTheRestoreCannotRead)
+{
+    QTemporaryDir dir;
+    const QByteArray data = QByteArray::fromHex("0001010100000100");
+    const QByteArray packed = QByteArray::fromHex("000800c0400e40");
+    const QString archive = dir.filePath(QStringLiteral("short.snb"));
+    WriteBytes(archive, RawLzhArchive({RawLzhPackedEntry("-lh5-", "Bits.snw", packed, data.size(),
+                                                         Crc16(data.constData(), std::size_t(data.size())))}));
+    if (HaveTool(QStringLiteral("lha"))) {
+        const ToolRun run = RunTool(QStringLiteral("lha"), {QStringLiteral("t"), archive});
+        EXPECT_EQ(run.exitCode, 0) << run.output.toStdString();
+    }
+    EXPECT_FALSE(ReadLzhArchive(archive, QString(), [](const LzhEntry &) { return true; }).has_value());
+    EXPECT_FALSE(VerifyLzhArchive(archive).has_value());
+}
+
 // Data whose repeats lie further back than -lh5-'s 8 KiB window reaches.
 QByteArray farRepeats(int blockSize)
 {
