@@ -1,8 +1,10 @@
 // Packing then unpacking gives back every byte: the input is cut into up to three files, packed
-// with the program's own writer and read back through the restore's reader.
+// with the program's own writer, passed by the read-back check and read back through the
+// restore's reader.
 #include "fuzzsupport.h"
 
 #include "backup/lzhreader.h"
+#include "backup/lzhverify.h"
 #include "backup/lzhwriter.h"
 
 #include <QDir>
@@ -39,6 +41,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     std::vector<LzhEntryInfo> written;
     Fuzz::Check(WriteLzhArchive(archive, sources, &written), "archive not written");
     archive.close();
+
+    const auto checked = VerifyLzhArchive(archivePath);
+    Fuzz::Check(checked.has_value() && checked->size() == size_t(files), "the read-back check refuses our archive");
 
     const QString out = folder + QStringLiteral("/out");
     QDir().mkpath(out);
