@@ -63,7 +63,9 @@ QToolButton *LeftPanel::addItem(int group, QAction *action)
     button->setAutoRaise(true);
     button->setIconSize(QSize(36, 36));
     button->setMinimumWidth(110);
-    button->setStyleSheet(QStringLiteral("QToolButton { color: white; } QToolButton:disabled { color: #9aa4b4; }"));
+    // White on the dark panel; the raised face under the pointer is light, so the caption turns dark.
+    button->setStyleSheet(QStringLiteral("QToolButton { color: white; } QToolButton:hover, QToolButton:pressed { "
+                                         "color: #1c2533; } QToolButton:disabled { color: #9aa4b4; }"));
     auto *layout = static_cast<QVBoxLayout *>(items->layout());
     layout->insertWidget(layout->count() - 1, button, 0, Qt::AlignHCenter);
     return button;
