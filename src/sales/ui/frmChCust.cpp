@@ -45,7 +45,8 @@ frmChCust::frmChCust(AppData &data, QWidget *parent) : QWidget(parent), m_data(d
         side->addWidget(lblNum[size_t(k)], row, 1);
     }
     side->setRowStretch(10, 1);
-    m_nameWidth = fontMetrics().horizontalAdvance(QStringLiteral("東京都千代田区千代田"));
+    // Room for most town names in full (14 characters); longer ones are cut, whole in the tooltip.
+    m_nameWidth = fontMetrics().horizontalAdvance(QStringLiteral("神奈川県横浜市港北区日吉本町"));
     picSide->setFixedWidth(m_nameWidth + fontMetrics().horizontalAdvance(QStringLiteral(" 999,999")) + 32);
     picSide->setVisible(false);
 
