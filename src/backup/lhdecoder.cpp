@@ -210,7 +210,8 @@ bool readLitLenLengths(BitReader &bits, const HuffmanTable &temp, HuffmanTable &
 
 } // namespace
 
-std::optional<LhDecoded> DecodeLh(const unsigned char *packed, qint64 packedSize, qint64 original, int dictBits)
+std::optional<LhDecoded> DecodeLh(const unsigned char *packed, qint64 packedSize, qint64 original, int dictBits,
+                                  LhEnd end, const LhSink &sink)
 {
     if (dictBits < 13 || dictBits > 16 || original < 0)
         return std::nullopt;
@@ -222,10 +223,14 @@ std::optional<LhDecoded> DecodeLh(const unsigned char *packed, qint64 packedSize
     LhDecoded result;
     qint64 out = 0;     // bytes produced
     qint64 checked = 0; // bytes already in the CRC
+    bool sinkFailed = false;
     const auto check = [&](qint64 upTo) {
         while (upTo - checked >= kChunk || (upTo == original && checked < upTo)) {
             const qint64 n = std::min<qint64>(kChunk, upTo - checked);
-            result.crc = Crc16Update(result.crc, ring.data() + (checked & kRingMask), std::size_t(n));
+            const unsigned char *chunk = ring.data() + (checked & kRingMask);
+            result.crc = Crc16Update(result.crc, chunk, std::size_t(n));
+            if (sink && !sinkFailed && !sink(chunk, n))
+                sinkFailed = true;
             checked += n;
         }
     };
@@ -270,14 +275,19 @@ std::optional<LhDecoded> DecodeLh(const unsigned char *packed, qint64 packedSize
         }
         if (out - checked >= kChunk)
             check(out);
-        if (bits.overran())
+        if (bits.overran() || sinkFailed)
             return std::nullopt;
     }
     // The restore's reader (libarchive) refuses a last block that starts fewer than 8 bytes
     // before the end, so a backup holding one could not be restored.
-    if (original > 0 && packedSize - lastBlockAt < 8)
+    // A block that claims more codes than the data needs is damage, even if the bytes came out.
+    if (blockLeft != 0)
+        return std::nullopt;
+    if (end == LhEnd::AsLibarchiveReads && original > 0 && packedSize - lastBlockAt < 8)
         return std::nullopt;
     check(out);
+    if (sinkFailed)
+        return std::nullopt;
     result.size = out;
     return result;
 }

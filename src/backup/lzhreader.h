@@ -1,6 +1,8 @@
 #pragma once
 // Reads LZH archives of any packer (-lh0-, -lh5-, -lh6-, -lh7-; header levels 0-2) through
-// libarchive, which checks every header CRC and every entry's data CRC.
+// libarchive, which checks every header CRC and every entry's data CRC. Packed data that
+// libarchive refuses although it is valid (a last block within 8 bytes of the end) is unpacked
+// by our own decoder and kept only if its size and CRC-16 match the header.
 #include <QDateTime>
 #include <QString>
 

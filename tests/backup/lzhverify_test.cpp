@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <QBuffer>
+#include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -102,22 +103,59 @@ TEST(ReadBackCheck, AgreesWithLibarchiveAndCatchesEveryDamage)
     EXPECT_FALSE(VerifyLzhArchive(dir.filePath(QStringLiteral("missing.snb"))).has_value());
 }
 
-// A valid -lh5- stream of 7 bytes: lhasa unpacks it, libarchive does not, so the read-back check
-// must not pass it either (our writer makes it 8 bytes or more).
-TEST(ReadBackCheck, RefusesWhatTheRestoreCannotRead)
+// A valid -lh5- stream of 7 bytes: lhasa unpacks it, libarchive does not. Our writer never makes
+// one, so the read-back check refuses it; a restore of another packer's archive unpacks it with our
+// own decoder, at every header level, and still refuses it damaged.
+TEST(ShortLastBlock, TheCheckRefusesItTheRestoreUnpacksItAndDamageStillFails)
 {
     QTemporaryDir dir;
     const QByteArray data = QByteArray::fromHex("0001010100000100");
     const QByteArray packed = QByteArray::fromHex("000800c0400e40");
+    const quint16 crc = Crc16(data.constData(), std::size_t(data.size()));
+    const QByteArray next = records(40, 2);
     const QString archive = dir.filePath(QStringLiteral("short.snb"));
-    WriteBytes(archive, RawLzhArchive({RawLzhPackedEntry("-lh5-", "Bits.snw", packed, data.size(),
-                                                         Crc16(data.constData(), std::size_t(data.size())))}));
+    const auto restore = [&](const QByteArray &bytes) {
+        WriteBytes(archive, bytes);
+        const QString out = dir.filePath(QStringLiteral("out"));
+        QDir(out).removeRecursively();
+        QDir().mkpath(out);
+        const auto entries = ReadLzhArchive(archive, out, [](const LzhEntry &) { return true; });
+        const bool whole = entries && entries->size() == 2 && ReadBytes(out + QStringLiteral("/Bits.snw")) == data &&
+                           ReadBytes(out + QStringLiteral("/Next.snw")) == next && (*entries)[0].crc == crc;
+        return std::make_pair(entries.has_value(), whole);
+    };
+
+    const QByteArray levelTwo = RawLzhPackedEntry("-lh5-", "Bits.snw", packed, data.size(), crc);
+    const QByteArray after = RawLzhEntry("-lh0-", "Next.snw", next);
+    WriteBytes(archive, RawLzhArchive({levelTwo, after}));
     if (HaveTool(QStringLiteral("lha"))) {
         const ToolRun run = RunTool(QStringLiteral("lha"), {QStringLiteral("t"), archive});
         EXPECT_EQ(run.exitCode, 0) << run.output.toStdString();
     }
-    EXPECT_FALSE(ReadLzhArchive(archive, QString(), [](const LzhEntry &) { return true; }).has_value());
     EXPECT_FALSE(VerifyLzhArchive(archive).has_value());
+    EXPECT_EQ(restore(RawLzhArchive({levelTwo, after})), std::make_pair(true, true));
+    for (int level : {0, 1})
+        for (bool extension : {false, true})
+            EXPECT_EQ(restore(RawLzhArchive(
+                          {RawLzhOldLevelPackedEntry(level, "-lh5-", "Bits.snw", packed, data.size(), crc, extension),
+                           after})),
+                      std::make_pair(true, true))
+                << "level " << level << (extension ? " with an extended header" : "");
+
+    // One bit that matters in each byte (count, tables, codes; not the unused position symbol or padding).
+    const int masks[] = {0x80, 0x80, 0x80, 0x80, 0x80, 0x08, 0x80};
+    for (int at = 0; at < packed.size(); ++at) {
+        QByteArray bad = packed;
+        bad[at] = char(bad[at] ^ masks[at]);
+        EXPECT_FALSE(
+            restore(RawLzhArchive({RawLzhPackedEntry("-lh5-", "Bits.snw", bad, data.size(), crc), after})).first)
+            << "byte " << at;
+    }
+    EXPECT_FALSE(
+        restore(RawLzhArchive({RawLzhPackedEntry("-lh5-", "Bits.snw", packed, data.size(), quint16(crc ^ 1)), after}))
+            .first);
+    EXPECT_FALSE(
+        restore(RawLzhArchive({RawLzhPackedEntry("-lh5-", "Bits.snw", packed, data.size() + 1, crc), after})).first);
 }
 
 // Data whose repeats lie further back than -lh5-'s 8 KiB window reaches.

@@ -89,21 +89,30 @@ QByteArray RawLzhArchive(const QList<QByteArray> &entries)
     return out;
 }
 
-QByteArray RawLzhOldLevelEntry(int level, const QByteArray &name, const QByteArray &data)
+QByteArray RawLzhOldLevelPackedEntry(int level, const QByteArray &method, const QByteArray &name,
+                                     const QByteArray &packed, qint64 original, quint16 crc, bool withExtension)
 {
+    // A level-1 extension (type 0x3F, a comment of three bytes) and the size of the next (none).
+    QByteArray extension;
+    if (level == 1 && withExtension) {
+        extension = QByteArray("\x3f"
+                               "abc",
+                               4);
+        u16(extension, 0);
+    }
     QByteArray h; // from the method id to the end of the header
-    h += "-lh0-";
-    u32(h, quint32(data.size()));
-    u32(h, quint32(data.size()));
+    h += method;
+    u32(h, quint32(packed.size() + extension.size())); // level 1 counts its extensions as packed data
+    u32(h, quint32(original));
     u32(h, (quint32(46) << 25) | (6u << 21) | (15u << 16) | (12u << 11)); // 2026-06-15 12:00
     h.append(char(0x20));                                                 // archive attribute
     h.append(char(level));
     h.append(char(name.size()));
     h += name;
-    u16(h, Crc16(data.constData(), std::size_t(data.size())));
+    u16(h, crc);
     if (level == 1) {
         h.append('M');
-        u16(h, 0); // no extended headers
+        u16(h, quint16(extension.size()));
     }
     unsigned sum = 0;
     for (char c : h)
@@ -111,5 +120,11 @@ QByteArray RawLzhOldLevelEntry(int level, const QByteArray &name, const QByteArr
     QByteArray entry;
     entry.append(char(h.size()));
     entry.append(char(sum & 0xFF));
-    return entry + h + data;
+    return entry + h + extension + packed;
+}
+
+QByteArray RawLzhOldLevelEntry(int level, const QByteArray &name, const QByteArray &data)
+{
+    return RawLzhOldLevelPackedEntry(level, "-lh0-", name, data, data.size(),
+                                     Crc16(data.constData(), std::size_t(data.size())), false);
 }

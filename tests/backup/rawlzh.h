@@ -17,3 +17,6 @@ QByteArray RawLzhArchive(const QList<QByteArray> &entries);
 // One stored entry with a level-0 or level-1 header (as older packers write them): DOS time,
 // the name in the fixed part, a byte-sum header checksum.
 QByteArray RawLzhOldLevelEntry(int level, const QByteArray &name, const QByteArray &data);
+// The same with data already packed by `method`; a level-1 entry may carry one extended header.
+QByteArray RawLzhOldLevelPackedEntry(int level, const QByteArray &method, const QByteArray &name,
+                                     const QByteArray &packed, qint64 original, quint16 crc, bool withExtension);
