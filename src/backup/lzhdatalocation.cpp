@@ -18,8 +18,10 @@ quint32 u32(const unsigned char *p)
 int dictBitsOf(const unsigned char *method)
 {
     if (std::memcmp(method, "-lh", 3) != 0 || method[4] != '-')
-        return 0;
+        return -1;
     switch (method[3]) {
+    case '0':
+        return 0;
     case '5':
         return 13;
     case '6':
@@ -27,7 +29,7 @@ int dictBitsOf(const unsigned char *method)
     case '7':
         return 16;
     default:
-        return 0;
+        return -1;
     }
 }
 

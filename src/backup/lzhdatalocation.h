@@ -1,6 +1,7 @@
 #pragma once
 // Where an entry's packed data lies, read from its header as LHA lays headers out (levels 0, 1
-// and 2). Used only when libarchive refuses an entry's data, to unpack it with our own decoder.
+// and 2): for the read-back check of our own archives, and for a restore when libarchive refuses
+// an entry's data, to unpack it with our own decoder.
 #include <QtGlobal>
 
 #include <cstdint>

@@ -61,7 +61,7 @@ bool readWithOwnDecoder(QFile &archiveFile, qint64 headerAt, qint64 declared, QF
     if (!map)
         return false;
     const auto loc = LocateLzhData(map, size, headerAt);
-    if (!loc || loc->dictBits == 0 || loc->originalSize != declared || (budget >= 0 && loc->originalSize > budget))
+    if (!loc || loc->dictBits <= 0 || loc->originalSize != declared || (budget >= 0 && loc->originalSize > budget))
         return false;
     if (out && (!out->resize(0) || !out->seek(0)))
         return false;

@@ -2,6 +2,7 @@
 
 #include "backup/crc16.h"
 #include "backup/lhdecoder.h"
+#include "backup/lzhdatalocation.h"
 #include "store/cp932.h"
 
 #include <QFile>
@@ -12,22 +13,6 @@ namespace
 unsigned u16(const unsigned char *p)
 {
     return unsigned(p[0]) | unsigned(p[1]) << 8;
-}
-
-quint32 u32(const unsigned char *p)
-{
-    return quint32(p[0]) | quint32(p[1]) << 8 | quint32(p[2]) << 16 | quint32(p[3]) << 24;
-}
-
-int dictBitsOf(const QByteArray &method)
-{
-    if (method == "-lh5-")
-        return 13;
-    if (method == "-lh6-")
-        return 15;
-    if (method == "-lh7-")
-        return 16;
-    return method == "-lh0-" ? 0 : -1;
 }
 
 } // namespace
@@ -52,16 +37,14 @@ std::optional<std::vector<LzhEntryInfo>> VerifyLzhArchive(const QString &archive
         if (size - at < 26)
             return std::nullopt;
         const unsigned char *h = data + at;
-        const unsigned headerSize = u16(h);
-        if (h[20] != 2 || headerSize < 26 || qint64(headerSize) > size - at)
+        const auto loc = LocateLzhData(data, size, at);
+        if (!loc || h[20] != 2 || loc->dictBits < 0)
             return std::nullopt;
-        const QByteArray method(reinterpret_cast<const char *>(h + 2), 5);
-        const int dictBits = dictBitsOf(method);
-        const qint64 packed = u32(h + 7);
-        const qint64 original = u32(h + 11);
-        const std::uint16_t dataCrc = std::uint16_t(u16(h + 21));
-        if (dictBits < 0 || packed > size - at - headerSize)
-            return std::nullopt;
+        const unsigned headerSize = unsigned(loc->dataAt - at);
+        const int dictBits = loc->dictBits;
+        const qint64 packed = loc->packedSize;
+        const qint64 original = loc->originalSize;
+        const std::uint16_t dataCrc = loc->crc;
 
         // Extended headers: the header CRC (checked over the header with its own field zeroed)
         // and the file name.
